@@ -1,0 +1,79 @@
+# Shared helpers for the project's scripts: where things live, package set-up, the Wine environment.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+APT_PACKAGES=(
+  cmake ninja-build g++ pkg-config dpkg-dev
+  mingw-w64 libz-mingw-w64-dev
+  libjpeg62-turbo-dev libpng-dev libgtest-dev googletest
+  wine wine64 xvfb xdotool imagemagick x11-utils fonts-liberation fonts-wine zip
+)
+
+say() { printf '\033[1m== %s\033[0m\n' "$*"; }
+
+# Installs whatever of the package list is missing; a machine that has them all is left alone.
+ensure_packages() {
+  local missing=()
+  for p in "${APT_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  say "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The Windows builds of libjpeg and libpng come from Debian's own source packages, cross-built once.
+ensure_win_deps() {
+  "$ROOT/scripts/build-win-deps"
+}
+
+# Wine state of the project's own, so that nothing outside build/ is touched.
+wine_env() {
+  export WINEPREFIX="$BUILD/wine/prefix"
+  export HOME="$BUILD/wine/home"
+  export LANG=fr_FR.UTF-8
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$HOME"
+}
+
+# A virtual X display when there is none; the caller kills XVFB_PID when done.
+XVFB_PID=""
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  done
+  echo "no X display could be started" >&2
+  return 1
+}
+
+# Makes the prefix once: virtual desktop by default, Wine's Tahoma and Marlett in its font folder.
+ensure_wine_prefix() {
+  wine_env
+  local stamp="$WINEPREFIX/.tarvelle-ready"
+  [ -f "$stamp" ] && return 0
+  say "creating the Wine prefix"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wineserver -w
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  dpkg -L fonts-wine | grep -i -E '/(tahoma[^/]*|marlett)\.ttf$' | xargs -r -I{} cp {} "$fonts/"
+  wineserver -k || true
+  touch "$stamp"
+}

@@ -1,0 +1,8 @@
+// Entry point: the program reads no command line; start-up, the event loop and the exit live in app/Program.
+#include <windows.h>
+
+#include "app/Program.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  return app::RunProgram();
+}

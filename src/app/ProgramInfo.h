@@ -1,0 +1,21 @@
+#pragma once
+// Who the program is: its title, version and the maker's addresses. Window-free.
+
+namespace app {
+
+// The main window's title, also the name of the single-instance mutex.
+inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
+inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
+inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
+inline constexpr const wchar_t* kMakerNotice = L"Tarvelle Rename V 1.40 - © 2026 Tarvelle Logiciels - Logiciel gratuit";
+inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
+inline constexpr const wchar_t* kWebsiteAddress = L"https://www.tarvelle.fr/index.html";
+inline constexpr const wchar_t* kSupportAddress = L"support@tarvelle.fr";
+
+// Name of the rename log in the temporary folder.
+inline constexpr const wchar_t* kRenameLogName = L"RenameLog.txt";
+
+// Upper end of the progress bar.
+inline constexpr int kProgressMaximum = 100;
+
+}  // namespace app
