@@ -18,7 +18,8 @@ set_target_properties(win_png PROPERTIES IMPORTED_LOCATION ${TARVELLE_WIN_DEPS}/
 add_library(tarvelle_win STATIC)
 target_include_directories(tarvelle_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(tarvelle_win PRIVATE ${TARVELLE_WARNINGS})
-target_link_libraries(tarvelle_win PUBLIC tarvelle_core win_jpeg win_png
+target_link_libraries(tarvelle_core PUBLIC win_jpeg win_png)
+target_link_libraries(tarvelle_win PUBLIC tarvelle_core
   comctl32 comdlg32 shell32 ole32 uuid msimg32 gdi32 user32 kernel32 advapi32 shlwapi)
 
 # GoogleTest from Debian's googletest sources, compiled by the cross toolchain.
