@@ -1,0 +1,63 @@
+#include "ui/Events.h"
+
+#include <deque>
+
+#include "ui/Objects.h"
+
+namespace ui {
+
+namespace {
+
+std::deque<Event>& Queue() {
+  static std::deque<Event> queue;
+  return queue;
+}
+
+// Tab and Shift+Tab move between the controls of the program's own top-level windows.
+void Dispatch(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && WindowNumberOf(root) >= 0 && IsDialogMessageW(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+Event TakeFront() {
+  Event event = Queue().front();
+  Queue().pop_front();
+  return event;
+}
+
+}  // namespace
+
+void PostEvent(const Event& event) { Queue().push_back(event); }
+
+Event WaitEvent() {
+  while (Queue().empty()) {
+    MSG message;
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return {};
+    }
+    if (got < 0) return {};
+    Dispatch(message);
+  }
+  return TakeFront();
+}
+
+Event PollEvent() {
+  MSG message;
+  while (Queue().empty() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return {};
+    }
+    Dispatch(message);
+  }
+  if (Queue().empty()) return {};
+  return TakeFront();
+}
+
+void DiscardEvents() { Queue().clear(); }
+
+}  // namespace ui

@@ -1,0 +1,132 @@
+#include "ui/Objects.h"
+
+#include <map>
+
+namespace ui {
+
+namespace {
+
+// Fresh numbers stay below 65536: WM_COMMAND carries a control id in 16 bits.
+constexpr int kFirstFreshNumber = 20000;
+constexpr int kLastFreshNumber = 65000;
+
+struct Registry {
+  std::map<int, HWND> windows;
+  std::map<int, HWND> controls;
+  std::map<int, HMENU> menus;
+  std::map<int, Image> images;
+  std::map<int, HFONT> fonts;
+  int nextFresh = kFirstFreshNumber;
+};
+
+Registry& Objects() {
+  static Registry registry;
+  return registry;
+}
+
+template <typename Map>
+int FreshNumber(const Map& used, int& next) {
+  for (int tries = 0; tries <= kLastFreshNumber - kFirstFreshNumber; ++tries) {
+    int candidate = next;
+    next = next >= kLastFreshNumber ? kFirstFreshNumber : next + 1;
+    if (used.find(candidate) == used.end()) return candidate;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void RegisterWindow(int number, HWND window) { Objects().windows[number] = window; }
+
+void ForgetWindow(int number) { Objects().windows.erase(number); }
+
+HWND WindowHandle(int number) {
+  auto& windows = Objects().windows;
+  auto found = windows.find(number);
+  if (found == windows.end() || !IsWindow(found->second)) return nullptr;
+  return found->second;
+}
+
+int WindowNumberOf(HWND window) {
+  for (const auto& [number, handle] : Objects().windows) {
+    if (handle == window) return number;
+  }
+  return -1;
+}
+
+int ReserveControlNumber(int requested) {
+  if (requested != kNewNumber) return requested;
+  Registry& objects = Objects();
+  // A stale entry (its window destroyed) does not hold its number.
+  for (auto it = objects.controls.begin(); it != objects.controls.end();) {
+    it = IsWindow(it->second) ? std::next(it) : objects.controls.erase(it);
+  }
+  return FreshNumber(objects.controls, objects.nextFresh);
+}
+
+void RegisterControl(int number, HWND control) { Objects().controls[number] = control; }
+
+void ForgetControl(int number) { Objects().controls.erase(number); }
+
+HWND ControlHandle(int number) {
+  auto& controls = Objects().controls;
+  auto found = controls.find(number);
+  if (found == controls.end()) return nullptr;
+  if (!IsWindow(found->second)) {
+    controls.erase(found);
+    return nullptr;
+  }
+  return found->second;
+}
+
+bool IsControl(int number) { return ControlHandle(number) != nullptr; }
+
+void RegisterMenu(int number, HMENU menu) { Objects().menus[number] = menu; }
+
+HMENU MenuHandle(int number) {
+  auto& menus = Objects().menus;
+  auto found = menus.find(number);
+  return found == menus.end() ? nullptr : found->second;
+}
+
+int RegisterImage(int number, const Image& image) {
+  Registry& objects = Objects();
+  if (number == kNewNumber) number = FreshNumber(objects.images, objects.nextFresh);
+  objects.images[number] = image;
+  return number;
+}
+
+const Image* FindImage(int number) {
+  auto& images = Objects().images;
+  auto found = images.find(number);
+  if (found == images.end() || (!found->second.icon && !found->second.bitmap)) return nullptr;
+  return &found->second;
+}
+
+int RegisterFont(int number, HFONT font) {
+  Registry& objects = Objects();
+  if (number == kNewNumber) number = FreshNumber(objects.fonts, objects.nextFresh);
+  objects.fonts[number] = font;
+  return number;
+}
+
+HFONT FontHandle(int number) {
+  auto& fonts = Objects().fonts;
+  auto found = fonts.find(number);
+  return found == fonts.end() ? nullptr : found->second;
+}
+
+void ReleaseAllObjects() {
+  Registry& objects = Objects();
+  for (auto& [number, menu] : objects.menus) DestroyMenu(menu);
+  for (auto& [number, image] : objects.images) {
+    if (image.icon) DestroyIcon(image.icon);
+    if (image.bitmap) DeleteObject(image.bitmap);
+  }
+  for (auto& [number, font] : objects.fonts) DeleteObject(font);
+  objects.menus.clear();
+  objects.images.clear();
+  objects.fonts.clear();
+}
+
+}  // namespace ui

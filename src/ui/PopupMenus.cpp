@@ -1,0 +1,71 @@
+#include "ui/PopupMenus.h"
+
+#include "ui/Objects.h"
+
+namespace ui {
+
+namespace {
+
+// Menus draw a 32-bit bitmap with premultiplied alpha beside the entry's text; made from the picture's icon.
+HBITMAP MenuBitmapFromIcon(HICON icon, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(nullptr, screen);
+  if (!bitmap) return nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bitmap;
+}
+
+}  // namespace
+
+HMENU CreateNumberedPopupMenu(int number) {
+  HMENU menu = CreatePopupMenu();
+  if (menu) RegisterMenu(number, menu);
+  return menu;
+}
+
+void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNumber) {
+  HMENU menu = MenuHandle(menuNumber);
+  if (!menu) return;
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+  item.fType = MFT_STRING;
+  item.wID = static_cast<UINT>(command);
+  item.dwTypeData = const_cast<wchar_t*>(text);
+  const Image* image = imageNumber >= 0 ? FindImage(imageNumber) : nullptr;
+  if (image && image->icon) {
+    item.fMask |= MIIM_BITMAP;
+    item.hbmpItem = MenuBitmapFromIcon(image->icon, image->width, image->height);
+  }
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
+void AddMenuSeparator(int menuNumber) {
+  if (HMENU menu = MenuHandle(menuNumber)) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+}
+
+void ShowPopupMenuAtCursor(int menuNumber, HWND owner) {
+  HMENU menu = MenuHandle(menuNumber);
+  if (!menu || !owner) return;
+  POINT at{};
+  GetCursorPos(&at);
+  // The owner must be the foreground window, or the menu does not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+}  // namespace ui

@@ -1,0 +1,16 @@
+#pragma once
+// Popup menus by number, whose entries show a small picture beside their text.
+
+#include <windows.h>
+
+namespace ui {
+
+// Returns the menu, or null when it cannot be created.
+HMENU CreateNumberedPopupMenu(int number);
+// imageNumber -1: no picture.
+void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNumber);
+void AddMenuSeparator(int menuNumber);
+// Opens the menu at the mouse pointer, owned by the window; the chosen entry arrives later as a menu event.
+void ShowPopupMenuAtCursor(int menuNumber, HWND owner);
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+#include "ui/StatusBar.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/Objects.h"
+
+namespace ui {
+
+namespace {
+WPARAM FieldStyle(int field, FieldLook look) {
+  return static_cast<WPARAM>(field) | (look == FieldLook::Raised ? SBT_POPOUT : 0);
+}
+}  // namespace
+
+HWND CreateStatusBar(int number, HWND window) {
+  if (!window) return nullptr;
+  int id = ReserveControlNumber(number);
+  HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!bar) return nullptr;
+  RegisterControl(id, bar);
+  return bar;
+}
+
+void SetStatusFields(int number, const int* widths, int count) {
+  HWND bar = ControlHandle(number);
+  if (!bar) return;
+  // The status bar takes right edges; the last field runs to the window's edge (-1).
+  std::vector<int> edges;
+  int right = 0;
+  for (int i = 0; i < count; ++i) {
+    right += widths[i];
+    edges.push_back(right);
+  }
+  edges.push_back(-1);
+  SendMessageW(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+void SetStatusFieldImage(int number, int field, int imageNumber, FieldLook look) {
+  HWND bar = ControlHandle(number);
+  const Image* image = FindImage(imageNumber);
+  if (!bar) return;
+  SendMessageW(bar, SB_SETTEXTW, FieldStyle(field, look), reinterpret_cast<LPARAM>(L""));
+  if (image && image->icon) SendMessageW(bar, SB_SETICON, static_cast<WPARAM>(field), reinterpret_cast<LPARAM>(image->icon));
+}
+
+void SetStatusFieldText(int number, int field, const wchar_t* text, FieldLook look) {
+  if (HWND bar = ControlHandle(number)) SendMessageW(bar, SB_SETTEXTW, FieldStyle(field, look), reinterpret_cast<LPARAM>(text));
+}
+
+}  // namespace ui
