@@ -1,0 +1,22 @@
+#pragma once
+// The three rename modes behind one type, so that the rename pass handles any of them the same way. Window-free.
+
+#include <variant>
+
+#include "rename/AddToNameRule.h"
+#include "rename/RenamePlan.h"
+#include "rename/RenumberRule.h"
+#include "rename/ReplaceRule.h"
+
+namespace renaming {
+
+// The criteria of one pass, read once when it starts; the running number inside them moves on as files succeed.
+using RenameCriteria = std::variant<RenumberCriteria, ReplaceCriteria, AddCriteria>;
+
+// The rename the mode asks for one row.
+RenamePlan PlanRename(const RenameCriteria& criteria, const RenameRow& row);
+
+// The mode's success step, run after a successful rename and never after a failure.
+void AdvanceAfterSuccess(RenameCriteria& criteria);
+
+}  // namespace renaming

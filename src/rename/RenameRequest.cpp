@@ -1,0 +1,59 @@
+#include "rename/RenameRequest.h"
+
+#include "rename/FileNameText.h"
+
+namespace renaming {
+
+namespace {
+
+RenameDecision Refuse(const wchar_t* text, int focusControl) {
+  return RenameDecision{RenameStep::ShowMessage, RenameMessage{kRefusalTitle, text, focusControl}};
+}
+
+RenameDecision Run(RenameStep step) { return RenameDecision{step, {}}; }
+
+RenameDecision DecideRenumber(const RenameRequest& request) {
+  if (request.newNameText.empty()) return Refuse(kMissingNewNameText, kNewNameField);
+  if (!IsValidFileNameText(request.newNameText)) return Refuse(kForbiddenCharactersText, kNewNameField);
+  return Run(RenameStep::RunRenumber);
+}
+
+// The part is only required, never checked for forbidden characters: it names what is in the names already.
+RenameDecision DecideReplace(const RenameRequest& request) {
+  if (request.partText.empty()) return Refuse(kMissingPartText, kPartField);
+  if (request.removeOnly) return Run(RenameStep::RunReplace);
+  if (request.replacementText.empty()) return Refuse(kMissingReplacementText, kReplacementField);
+  if (!IsValidFileNameText(request.replacementText)) return Refuse(kForbiddenCharactersText, kReplacementField);
+  return Run(RenameStep::RunReplace);
+}
+
+RenameDecision DecideAdd(const RenameRequest& request) {
+  if (request.addedText.empty()) return Refuse(kMissingNewNameText, kAddedTextField);
+  if (!IsValidFileNameText(request.addedText)) return Refuse(kForbiddenCharactersText, kAddedTextField);
+  if (request.addPosition == AddPosition::None) {
+    return RenameDecision{RenameStep::ShowMessage, MissingAddPositionRefusal()};
+  }
+  return Run(RenameStep::RunAdd);
+}
+
+}  // namespace
+
+std::optional<RenameMessage> EmptyListRefusal(int rowCount) {
+  if (rowCount > 0) return std::nullopt;
+  return RenameMessage{kRefusalTitle, kEmptyListText, kFocusUnchanged};
+}
+
+RenameMessage CancelledByUserMessage() { return RenameMessage{kCancelledTitle, kCancelledText, kFocusUnchanged}; }
+
+RenameMessage MissingAddPositionRefusal() {
+  return RenameMessage{kRefusalTitle, kMissingAddPositionText, kAtStartOption};
+}
+
+RenameDecision DecideConfirmedRename(const RenameRequest& request) {
+  if (request.renumberModeBox) return DecideRenumber(request);
+  if (request.replaceModeBox) return DecideReplace(request);
+  if (request.addModeBox) return DecideAdd(request);
+  return RenameDecision{};
+}
+
+}  // namespace renaming

@@ -1,0 +1,34 @@
+#include "rename/RenumberRule.h"
+
+#include <utility>
+
+#include "rename/NumberText.h"
+#include "rename/PathParts.h"
+
+namespace renaming {
+
+RenumberCriteria RenumberCriteriaFromFields(std::wstring newName, std::wstring incrementText,
+                                            std::wstring_view startText, bool separator) {
+  return RenumberCriteria{std::move(newName), std::move(incrementText), TextValue32(startText), separator};
+}
+
+std::wstring RenumberNewName(const RenumberCriteria& criteria, std::wstring_view fullPath) {
+  std::wstring name = criteria.newName;
+  if (criteria.separator) name += L'_';
+  name += DecimalText(criteria.runningNumber);
+  name += L'.';
+  name += FileExtension(fullPath);
+  return name;
+}
+
+RenamePlan PlanRenumber(const RenumberCriteria& criteria, const RenameRow& row) {
+  std::wstring newName = RenumberNewName(criteria, row.fullPath);
+  std::wstring newPath = FolderPart(row.fullPath) + newName;
+  return RenamePlan{std::move(newName), std::move(newPath), NamePart(row.fullPath)};
+}
+
+void AdvanceAfterSuccess(RenumberCriteria& criteria) {
+  criteria.runningNumber = WrappingAdd(criteria.runningNumber, TextValue32(criteria.incrementText));
+}
+
+}  // namespace renaming
