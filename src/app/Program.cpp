@@ -1,40 +1,49 @@
 #include "app/Program.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
-#include "app/ProgramInfo.h"
+#include "app/AppFolders.h"
+#include "app/EventLoop.h"
+#include "app/ExitSequence.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstanceGuard.h"
 
 namespace app {
 
 namespace {
-LRESULT CALLBACK TempProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CLOSE) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+
+// Exit code when the main window cannot be created: the program must not wait for events without a window.
+constexpr int kNoMainWindowExitCode = 1;
+
+void InitCommonControls() {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES |
+                                                    ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                    ICC_LINK_CLASS};
+  InitCommonControlsEx(&classes);
 }
+
 }  // namespace
 
 int RunProgram() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = TempProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TarvelleTemp";
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  RegisterClassW(&wc);
-  RECT r{0, 0, 1014, 718};
-  AdjustWindowRect(&r, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
-  HWND w = CreateWindowW(L"TarvelleTemp", kProgramTitle, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100,
-                         r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-  if (!w) return 1;
-  ShowWindow(w, SW_SHOWNORMAL);
-  MSG m;
-  while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
+  InitCommonControls();
+  FixProgramFolder();
+  FixTempFolder();
+  if (!SingleInstanceGuard()) {
+    ReleaseProgramResources();
+    return 0;
   }
-  return 0;
+  if (!CreateMainWindow()) {
+    ReleaseProgramResources();
+    return kNoMainWindowExitCode;
+  }
+  InstallMainWindowHook();
+  CreateBannerAndSideImage();
+  CreatePopupMenus();
+  CreateMainStatusBar();
+  ShowMainWindow();
+  RunEventLoop();
+  return ExitSequence();
 }
 
 }  // namespace app

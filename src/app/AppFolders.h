@@ -1,0 +1,20 @@
+#pragma once
+// The two folders the program works with, fixed once at start-up; both end with a backslash.
+
+#include <string>
+
+namespace app {
+
+// The folder of the program file (DataFiles lies beside the program).
+const std::wstring& ProgramFolder();
+// The user's temporary folder in its long form: home of the rename log.
+const std::wstring& TempFolder();
+
+// Start-up steps 4 and 6.
+void FixProgramFolder();
+void FixTempFolder();
+
+// The rename log's full path.
+std::wstring RenameLogPath();
+
+}  // namespace app

@@ -1,0 +1,78 @@
+#include "app/AppState.h"
+#include "app/EventLoop.h"
+#include "app/Numbers.h"
+#include "app/Routing.h"
+
+namespace app {
+
+namespace {
+
+// Control events, by control number.
+const ControlRoute kControlRoutes[] = {
+    {68, kAboutWindow, kAnyEventType, nullptr},      // website link: OpenWebsite
+    {70, kAboutWindow, kAnyEventType, nullptr},      // support link: WriteToSupport
+    {76, kAboutWindow, kAnyEventType, nullptr},      // "Fermer cette fenêtre": close the About window
+    {7, kMainWindow, ui::kChange, nullptr},          // places box: ShowPlace
+    {8, kMainWindow, ui::kRightClick, nullptr},      // explorer control: ShowExplorerPopup
+    {13, kMainWindow, kAnyEventType, nullptr},       // open-folder button: OpenListedFolder
+    {14, kMainWindow, kAnyEventType, nullptr},       // mode boxes: SelectRenameMode
+    {15, kMainWindow, kAnyEventType, nullptr},
+    {16, kMainWindow, kAnyEventType, nullptr},
+    {23, kMainWindow, kAnyEventType, nullptr},       // remove-only box: RemoveOnlyRelabel
+    {10, kMainWindow, ui::kRightClick, nullptr},     // file list: ShowListPopup
+    {44, kMainWindow, kAnyEventType, nullptr},       // "Caractères ?": ShowForbiddenCharacters
+    {45, kMainWindow, kAnyEventType, nullptr},       // "Renommer": StartRename
+    {46, kMainWindow, kAnyEventType, nullptr},       // "Retirer sélection": RemoveSelectedRows
+    {47, kMainWindow, kAnyEventType, nullptr},       // "Retirer tout": ClearFileList
+    {48, kMainWindow, kAnyEventType, nullptr},       // "Aide ?": OpenHelp
+    {49, kMainWindow, kAnyEventType, nullptr},       // About button: ShowAboutWindow
+    {50, kMainWindow, kAnyEventType, RequestQuit},   // "Quitter"
+};
+
+// Menu events, by command number: popup entries and the task pane's links.
+const MenuRoute kMenuRoutes[] = {
+    {kAddFilesCommand, nullptr},   // AddFilesCommand
+    {kAddFolderCommand, nullptr},  // AddFolderCommand
+    {kExplorerAdd, nullptr},       // AddFromExplorerCommand
+    {kExplorerOpen, nullptr},      // OpenExplorerEntries
+    {kListProperties, nullptr},    // ShowRowProperties
+    {kListOpen, nullptr},          // OpenRows
+    {kListRemove, nullptr},        // RemoveRowsFromList
+    {kListRecycle, nullptr},       // RecycleRows
+    {kListDelete, nullptr},        // DeleteRows
+};
+
+// Close events, by window number.
+const CloseRoute kCloseRoutes[] = {
+    {kAboutWindow, nullptr},  // close the About window, enable the main window
+    {kMainWindow, RequestQuit},
+};
+
+}  // namespace
+
+void RequestQuit() { QuitRequested = 1; }
+
+void RouteEvent(const ui::Event& event) {
+  Action action = nullptr;
+  switch (event.kind) {
+    case ui::kControlEvent: action = FindControlAction(kControlRoutes, event.control, event.type); break;
+    case ui::kMenuEvent: action = FindMenuAction(kMenuRoutes, event.command); break;
+    case ui::kCloseEvent: action = FindCloseAction(kCloseRoutes, event.window); break;
+    default: break;
+  }
+  if (action) action();
+}
+
+void RunEventLoop() {
+  while (QuitRequested == 0) {
+    ui::Event event = ui::WaitEvent();
+    // The thread was told to quit from outside: end as if the main window had been closed.
+    if (event.kind == ui::kNoEvent) {
+      QuitRequested = 1;
+      break;
+    }
+    RouteEvent(event);
+  }
+}
+
+}  // namespace app

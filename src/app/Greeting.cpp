@@ -1,0 +1,47 @@
+#include "app/Greeting.h"
+
+#include <windows.h>
+
+#include "app/FrenchDate.h"
+#include "app/Numbers.h"
+#include "ui/Objects.h"
+
+namespace app {
+
+std::wstring FrenchLongDateToday() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return FrenchLongDate({now.wYear, now.wMonth, now.wDay, now.wDayOfWeek});
+}
+
+std::wstring GreetingFirstLine() {
+  wchar_t name[1024] = {};
+  DWORD size = 1024;
+  std::wstring line = L"Bonjour ";
+  if (GetUserNameW(name, &size)) line += name;
+  return line;
+}
+
+std::wstring GreetingSecondLine() {
+  return L"Nous sommes le " + FrenchLongDateToday() + L", Bienvenue dans votre utilitaire de renommage de fichiers.";
+}
+
+void DrawGreetingOnBanner() {
+  const ui::Image* banner = ui::FindImage(kBannerPicture);
+  if (!banner || !banner->bitmap) return;
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return;
+  HGDIOBJ oldBitmap = SelectObject(dc, banner->bitmap);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(kGreetingFont));
+  std::wstring first = GreetingFirstLine();
+  std::wstring second = GreetingSecondLine();
+  TextOutW(dc, 10, 5, first.c_str(), static_cast<int>(first.size()));
+  TextOutW(dc, 10, 20, second.c_str(), static_cast<int>(second.size()));
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+}
+
+}  // namespace app

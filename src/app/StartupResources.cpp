@@ -1,0 +1,54 @@
+#include "app/StartupResources.h"
+
+#include <windows.h>
+
+#include "app/AppState.h"
+#include "app/Numbers.h"
+#include "resources/Pictures.h"
+#include "ui/Objects.h"
+
+namespace app {
+
+namespace {
+
+ui::Image ToImage(const resources::Picture& picture) {
+  return {picture.icon, picture.bitmap, picture.width, picture.height};
+}
+
+int LoadButtonIcon(resources::ButtonIcon which) {
+  return ui::RegisterImage(ui::kNewNumber, ToImage(resources::LoadButtonIcon(which)));
+}
+
+}  // namespace
+
+void LoadButtonIcons() {
+  using resources::ButtonIcon;
+  ButtonIcons& icons = LoadedButtonIcons;
+  icons.rename = LoadButtonIcon(ButtonIcon::Rename);
+  icons.clear = LoadButtonIcon(ButtonIcon::Clear);
+  icons.remove = LoadButtonIcon(ButtonIcon::Remove);
+  icons.help = LoadButtonIcon(ButtonIcon::Help);
+  icons.quit = LoadButtonIcon(ButtonIcon::Quit);
+  icons.characters = LoadButtonIcon(ButtonIcon::Characters);
+}
+
+void LoadGreetingFont() {
+  HDC screen = GetDC(nullptr);
+  int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  LOGFONTW description{};
+  description.lfHeight = -MulDiv(9, dotsPerInch, 72);
+  description.lfWeight = FW_BOLD;
+  description.lfItalic = TRUE;
+  description.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(description.lfFaceName, L"Arial", LF_FACESIZE);
+  ui::RegisterFont(kGreetingFont, CreateFontIndirectW(&description));
+}
+
+void LoadPictures() {
+  for (int number = kFirstImage; number <= kLastImage; ++number) {
+    ui::RegisterImage(number, ToImage(resources::LoadImagePicture(number)));
+  }
+}
+
+}  // namespace app

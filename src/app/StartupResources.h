@@ -1,0 +1,10 @@
+#pragma once
+// Start-up steps 2, 3, 7 and 8: the image decoders, the six button icons, font 0 and pictures 1 to 18.
+
+namespace app {
+
+void LoadButtonIcons();
+void LoadGreetingFont();
+void LoadPictures();
+
+}  // namespace app
