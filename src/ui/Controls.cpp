@@ -129,6 +129,24 @@ int SelectedComboEntry(int number) {
   return combo ? static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)) : -1;
 }
 
+std::wstring SelectedComboText(int number) {
+  HWND combo = ControlHandle(number);
+  if (!combo) return {};
+  wchar_t cls[32] = {};
+  GetClassNameW(combo, cls, 32);
+  if (std::wstring(cls) != WC_COMBOBOXEXW) return ControlText(number);
+  int index = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  if (index < 0) return {};
+  wchar_t text[512] = {};
+  COMBOBOXEXITEMW item{};
+  item.mask = CBEIF_TEXT;
+  item.iItem = index;
+  item.pszText = text;
+  item.cchTextMax = 512;
+  SendMessageW(combo, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
 HWND CreateReportList(int number, int x, int y, int width, int height, const wchar_t* firstColumn, int firstWidth,
                       unsigned flags) {
   DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP;

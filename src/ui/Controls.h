@@ -31,6 +31,8 @@ HWND CreateComboBox(int number, int x, int y, int width, int height, unsigned fl
 void AddComboEntry(int number, const wchar_t* text, int imageNumber = -1);
 void SelectComboEntry(int number, int index);
 int SelectedComboEntry(int number);
+// The text of the selected entry (of the edit part for an editable box).
+std::wstring SelectedComboText(int number);
 
 enum ListFlags : unsigned {
   kListMultiSelect = 1u << 0,

@@ -1,0 +1,53 @@
+#include "ui/Tooltips.h"
+
+#include <commctrl.h>
+
+#include "ui/Objects.h"
+
+namespace ui {
+
+namespace {
+
+// The tool record without its trailing reserved field: 44 bytes in 32-bit builds, the form the balloons use.
+const UINT kToolRecordSize = TTTOOLINFOW_V2_SIZE;
+
+HWND CreateTipWindow(DWORD style) {
+  return CreateWindowExW(0, L"ToolTips_Class32", L"", style, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
+bool AddTool(HWND tip, HWND control, const wchar_t* text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = kToolRecordSize;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = control;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  return SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+}
+
+}  // namespace
+
+HWND AttachBalloonTip(int control, const wchar_t* title, const wchar_t* text, HICON icon) {
+  HWND target = ControlHandle(control);
+  if (!target) return nullptr;
+  HWND tip = CreateTipWindow(WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
+  if (!tip) return nullptr;
+  SendMessageW(tip, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
+  SendMessageW(tip, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 200);
+  AddTool(tip, target, text);
+  if (title && *title) SendMessageW(tip, TTM_SETTITLEW, reinterpret_cast<WPARAM>(icon), reinterpret_cast<LPARAM>(title));
+  return tip;
+}
+
+HWND AttachStandardTip(int control, const wchar_t* text) {
+  HWND target = ControlHandle(control);
+  if (!target) return nullptr;
+  HWND tip = CreateTipWindow(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX);
+  if (!tip) return nullptr;
+  AddTool(tip, target, text);
+  return tip;
+}
+
+}  // namespace ui
