@@ -8,7 +8,7 @@ APT_PACKAGES=(
   cmake ninja-build g++ pkg-config dpkg-dev
   mingw-w64 libz-mingw-w64-dev
   libjpeg62-turbo-dev libpng-dev libgtest-dev googletest
-  wine wine64 xvfb xdotool imagemagick x11-utils fonts-liberation fonts-wine zip
+  wine wine64 xvfb xdotool imagemagick x11-utils fonts-liberation fonts-wine zip locales
 )
 
 say() { printf '\033[1m== %s\033[0m\n' "$*"; }
@@ -25,6 +25,18 @@ ensure_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=sudo
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Wine takes its code page and language from the locale: without fr_FR.UTF-8 generated, file names with
+# accents are refused and the dialogs are English.
+ensure_french_locale() {
+  locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' && return 0
+  say "generating the fr_FR.UTF-8 locale"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 }
 
 # The Windows builds of libjpeg and libpng come from Debian's own source packages, cross-built once.
