@@ -8,6 +8,8 @@
 #include "app/ExitSequence.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstanceGuard.h"
+#include "app/StartupResources.h"
+#include "resources/ImageDecoders.h"
 
 namespace app {
 
@@ -27,8 +29,12 @@ void InitCommonControls() {
 
 int RunProgram() {
   InitCommonControls();
+  resources::RegisterImageDecoders();
+  LoadButtonIcons();
   FixProgramFolder();
   FixTempFolder();
+  LoadGreetingFont();
+  LoadPictures();
   if (!SingleInstanceGuard()) {
     ReleaseProgramResources();
     return 0;

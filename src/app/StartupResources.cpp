@@ -15,7 +15,7 @@ ui::Image ToImage(const resources::Picture& picture) {
   return {picture.icon, picture.bitmap, picture.width, picture.height};
 }
 
-int LoadButtonIcon(resources::ButtonIcon which) {
+int RegisterButtonIcon(resources::ButtonIcon which) {
   return ui::RegisterImage(ui::kNewNumber, ToImage(resources::LoadButtonIcon(which)));
 }
 
@@ -24,12 +24,12 @@ int LoadButtonIcon(resources::ButtonIcon which) {
 void LoadButtonIcons() {
   using resources::ButtonIcon;
   ButtonIcons& icons = LoadedButtonIcons;
-  icons.rename = LoadButtonIcon(ButtonIcon::Rename);
-  icons.clear = LoadButtonIcon(ButtonIcon::Clear);
-  icons.remove = LoadButtonIcon(ButtonIcon::Remove);
-  icons.help = LoadButtonIcon(ButtonIcon::Help);
-  icons.quit = LoadButtonIcon(ButtonIcon::Quit);
-  icons.characters = LoadButtonIcon(ButtonIcon::Characters);
+  icons.rename = RegisterButtonIcon(ButtonIcon::Rename);
+  icons.clear = RegisterButtonIcon(ButtonIcon::Clear);
+  icons.remove = RegisterButtonIcon(ButtonIcon::Remove);
+  icons.help = RegisterButtonIcon(ButtonIcon::Help);
+  icons.quit = RegisterButtonIcon(ButtonIcon::Quit);
+  icons.characters = RegisterButtonIcon(ButtonIcon::Characters);
 }
 
 void LoadGreetingFont() {
