@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/ProgramInfo.h"
+#include "rename/RenameLog.h"
 
 namespace app {
 
@@ -61,6 +61,6 @@ void FixTempFolder() {
   TempFolderValue() = WithTrailingBackslash(LongForm(temp));
 }
 
-std::wstring RenameLogPath() { return TempFolder() + kRenameLogName; }
+std::wstring RenameLogPath() { return renaming::RenameLogPath(TempFolder()); }
 
 }  // namespace app

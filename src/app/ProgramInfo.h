@@ -12,9 +12,6 @@ inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
 inline constexpr const wchar_t* kWebsiteAddress = L"https://www.tarvelle.fr/index.html";
 inline constexpr const wchar_t* kSupportAddress = L"support@tarvelle.fr";
 
-// Name of the rename log in the temporary folder.
-inline constexpr const wchar_t* kRenameLogName = L"RenameLog.txt";
-
 // Upper end of the progress bar.
 inline constexpr int kProgressMaximum = 100;
 

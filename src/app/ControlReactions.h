@@ -1,0 +1,21 @@
+#pragma once
+// Reactions of the main window's own controls that involve neither the file list nor the rename engine.
+
+namespace app {
+
+// A click on mode box 1, 2 or 3 (controls 14, 15, 16).
+void OnReplaceModeBox();
+void OnRenumberModeBox();
+void OnAppendModeBox();
+
+// A click on the remove-only box (23).
+void RemoveOnlyRelabel();
+
+// A change of the places box's selection (7).
+void ShowPlace();
+
+// Right clicks in the explorer control (8) and in the file list (10): their popup menus, with a selection only.
+void ShowExplorerPopup();
+void ShowListPopup();
+
+}  // namespace app
