@@ -1,0 +1,67 @@
+#include "controls/explorer/ExplorerPath.h"
+
+#include "controls/explorer/ExplorerNameOrder.h"
+
+namespace controls {
+
+namespace {
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool IsDriveRoot(std::wstring_view folder) {
+  return folder.size() == 3 && folder[1] == L':' && IsSeparator(folder[2]);
+}
+
+// The number of separators after `start`, the trailing one included.
+size_t SeparatorsFrom(std::wstring_view folder, size_t start) {
+  size_t count = 0;
+  for (size_t i = start; i < folder.size(); ++i) count += IsSeparator(folder[i]) ? 1 : 0;
+  return count;
+}
+
+}  // namespace
+
+std::wstring WithTrailingBackslash(std::wstring_view folder) {
+  std::wstring result(folder);
+  if (!result.empty() && !IsSeparator(result.back())) result += L'\\';
+  return result;
+}
+
+bool IsRootFolder(std::wstring_view folder) {
+  std::wstring full = WithTrailingBackslash(folder);
+  std::wstring_view path = full;
+  if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) {
+    path.remove_prefix(4);
+    if (path.starts_with(L"UNC\\")) return SeparatorsFrom(path, 4) <= 2;
+    return IsDriveRoot(path);
+  }
+  if (IsDriveRoot(path)) return true;
+  // "\\server\share\": the two leading separators, then the server's and the share's.
+  if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return SeparatorsFrom(path, 2) <= 2;
+  return false;
+}
+
+std::wstring ParentFolder(std::wstring_view folder) {
+  std::wstring full = WithTrailingBackslash(folder);
+  if (full.empty() || IsRootFolder(full)) return {};
+  full.pop_back();
+  size_t last = full.find_last_of(L"\\/");
+  if (last == std::wstring::npos) return {};
+  return full.substr(0, last + 1);
+}
+
+std::wstring JoinFolder(std::wstring_view folder, std::wstring_view name) {
+  return WithTrailingBackslash(JoinFile(folder, name));
+}
+
+std::wstring JoinFile(std::wstring_view folder, std::wstring_view name) {
+  std::wstring path = WithTrailingBackslash(folder);
+  path += name;
+  return path;
+}
+
+bool SameFolder(std::wstring_view a, std::wstring_view b) {
+  return FoldLetterCase(WithTrailingBackslash(a)) == FoldLetterCase(WithTrailingBackslash(b));
+}
+
+}  // namespace controls
