@@ -1,0 +1,131 @@
+#pragma once
+// Drives the real program from outside, as a user would: starts it, finds its windows and controls by number,
+// clicks, types, reads texts and list rows across processes, answers its message boxes and waits for its end.
+// Every wait has a time limit; a wait that runs out comes back as a failed assertion result saying what was
+// awaited and what the program showed instead, never as a hang.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace e2e {
+
+using Milliseconds = std::chrono::milliseconds;
+
+// Starting under Wine can take several seconds when the Wine server is cold.
+inline constexpr Milliseconds kStartLimit{20000};
+inline constexpr Milliseconds kExitLimit{10000};
+// Time for the program to react to one click, keystroke or closed box.
+inline constexpr Milliseconds kReactionLimit{5000};
+
+inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
+// Exit code this driver gives a program it has to kill, so that a killed run never looks like a clean one.
+inline constexpr DWORD kKilledExitCode = 0xDEAD;
+
+// Button numbers of the platform's message boxes.
+inline constexpr int kButtonOk = IDOK;
+inline constexpr int kButtonYes = IDYES;
+inline constexpr int kButtonNo = IDNO;
+
+// Waits until the condition holds, checking about every 10 ms. Meanwhile this thread's own messages are
+// handled, because the program may send to a window of the test (restoring it, for instance) and waits for the
+// answer. True when the condition held within the limit.
+bool WaitUntil(const std::function<bool()>& condition, Milliseconds limit);
+
+// Paths.
+std::wstring WindowsPathOfUnixPath(std::string_view unixPath);  // "/a/b" becomes "Z:\a\b"
+std::wstring ProgramPath();                                      // the program file the build made
+std::wstring TempFolderPath();  // the temporary folder in its long form, ending with a backslash
+std::wstring RenameLogPath();   // TempFolderPath() + "RenameLog.txt"
+
+// Windows of any process.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly);
+HWND FindTopLevelWindow(DWORD processId, const std::wstring& title);  // exact title, or null
+std::wstring WindowTitle(HWND window);
+std::wstring WindowClass(HWND window);
+// A line per visible top-level window of the process (title, class, and a message box's text), for failures.
+std::wstring DescribeWindowsOf(DWORD processId);
+testing::AssertionResult WaitUntilGone(HWND window, Milliseconds limit = kReactionLimit);
+
+// One run of the program. The destructor kills a run that is still going, so that a failed test leaves no stray
+// program behind to answer the next test's start.
+class RunningProgram {
+ public:
+  RunningProgram() = default;
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+  ~RunningProgram();
+
+  // Starts the program file (by default the one the build made) with its own folder as the current folder.
+  testing::AssertionResult Start(const std::wstring& programFile = ProgramPath());
+  // Waits for a visible top-level window of this process that holds the control numbered knownControl (the
+  // status bar, 60, is made last before the window is shown), then for the program to be idle.
+  testing::AssertionResult WaitForMainWindow(int knownControl = 60, Milliseconds limit = kStartLimit);
+  // Waits for the process to end; on time-out kills it and says which windows it was showing.
+  testing::AssertionResult WaitForExit(Milliseconds limit = kExitLimit);
+  void Kill();
+
+  bool IsRunning() const;
+  DWORD ProcessId() const { return processId_; }
+  HANDLE Process() const { return process_; }
+  HWND MainWindow() const { return mainWindow_; }
+  HWND Control(int number) const;  // a control of the main window by number, or null
+  DWORD ExitCode() const { return exitCode_; }  // STILL_ACTIVE until WaitForExit saw the end
+  // Whether a visible top-level window of this process was seen by any wait of this object.
+  bool ShowedWindow() const { return !titlesSeen_.empty(); }
+  std::wstring TitlesSeen() const;
+
+ private:
+  void NoteWindows();
+
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND mainWindow_ = nullptr;
+  DWORD exitCode_ = STILL_ACTIVE;
+  std::set<std::wstring> titlesSeen_;
+};
+
+// Controls, found by number among all descendants (controls may sit inside containers), nearest first.
+HWND FindControl(HWND root, int number);
+testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Milliseconds limit = kReactionLimit);
+// Posts BM_CLICK, so that a modal box the click opens does not block the test.
+void Click(HWND control);
+// WM_SETTEXT and WM_GETTEXT, which Windows carries across processes for edit fields and static texts.
+bool SetText(HWND control, const std::wstring& text);
+std::wstring Text(HWND control);
+// Types as the keyboard would, one WM_CHAR per character, so that the field's own input rules apply.
+void TypeText(HWND control, const std::wstring& text);
+bool IsTicked(HWND box);
+// Clicks the box when its state differs, then waits until it shows the wanted state.
+testing::AssertionResult SetTicked(HWND box, bool ticked, Milliseconds limit = kReactionLimit);
+// Selects entry `index` of a drop-down list and tells the parent as the list itself would (CBN_SELCHANGE).
+testing::AssertionResult ChooseComboEntry(HWND combo, int index);
+int ComboSelection(HWND combo);
+int ComboEntryCount(HWND combo);
+
+// Report lists of another process, read and changed through memory lent in that process.
+int ListRowCount(HWND list);
+std::wstring ListCellText(HWND list, int row, int column);
+std::vector<std::wstring> ListColumnTitles(HWND list);
+// Every row as its cells, one per column of the header.
+std::vector<std::vector<std::wstring>> ListRows(HWND list);
+// Selects or deselects one row, or every row with row -1.
+bool SelectListRow(HWND list, int row, bool selected);
+std::vector<int> SelectedListRows(HWND list);
+
+// Message boxes (class #32770) of one process.
+std::vector<HWND> MessageBoxesOf(DWORD processId);
+testing::AssertionResult WaitForMessageBox(DWORD processId, const std::wstring& title, HWND* box,
+                                           Milliseconds limit = kReactionLimit);
+std::wstring MessageBoxText(HWND box);
+// Presses a button of a box by its number (kButtonOk, kButtonYes, kButtonNo) without waiting for the box to go.
+testing::AssertionResult PressMessageBoxButton(HWND box, int buttonNumber);
+
+}  // namespace e2e
