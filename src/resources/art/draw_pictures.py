@@ -453,9 +453,6 @@ def icon_clear():
     for v in (-3.6, -1.2, 1.2, 3.6):
         art.fill(art.line([q(5.0, v * 0.45), q(-0.8, v)], 0.6, round_caps=False), (206, 136, 30, 200))
     art.fill(art.poly([q(5.2, -2.9), q(7.6, -2.2), q(7.6, 2.2), q(5.2, 2.9)]), BLUE)
-    # Dust specks swept away.
-    for (x, y, r) in ((17.5, 20.5, 1.0), (20.5, 18.0, 0.8), (20.0, 21.5, 0.7)):
-        art.fill(art.circle(x, y, r), (140, 152, 176))
     return art.result()
 
 
@@ -1022,7 +1019,7 @@ def contact_sheet(path, drawn, left, right, about):
     size over white, button face, the band and the pane's background; then the banner with a sample greeting
     and the About picture."""
     zoomed_bgs = [(255, 255, 255), BLUE]
-    real_bgs = [(255, 255, 255), (240, 240, 240), BLUE, (122, 161, 230)]
+    real_bgs = [(255, 255, 255), (240, 240, 240), BLUE, DEEP]
     label_font = ImageFont.truetype(font_path('regular'), 13)
     icons = [d for d in drawn if d[0] != 'app 256']
     box = 168
@@ -1030,7 +1027,7 @@ def contact_sheet(path, drawn, left, right, about):
     cols = 3
     rows = (len(icons) + cols - 1) // cols
     width = cols * cell_w
-    height = rows * cell_h + 2 * 60 + 140 + 400
+    height = rows * cell_h + 2 * 60 + 140 + 400 + 420
     sheet = Image.new('RGB', (width, height), (196, 196, 196))
     d = ImageDraw.Draw(sheet)
     for i, (label, img, _) in enumerate(icons):
@@ -1065,7 +1062,76 @@ def contact_sheet(path, drawn, left, right, about):
     tile = Image.new('RGBA', big.size, (240, 240, 240, 255))
     tile.alpha_composite(big)
     sheet.paste(tile.convert('RGB'), (770, y))
+    sheet.paste(mock_up(dict((label, img) for label, img, _ in drawn)), (0, y + 410))
     sheet.save(path)
+
+
+def mock_up(pictures):
+    """The pictures where the program shows them: a task pane group, the command bar, the list's popup menu and
+    the status bar, at real size (then doubled, to judge them)."""
+    shot = Image.new('RGBA', (600, 200), (240, 240, 240, 255))
+    d = ImageDraw.Draw(shot)
+    small = ImageFont.truetype(font_path('regular'), 11)
+    bold = ImageFont.truetype(font_path('bold'), 12)
+    # Task pane: frame background, a header band with its icon overhanging by 12 pixels, two links.
+    d.rectangle([0, 0, 229, 199], fill=BLUE)
+    band = Image.new('RGBA', (210, 35))
+    bp = band.load()
+    for x in range(210):
+        for yy in range(35):
+            bp[x, yy] = mix(WHITE, DEEP, x / 209.0) + (255,)
+    shot.alpha_composite(band, (20, 22))
+    d.ellipse([10, 22, 30, 42], fill=WHITE)
+    d.rectangle([10, 32, 20, 57], fill=WHITE)
+    shot.alpha_composite(pictures['image 1'], (0, 10))
+    d.text((55, 39), 'Explorateur système', fill=DEEP, font=bold, anchor='lm')
+    d.rectangle([10, 57, 220, 112], fill=DEEP)
+    for k, (number, label) in enumerate(((4, 'Ajouter un ou plusieurs fichiers'), (3, 'Ajouter un répertoire complet'))):
+        yy = 62 + k * 25
+        shot.alpha_composite(pictures['image %d' % number], (20, yy + 4))
+        d.text((40, yy + 12), label, fill=(238, 241, 242), font=small, anchor='lm')
+    band2 = band.copy()
+    shot.alpha_composite(band2, (20, 139))
+    d.ellipse([10, 139, 30, 159], fill=WHITE)
+    d.rectangle([10, 149, 20, 174], fill=WHITE)
+    shot.alpha_composite(pictures['image 2'], (0, 127))
+    d.text((55, 156), 'Sélection de fichiers', fill=DEEP, font=bold, anchor='lm')
+    # Command bar buttons.
+    x = 240
+    for label, name in (('Renommer', 'button-rename.ico'), ('Retirer tout', 'button-clear.ico'),
+                        ('Quitter', 'button-quit.ico')):
+        d.rounded_rectangle([x, 8, x + 110, 43], radius=3, fill=(250, 250, 250), outline=(160, 166, 176))
+        shot.alpha_composite(pictures[name], (x + 8, 14))
+        d.text((x + 38, 26), label, fill=(0, 0, 0), font=small, anchor='lm')
+        x += 116
+    x = 240
+    for label, name in (('Retirer sélection', 'button-remove.ico'), ('Aide ?', 'button-help.ico')):
+        d.rounded_rectangle([x, 50, x + 110, 85], radius=3, fill=(250, 250, 250), outline=(160, 166, 176))
+        shot.alpha_composite(pictures[name], (x + 8, 56))
+        d.text((x + 38, 68), label, fill=(0, 0, 0), font=small, anchor='lm')
+        x += 116
+    d.rounded_rectangle([x, 50, x + 110, 85], radius=3, fill=(250, 250, 250), outline=(160, 166, 176))
+    shot.alpha_composite(pictures['button-characters.ico'], (x + 10, 60))
+    d.text((x + 34, 68), 'Caractères ?', fill=(0, 0, 0), font=small, anchor='lm')
+    d.rounded_rectangle([x + 116, 50, x + 148, 85], radius=3, fill=(250, 250, 250), outline=(160, 166, 176))
+    shot.alpha_composite(pictures['image 11'], (x + 120, 56))
+    # The list's popup menu.
+    d.rectangle([240, 95, 420, 196], fill=(250, 250, 250), outline=(150, 150, 150))
+    entries = ((16, 'Propriétés'), (18, 'Ouvrir/voir'), (17, 'Retirer de la liste'), (14, 'Envoyer à la corbeille'),
+               (15, 'Supprimer'))
+    for k, (number, label) in enumerate(entries):
+        yy = 99 + k * 19
+        picture = pictures['image %d' % number]
+        shot.alpha_composite(picture, (246, yy + 2 + (16 - picture.size[1]) // 2))
+        d.text((270, yy + 10), label, fill=(0, 0, 0), font=small, anchor='lm')
+    # Status bar and balloon icons.
+    d.rectangle([430, 175, 599, 199], fill=(236, 236, 236), outline=(180, 180, 180))
+    shot.alpha_composite(pictures['image 5'], (434, 179))
+    d.text((458, 187), 'Tarvelle Logiciels', fill=(0, 0, 0), font=small, anchor='lm')
+    for k, number in enumerate((9, 10, 6, 13)):
+        d.rectangle([430 + k * 42, 100, 466 + k * 42, 130], fill=(255, 255, 225), outline=(120, 120, 120))
+        shot.alpha_composite(pictures['image %d' % number], (440 + k * 42, 107))
+    return shot.resize((1200, 400), Image.NEAREST).convert('RGB')
 
 
 if __name__ == '__main__':
