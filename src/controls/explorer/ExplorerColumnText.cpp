@@ -1,5 +1,7 @@
 #include "controls/explorer/ExplorerColumnText.h"
 
+#include "controls/explorer/ExplorerNameOrder.h"
+
 namespace controls {
 
 namespace {
@@ -15,6 +17,24 @@ wchar_t UpperCaseLetter(wchar_t c) {
   if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 0x20);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 0x20);
   return c;
+}
+
+// The text after the name's last dot; empty when there is none, or it is the first or the last character.
+std::wstring_view ExtensionOf(std::wstring_view name) {
+  size_t dot = name.find_last_of(L'.');
+  if (dot == std::wstring_view::npos || dot == 0 || dot + 1 == name.size()) return {};
+  return name.substr(dot + 1);
+}
+
+bool IsGenericTypeName(std::wstring_view shellTypeName, std::wstring_view name) {
+  std::wstring type = FoldLetterCase(shellTypeName);
+  std::wstring extension = FoldLetterCase(ExtensionOf(name));
+  if (extension.empty()) return type == L"file" || type == L"fichier";
+  for (const std::wstring& generic : {extension + L" file", L"." + extension + L" file", L"fichier " + extension,
+                                      L"fichier ." + extension}) {
+    if (type == generic) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -53,11 +73,18 @@ std::wstring ExplorerDateText(const ExplorerDateTime& time) {
 
 std::wstring FallbackTypeName(std::wstring_view name, bool isFolder) {
   if (isFolder) return L"Dossier de fichiers";
-  size_t dot = name.find_last_of(L'.');
-  if (dot == std::wstring_view::npos || dot == 0 || dot + 1 == name.size()) return L"Fichier";
+  std::wstring_view extension = ExtensionOf(name);
+  if (extension.empty()) return L"Fichier";
   std::wstring text = L"Fichier ";
-  for (wchar_t c : name.substr(dot + 1)) text += UpperCaseLetter(c);
+  for (wchar_t c : extension) text += UpperCaseLetter(c);
   return text;
+}
+
+std::wstring ExplorerTypeText(std::wstring_view shellTypeName, std::wstring_view name, bool isFolder) {
+  if (isFolder || shellTypeName.empty() || IsGenericTypeName(shellTypeName, name)) {
+    return FallbackTypeName(name, isFolder);
+  }
+  return std::wstring(shellTypeName);
 }
 
 std::wstring DriveTypeText(DriveKind kind) {

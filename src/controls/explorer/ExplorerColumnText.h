@@ -29,6 +29,12 @@ std::wstring ExplorerDateText(const ExplorerDateTime& time);
 // name ends with ".jpg" (the extension in capitals), "Fichier" for a name without an extension.
 std::wstring FallbackTypeName(std::wstring_view name, bool isFolder);
 
+// The type shown for a file or folder, given the name the shell gives (SHGetFileInfoW, possibly empty). Folders
+// are always "Dossier de fichiers", the French shell's own name for them. A file keeps the shell's name unless it is
+// empty or only the shell's generic form for an extension no program registered (".xyz file", "XYZ File",
+// "Fichier XYZ", "File"), which Wine gives in English: then FallbackTypeName.
+std::wstring ExplorerTypeText(std::wstring_view shellTypeName, std::wstring_view name, bool isFolder);
+
 enum class DriveKind { Fixed, Removable, Network, CdRom, RamDisk, Unknown };
 
 // "Disque local", "Lecteur amovible", "Lecteur réseau", "Lecteur CD-ROM", "Disque RAM", "Lecteur".

@@ -99,6 +99,31 @@ TEST(ExplorerFallbackTypeName, NamesFoldersAndFilesByTheirExtensionInCapitals) {
   }
 }
 
+TEST(ExplorerTypeText, KeepsTheShellsNameForRegisteredTypesOnly) {
+  struct TypeCase {
+    const wchar_t* shellName;
+    const wchar_t* name;
+    bool isFolder;
+    const wchar_t* expected;
+  };
+  const TypeCase cases[] = {
+      {L"Image JPEG", L"photo.jpg", false, L"Image JPEG"},
+      {L"Document texte", L"notes.txt", false, L"Document texte"},
+      {L"", L"notes.txt", false, L"Fichier TXT"},
+      {L".txt file", L"notes.txt", false, L"Fichier TXT"},      // Wine's form for an unregistered extension
+      {L"ZZQ File", L"a.zzq", false, L"Fichier ZZQ"},           // English Windows' form
+      {L"Fichier ZZQ", L"a.zzq", false, L"Fichier ZZQ"},
+      {L"File", L"LISEZMOI", false, L"Fichier"},
+      {L"txt file", L"notes.doc", false, L"txt file"},          // names another extension: the shell's own name
+      {L"Folder", L"Vacances", true, L"Dossier de fichiers"},
+      {L"Dossier de fichiers", L"Vacances.jpg", true, L"Dossier de fichiers"},
+  };
+  for (const TypeCase& c : cases) {
+    EXPECT_EQ(ExplorerTypeText(c.shellName, c.name, c.isFolder), c.expected)
+        << "shell " << Narrow(c.shellName) << ", name " << Narrow(c.name);
+  }
+}
+
 TEST(ExplorerDriveText, NamesEachKindOfDriveInFrench) {
   struct KindCase {
     DriveKind kind;

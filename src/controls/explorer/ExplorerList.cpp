@@ -1,0 +1,313 @@
+#include "controls/explorer/ExplorerList.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "controls/explorer/ExplorerListing.h"
+#include "controls/explorer/ExplorerPath.h"
+#include "controls/explorer/ExplorerSort.h"
+#include "ui/Controls.h"
+#include "ui/Objects.h"
+
+namespace controls {
+
+namespace {
+
+constexpr const wchar_t* kStateProperty = L"TarvelleExplorerList";
+constexpr int kColumnWidth = 100;
+constexpr int kNameColumnWidth = 300;
+
+struct ColumnSpec {
+  const wchar_t* title;
+  int format;
+};
+
+constexpr ColumnSpec kColumns[kExplorerColumnCount] = {
+    {L"Nom", LVCFMT_LEFT},
+    {L"Taille", LVCFMT_RIGHT},
+    {L"Type", LVCFMT_LEFT},
+    {L"Modifié le", LVCFMT_LEFT},
+};
+
+// The record kept on the list's window. entries holds the rows in the order shown.
+struct ExplorerListState {
+  WNDPROC listProc = nullptr;
+  std::wstring folder;
+  std::vector<ExplorerEntry> entries;
+  ExplorerColumn sortColumn = ExplorerColumn::Name;
+  bool ascending = true;
+};
+
+ExplorerListState* StateOf(HWND list) {
+  return list ? static_cast<ExplorerListState*>(GetPropW(list, kStateProperty)) : nullptr;
+}
+
+HWND ListOf(int number) {
+  HWND list = ui::ControlHandle(number);
+  return StateOf(list) ? list : nullptr;
+}
+
+const ExplorerEntry* EntryAt(int number, int index) {
+  ExplorerListState* state = StateOf(ListOf(number));
+  if (!state || index < 0 || static_cast<size_t>(index) >= state->entries.size()) return nullptr;
+  return &state->entries[static_cast<size_t>(index)];
+}
+
+void SetCellText(HWND list, int row, int column, const std::wstring& text) {
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectRow(HWND list, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+// Rewrites every row from the record; then selects the entry leading to `selectPath`, if one does.
+void FillRows(HWND list, const ExplorerListState& state, const std::wstring& selectPath) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  int selectRow = -1;
+  for (size_t i = 0; i < state.entries.size(); ++i) {
+    const ExplorerEntry& entry = state.entries[i];
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = static_cast<int>(i);
+    item.pszText = const_cast<wchar_t*>(entry.name.c_str());
+    item.iImage = entry.iconIndex;
+    item.lParam = static_cast<LPARAM>(i);
+    int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0) continue;
+    SetCellText(list, row, static_cast<int>(ExplorerColumn::Size), entry.sizeText);
+    SetCellText(list, row, static_cast<int>(ExplorerColumn::Type), entry.typeText);
+    SetCellText(list, row, static_cast<int>(ExplorerColumn::Modified), entry.dateText);
+    if (!selectPath.empty() && !entry.isParent && SameFolder(entry.path, selectPath)) selectRow = row;
+  }
+  if (selectRow >= 0) SelectRow(list, selectRow);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void ShowSortArrow(HWND list, const ExplorerListState& state) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  if (!header) return;
+  for (int column = 0; column < kExplorerColumnCount; ++column) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item))) continue;
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (column == static_cast<int>(state.sortColumn)) item.fmt |= state.ascending ? HDF_SORTUP : HDF_SORTDOWN;
+    SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
+  int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  if (row < 0 || static_cast<size_t>(row) >= state.entries.size()) return {};
+  const ExplorerEntry& entry = state.entries[static_cast<size_t>(row)];
+  return entry.isParent ? std::wstring() : entry.path;
+}
+
+// Lists `folder` afresh in the current sort order and selects the entry leading to `selectPath`.
+void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const std::wstring& selectPath) {
+  state.folder = WithTrailingBackslash(folder);
+  ExplorerListing listing = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
+  state.entries = std::move(listing.entries);
+  SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
+  FillRows(list, state, selectPath);
+}
+
+void Sort(HWND list, ExplorerListState& state, int column) {
+  if (column < 0 || column >= kExplorerColumnCount) return;
+  auto clicked = static_cast<ExplorerColumn>(column);
+  if (clicked == state.sortColumn) {
+    state.ascending = !state.ascending;
+  } else {
+    state.sortColumn = clicked;
+    state.ascending = true;
+  }
+  std::wstring keep = SelectedPath(list, state);
+  SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
+  FillRows(list, state, keep);
+  ShowSortArrow(list, state);
+}
+
+void Open(HWND list, ExplorerListState& state, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
+  const ExplorerEntry entry = state.entries[static_cast<size_t>(index)];
+  if (!entry.isFolder) return;
+  // Going up, the folder just left is selected, as Explorer does; going down, nothing is.
+  std::wstring left = entry.isParent ? state.folder : std::wstring();
+  ShowFolder(list, state, entry.path, left);
+}
+
+int SelectedRow(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+int RowAt(HWND list, LPARAM point) {
+  LVHITTESTINFO hit{};
+  hit.pt.x = static_cast<short>(LOWORD(point));
+  hit.pt.y = static_cast<short>(HIWORD(point));
+  int row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  return (hit.flags & LVHT_ONITEM) ? row : -1;
+}
+
+bool IsEnterKey(const MSG* message) {
+  return message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) && message->wParam == VK_RETURN;
+}
+
+bool IsHeadingClick(HWND list, const NMHDR* header) {
+  HWND listHeader = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  return header && header->hwndFrom == listHeader && (header->code == HDN_ITEMCLICKW || header->code == HDN_ITEMCLICKA);
+}
+
+LRESULT CALLBACK ExplorerListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  ExplorerListState* state = StateOf(list);
+  if (!state) return DefWindowProcW(list, message, wParam, lParam);
+  WNDPROC original = state->listProc;
+  switch (message) {
+    case WM_GETDLGCODE: {
+      // The event loop's dialog navigation would take Enter for a default button; the list opens folders with it.
+      LRESULT code = CallWindowProcW(original, list, message, wParam, lParam);
+      if (IsEnterKey(reinterpret_cast<const MSG*>(lParam))) code |= DLGC_WANTALLKEYS;
+      return code;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) {
+        LRESULT result = CallWindowProcW(original, list, message, wParam, lParam);
+        Open(list, *state, SelectedRow(list));
+        return result;
+      }
+      break;
+    case WM_LBUTTONDBLCLK: {
+      LRESULT result = CallWindowProcW(original, list, message, wParam, lParam);
+      Open(list, *state, RowAt(list, lParam));
+      return result;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (IsHeadingClick(list, header)) {
+        LRESULT result = CallWindowProcW(original, list, message, wParam, lParam);
+        Sort(list, *state, reinterpret_cast<const NMHEADERW*>(lParam)->iItem);
+        return result;
+      }
+      break;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      RemovePropW(list, kStateProperty);
+      delete state;
+      return CallWindowProcW(original, list, message, wParam, lParam);
+    default:
+      break;
+  }
+  return CallWindowProcW(original, list, message, wParam, lParam);
+}
+
+HIMAGELIST SystemSmallImageList() {
+  SHFILEINFOW info{};
+  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
+                                                     SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+}
+
+void AddColumns(HWND list) {
+  for (int column = 0; column < kExplorerColumnCount; ++column) {
+    LVCOLUMNW spec{};
+    spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+    spec.fmt = kColumns[column].format;
+    spec.pszText = const_cast<wchar_t*>(kColumns[column].title);
+    spec.cx = kColumnWidth;
+    spec.iSubItem = column;
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+  }
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(kNameColumnWidth, 0));
+}
+
+}  // namespace
+
+HWND CreateExplorerList(int number, int x, int y, int width, int height, const std::wstring& startFolder) {
+  // LVS_SHAREIMAGELISTS: the system's image list belongs to the shell and must outlive the list.
+  DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP;
+  HWND list = ui::CreateControlWindow(number, WC_LISTVIEWW, L"", style, 0, x, y, width, height);
+  if (!list) return nullptr;
+  DWORD listExStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, listExStyle, listExStyle);
+  AddColumns(list);
+  if (HIMAGELIST icons = SystemSmallImageList()) {
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
+  }
+
+  auto* state = new ExplorerListState;
+  SetPropW(list, kStateProperty, state);
+  state->listProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListProc)));
+  ShowFolder(list, *state, startFolder, {});
+  ShowSortArrow(list, *state);
+  return list;
+}
+
+std::wstring ExplorerCurrentFolder(int number) {
+  ExplorerListState* state = StateOf(ListOf(number));
+  return state ? state->folder : std::wstring();
+}
+
+void SetExplorerFolder(int number, const std::wstring& folder) {
+  HWND list = ListOf(number);
+  if (list) ShowFolder(list, *StateOf(list), folder, {});
+}
+
+int ExplorerEntryCount(int number) {
+  ExplorerListState* state = StateOf(ListOf(number));
+  return state ? static_cast<int>(state->entries.size()) : 0;
+}
+
+std::wstring ExplorerEntryName(int number, int index) {
+  const ExplorerEntry* entry = EntryAt(number, index);
+  return entry ? entry->name : std::wstring();
+}
+
+std::wstring ExplorerEntryPath(int number, int index) {
+  const ExplorerEntry* entry = EntryAt(number, index);
+  return entry ? entry->path : std::wstring();
+}
+
+bool ExplorerEntryIsFolder(int number, int index) {
+  const ExplorerEntry* entry = EntryAt(number, index);
+  return entry && entry->isFolder;
+}
+
+bool ExplorerEntryIsParent(int number, int index) {
+  const ExplorerEntry* entry = EntryAt(number, index);
+  return entry && entry->isParent;
+}
+
+bool ExplorerEntryIsSelected(int number, int index) {
+  HWND list = ListOf(number);
+  if (!list || !EntryAt(number, index)) return false;
+  return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) != 0;
+}
+
+int ExplorerFirstSelected(int number) {
+  HWND list = ListOf(number);
+  return list ? SelectedRow(list) : -1;
+}
+
+void SortExplorerByColumn(int number, int column) {
+  HWND list = ListOf(number);
+  if (list) Sort(list, *StateOf(list), column);
+}
+
+void OpenExplorerEntry(int number, int index) {
+  HWND list = ListOf(number);
+  if (list) Open(list, *StateOf(list), index);
+}
+
+}  // namespace controls

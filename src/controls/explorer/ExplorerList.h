@@ -1,0 +1,50 @@
+#pragma once
+// The explorer control: a report list (SysListView32) of one folder's entries that browses the user's folders and
+// drives. Columns "Nom" (300 pixels), "Taille", "Type" and "Modifié le" (100 pixels each); grid lines, no border,
+// one entry selected at a time, the system's small shell icons.
+//
+// It answers by itself: a click on a column heading sorts by that column, a second click on the same heading
+// reverses the order (the heading shows the arrow); a double click or the Enter key on a folder, a drive or ".."
+// opens it; on a file they do nothing. Its parent's procedure (ui/WindowHost.h) turns its notifications into
+// control events for its number: a right click arrives as a control event of type kRightClick.
+//
+// The list shows ".." first (except at the top level), then the folders, then the files, by name at start. The top
+// level (the empty folder) lists the drives. Hidden entries are not shown. The window keeps its record under the
+// window property "TarvelleExplorerList" and frees it when it is destroyed.
+
+#include <windows.h>
+
+#include <string>
+
+namespace controls {
+
+// Creates the list under ui::CurrentParent() with the given number (ui::kNewNumber for a fresh one) and lists
+// startFolder (empty: the drives). Returns null on failure.
+HWND CreateExplorerList(int number, int x, int y, int width, int height, const std::wstring& startFolder);
+
+// The folder on show, ending with `\`; empty at the top level.
+std::wstring ExplorerCurrentFolder(int number);
+
+// Lists `folder` afresh (a `\` is added when missing); empty shows the drives. A folder that cannot be listed
+// shows ".." alone.
+void SetExplorerFolder(int number, const std::wstring& folder);
+
+// The rows, in the order shown; every query answers 0, empty, false or -1 for a number that is no explorer list.
+int ExplorerEntryCount(int number);
+std::wstring ExplorerEntryName(int number, int index);  // as shown in the name column
+// Where the entry leads: a file's full path; a folder's or drive's path ending with `\` ("C:\" for a drive whose
+// row reads "Données (C:)"); for "..", the parent folder (empty for the top level). Joining the current folder and
+// the name gives the same for files and folders, but not for drives, nor for "..".
+std::wstring ExplorerEntryPath(int number, int index);
+bool ExplorerEntryIsFolder(int number, int index);  // ".." and the drives count as folders
+bool ExplorerEntryIsParent(int number, int index);  // the ".." entry
+bool ExplorerEntryIsSelected(int number, int index);
+int ExplorerFirstSelected(int number);  // -1 when none
+
+// What a click on the heading of `column` (0 name, 1 size, 2 type, 3 date) does.
+void SortExplorerByColumn(int number, int column);
+
+// What a double click or Enter on the entry does: opens a folder, a drive or ".."; a file is left alone.
+void OpenExplorerEntry(int number, int index);
+
+}  // namespace controls

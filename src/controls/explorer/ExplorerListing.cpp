@@ -1,0 +1,160 @@
+#include "controls/explorer/ExplorerListing.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "controls/explorer/ExplorerColumnText.h"
+#include "controls/explorer/ExplorerPath.h"
+
+namespace controls {
+
+namespace {
+
+// No "insert a disk" or "drive not ready" box while the listing touches a drive.
+class NoDriveErrorBoxes {
+ public:
+  NoDriveErrorBoxes() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+  ~NoDriveErrorBoxes() { SetErrorMode(previous_); }
+  NoDriveErrorBoxes(const NoDriveErrorBoxes&) = delete;
+  NoDriveErrorBoxes& operator=(const NoDriveErrorBoxes&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+struct ShellLook {
+  std::wstring typeName;
+  int iconIndex = -1;
+};
+
+// The type name and small icon the shell gives for a name with these attributes; the file itself is not opened.
+ShellLook LookByAttributes(const std::wstring& path, DWORD attributes, bool wantTypeName) {
+  SHFILEINFOW info{};
+  UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
+  if (wantTypeName) flags |= SHGFI_TYPENAME;
+  ShellLook look;
+  if (SHGetFileInfoW(path.c_str(), attributes, &info, sizeof(info), flags)) {
+    look.typeName = info.szTypeName;
+    look.iconIndex = info.iIcon;
+  }
+  return look;
+}
+
+std::uint64_t Combine(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
+
+std::wstring LocalDateText(const FILETIME& time) {
+  SYSTEMTIME universal{};
+  SYSTEMTIME local{};
+  if (!FileTimeToSystemTime(&time, &universal)) return {};
+  // The daylight-saving rule of that date, not of today, as Explorer shows it.
+  if (!SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) return {};
+  return ExplorerDateText({local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute});
+}
+
+ExplorerEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found) {
+  ExplorerEntry entry;
+  entry.name = found.cFileName;
+  entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.path = entry.isFolder ? JoinFolder(folder, entry.name) : JoinFile(folder, entry.name);
+  entry.modified = Combine(found.ftLastWriteTime.dwHighDateTime, found.ftLastWriteTime.dwLowDateTime);
+  entry.dateText = LocalDateText(found.ftLastWriteTime);
+  if (!entry.isFolder) {
+    entry.size = Combine(found.nFileSizeHigh, found.nFileSizeLow);
+    entry.sizeText = ExplorerSizeText(entry.size);
+  }
+  ShellLook look = LookByAttributes(JoinFile(folder, entry.name), found.dwFileAttributes, !entry.isFolder);
+  entry.typeText = ExplorerTypeText(look.typeName, entry.name, entry.isFolder);
+  entry.iconIndex = look.iconIndex;
+  return entry;
+}
+
+bool IsFloppyRoot(const std::wstring& root) {
+  wchar_t letter = root.empty() ? L'\0' : static_cast<wchar_t>(root[0] & ~0x20);
+  return letter == L'A' || letter == L'B';
+}
+
+DriveKind KindOf(UINT driveType) {
+  switch (driveType) {
+    case DRIVE_FIXED: return DriveKind::Fixed;
+    case DRIVE_REMOVABLE: return DriveKind::Removable;
+    case DRIVE_REMOTE: return DriveKind::Network;
+    case DRIVE_CDROM: return DriveKind::CdRom;
+    case DRIVE_RAMDISK: return DriveKind::RamDisk;
+    default: return DriveKind::Unknown;
+  }
+}
+
+ExplorerEntry DriveEntry(const std::wstring& root) {
+  UINT driveType = GetDriveTypeW(root.c_str());
+  ExplorerEntry entry;
+  entry.isFolder = true;
+  entry.isDrive = true;
+  entry.path = root;
+  entry.typeText = DriveTypeText(KindOf(driveType));
+  std::wstring label;
+  if (!IsFloppyRoot(root)) {
+    wchar_t volume[MAX_PATH + 1] = {};
+    if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
+      label = volume;
+    }
+  }
+  entry.name = DriveEntryName(root, label);
+  // Fixed and network drives give their own icon; for the others the shell would read the medium.
+  bool mayTouch = driveType == DRIVE_FIXED || driveType == DRIVE_REMOTE || driveType == DRIVE_RAMDISK;
+  if (mayTouch) {
+    SHFILEINFOW info{};
+    if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
+      entry.iconIndex = info.iIcon;
+    }
+  }
+  if (entry.iconIndex < 0) entry.iconIndex = LookByAttributes(root, FILE_ATTRIBUTE_DIRECTORY, false).iconIndex;
+  return entry;
+}
+
+}  // namespace
+
+ExplorerEntry ParentEntry(const std::wstring& folder) {
+  ExplorerEntry entry;
+  entry.name = L"..";
+  entry.isFolder = true;
+  entry.isParent = true;
+  entry.path = ParentFolder(folder);
+  entry.iconIndex = LookByAttributes(L"folder", FILE_ATTRIBUTE_DIRECTORY, false).iconIndex;
+  return entry;
+}
+
+ExplorerListing ListFolder(const std::wstring& folder) {
+  ExplorerListing listing;
+  listing.entries.push_back(ParentEntry(folder));
+  NoDriveErrorBoxes noBoxes;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileExW(JoinFile(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) {
+    listing.readable = GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty root has not even "." and ".."
+    return listing;
+  }
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) continue;
+    listing.entries.push_back(EntryOf(folder, found));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return listing;
+}
+
+ExplorerListing ListDrives() {
+  ExplorerListing listing;
+  NoDriveErrorBoxes noBoxes;
+  wchar_t roots[27 * 4 + 1] = {};
+  DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots) - 1), roots);
+  if (length == 0 || length >= std::size(roots)) {
+    listing.readable = false;
+    return listing;
+  }
+  for (const wchar_t* root = roots; *root; root += wcslen(root) + 1) listing.entries.push_back(DriveEntry(root));
+  return listing;
+}
+
+}  // namespace controls

@@ -1,0 +1,29 @@
+#pragma once
+// What the explorer control shows of one folder, or of the drives, read from the file system and the shell.
+// Hidden entries are left out, as Windows Explorer does by default (Wine marks names that begin with a dot hidden);
+// system entries that are not hidden are listed. The entries come unsorted.
+
+#include <string>
+#include <vector>
+
+#include "controls/explorer/ExplorerEntry.h"
+
+namespace controls {
+
+struct ExplorerListing {
+  std::vector<ExplorerEntry> entries;
+  bool readable = true;  // false when the folder could not be listed (missing, denied, drive not ready)
+};
+
+// The entries of `folder` (ending with `\`), led by the parent-folder entry "..". A folder that cannot be listed
+// gives ".." alone, so that the user can go back. No system prompt is shown for a drive that is not ready.
+ExplorerListing ListFolder(const std::wstring& folder);
+
+// One entry per drive, in the order of the drive letters. The floppy drives A: and B: are never touched: their
+// label is not read.
+ExplorerListing ListDrives();
+
+// The parent-folder entry of `folder`.
+ExplorerEntry ParentEntry(const std::wstring& folder);
+
+}  // namespace controls
