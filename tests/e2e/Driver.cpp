@@ -315,6 +315,13 @@ testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Mi
 
 void Click(HWND control) { PostMessageW(control, BM_CLICK, 0, 0); }
 
+bool PointAt(HWND control) {
+  RECT place{};
+  if (!GetWindowRect(control, &place)) return false;
+  return SetCursorPos(static_cast<int>((place.left + place.right) / 2),
+                      static_cast<int>((place.top + place.bottom) / 2));
+}
+
 bool SetText(HWND control, const std::wstring& text) {
   bool delivered = false;
   LRESULT accepted = SendWithLimit(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &delivered);
