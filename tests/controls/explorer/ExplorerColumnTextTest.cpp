@@ -124,21 +124,6 @@ TEST(ExplorerTypeText, KeepsTheShellsNameForRegisteredTypesOnly) {
   }
 }
 
-TEST(ExplorerDriveText, NamesEachKindOfDriveInFrench) {
-  struct KindCase {
-    DriveKind kind;
-    const wchar_t* expected;
-  };
-  const KindCase cases[] = {
-      {DriveKind::Fixed, L"Disque local"},     {DriveKind::Removable, L"Lecteur amovible"},
-      {DriveKind::Network, L"Lecteur réseau"}, {DriveKind::CdRom, L"Lecteur CD-ROM"},
-      {DriveKind::RamDisk, L"Disque RAM"},     {DriveKind::Unknown, L"Lecteur"},
-  };
-  for (const KindCase& c : cases) {
-    EXPECT_EQ(DriveTypeText(c.kind), c.expected) << "drive kind " << static_cast<int>(c.kind);
-  }
-}
-
 TEST(ExplorerDriveText, ShowsTheRootAloneOrTheLabelWithTheLetter) {
   EXPECT_EQ(DriveEntryName(L"C:\\", L""), L"C:\\") << "a drive without a label";
   EXPECT_EQ(DriveEntryName(L"C:\\", L"Disque local"), L"Disque local (C:)");

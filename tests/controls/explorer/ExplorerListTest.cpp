@@ -399,14 +399,6 @@ TEST_F(ExplorerListTest, OpensTheSelectedFolderWithEnterThroughTheEventLoop) {
   EXPECT_EQ(controls::ExplorerCurrentFolder(kExplorer), scratch_.path()) << "Enter on a file does nothing";
 }
 
-TEST_F(ExplorerListTest, AsksTheDialogNavigationForTheEnterKey) {
-  MSG enter{list_, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
-  MSG tab{list_, WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
-  EXPECT_TRUE(SendMessageW(list_, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS);
-  EXPECT_FALSE(SendMessageW(list_, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab)) & DLGC_WANTALLKEYS)
-      << "Tab still moves to the next control";
-}
-
 TEST_F(ExplorerListTest, ShowsTheDrivesAtTheTopLevel) {
   controls::SetExplorerFolder(kExplorer, L"");
   EXPECT_EQ(controls::ExplorerCurrentFolder(kExplorer), L"");

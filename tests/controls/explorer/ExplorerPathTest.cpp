@@ -35,18 +35,6 @@ TEST(ExplorerParentFolder, GoesUpOneLevelAndFromARootToTheTopLevel) {
   }
 }
 
-TEST(ExplorerRootFolder, KnowsDriveAndShareRootsFromFolders) {
-  struct RootCase {
-    const wchar_t* folder;
-    bool root;
-  };
-  const RootCase cases[] = {
-      {L"C:\\", true},   {L"z:/", true},          {L"C:\\Windows\\", false},       {L"\\\\srv\\share\\", true},
-      {L"\\\\srv\\share", true}, {L"\\\\srv\\share\\sub\\", false}, {L"", false}, {L"Photos\\", false},
-  };
-  for (const RootCase& c : cases) EXPECT_EQ(IsRootFolder(c.folder), c.root) << "folder " << Narrow(c.folder);
-}
-
 TEST(ExplorerJoinPath, PutsOneSeparatorBetweenFolderAndNameAndEndsFoldersWithOne) {
   EXPECT_EQ(JoinFolder(L"C:\\Photos\\", L"2024"), L"C:\\Photos\\2024\\");
   EXPECT_EQ(JoinFolder(L"C:\\Photos", L"2024"), L"C:\\Photos\\2024\\") << "folder given without its separator";

@@ -113,16 +113,4 @@ TEST(ExplorerSort, OrdersDrivesByTheirLetterNotTheirLabel) {
   EXPECT_EQ(Names(drives), "Z:\\ | Archives (D:) | Syst?me (C:)") << "descending";
 }
 
-TEST(ExplorerSort, NeverPutsAnEntryBeforeItself) {
-  std::vector<ExplorerEntry> entries = MixedFolder();
-  for (int column = 0; column < kExplorerColumnCount; ++column) {
-    for (bool ascending : {true, false}) {
-      for (const ExplorerEntry& entry : entries) {
-        EXPECT_FALSE(ExplorerEntryBefore(entry, entry, static_cast<ExplorerColumn>(column), ascending))
-            << "strict order broken for an entry in column " << column;
-      }
-    }
-  }
-}
-
 }  // namespace
