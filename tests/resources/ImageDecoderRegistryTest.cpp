@@ -55,8 +55,8 @@ TEST(ImageDecoderRegistry, IgnoresEntriesWithoutSignatureOrDecoder) {
 TEST(DecodeImageFile, DecodesPngAndJpegOnceRegistered) {
   resources::RegisterImageDecoders();
   resources::RegisterImageDecoders();  // a second registration adds nothing and breaks nothing
-  resources_test::PngSpec spec{1, 1, 6, 8, false, {1, 2, 3, 4}, {}, {}};  // 6: RGBA
-  const std::optional<RgbaImage> png = resources::DecodeImageFile(resources_test::EncodePng(spec));
+  resources_test::PngContent content{1, 1, 6, 8, false, {1, 2, 3, 4}, {}, {}};  // 6: RGBA
+  const std::optional<RgbaImage> png = resources::DecodeImageFile(resources_test::EncodePng(content));
   ASSERT_TRUE(png.has_value()) << "PNG through the program's registry";
   EXPECT_EQ(png->pixels, (std::vector<std::uint8_t>{1, 2, 3, 4})) << "PNG pixel";
 

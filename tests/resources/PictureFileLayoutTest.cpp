@@ -70,7 +70,7 @@ TEST(FirstIconImage, ReadsTheFirstEntryOnlyWhenItLiesInsideTheFile) {
   }
 }
 
-struct BitmapSpec {
+struct BitmapFields {
   std::int32_t width = 3;
   std::int32_t height = 2;
   std::uint32_t bitCount = 24;
@@ -79,30 +79,32 @@ struct BitmapSpec {
   std::int64_t pixelBytesPresent = -1;  // -1: exactly what the rows need
 };
 
-Bytes BitmapFile(const BitmapSpec& spec) {
+Bytes BitmapFile(const BitmapFields& fields) {
   Bytes file = {'B', 'M'};
   Put32(file, 0);
   Put32(file, 0);
-  Put32(file, spec.pixelOffset);
+  Put32(file, fields.pixelOffset);
   Put32(file, 40);
-  Put32(file, static_cast<std::uint32_t>(spec.width));
-  Put32(file, static_cast<std::uint32_t>(spec.height));
+  Put32(file, static_cast<std::uint32_t>(fields.width));
+  Put32(file, static_cast<std::uint32_t>(fields.height));
   Put16(file, 1);
-  Put16(file, spec.bitCount);
-  Put32(file, spec.compression);
+  Put16(file, fields.bitCount);
+  Put32(file, fields.compression);
   for (int i = 0; i < 5; ++i) Put32(file, 0);
-  const std::size_t stride = (static_cast<std::size_t>(spec.width > 0 ? spec.width : 1) * spec.bitCount + 31) / 32 * 4;
-  const std::int64_t signedRows = spec.height;
+  const auto width = static_cast<std::size_t>(fields.width > 0 ? fields.width : 1);
+  const std::size_t stride = (width * fields.bitCount + 31) / 32 * 4;
+  const std::int64_t signedRows = fields.height;
   const auto rows = static_cast<std::size_t>(signedRows < 0 ? -signedRows : signedRows);
-  const std::size_t present = spec.pixelBytesPresent < 0 ? stride * rows : static_cast<std::size_t>(spec.pixelBytesPresent);
-  file.resize(std::max<std::size_t>(file.size(), spec.pixelOffset) + present, 0x5A);
+  const std::size_t present =
+      fields.pixelBytesPresent < 0 ? stride * rows : static_cast<std::size_t>(fields.pixelBytesPresent);
+  file.resize(std::max<std::size_t>(file.size(), fields.pixelOffset) + present, 0x5A);
   return file;
 }
 
 TEST(ReadBitmapLayout, ReadsUncompressed24And32BitBitmaps) {
   struct Case {
     const char* name;
-    BitmapSpec spec;
+    BitmapFields fields;
     BitmapFileLayout expected;
   };
   const Case cases[] = {
@@ -113,7 +115,7 @@ TEST(ReadBitmapLayout, ReadsUncompressed24And32BitBitmaps) {
       {"pixels after a gap", {1, 1, 24, 0, 70, -1}, {1, 1, false, 24, 70, 4}},
   };
   for (const Case& c : cases) {
-    const std::optional<BitmapFileLayout> layout = ReadBitmapLayout(BitmapFile(c.spec));
+    const std::optional<BitmapFileLayout> layout = ReadBitmapLayout(BitmapFile(c.fields));
     ASSERT_TRUE(layout.has_value()) << c.name;
     EXPECT_EQ(layout->width, c.expected.width) << c.name << ": width";
     EXPECT_EQ(layout->height, c.expected.height) << c.name << ": height";
@@ -127,7 +129,7 @@ TEST(ReadBitmapLayout, ReadsUncompressed24And32BitBitmaps) {
 TEST(ReadBitmapLayout, RefusesBitmapsItCannotCopySafely) {
   struct Case {
     const char* name;
-    BitmapSpec spec;
+    BitmapFields fields;
   };
   const Case cases[] = {
       {"last row one byte short", {3, 2, 24, 0, 54, 23}},
@@ -143,7 +145,7 @@ TEST(ReadBitmapLayout, RefusesBitmapsItCannotCopySafely) {
       {"absurd height", {1, 0x7FFFFFFF, 24, 0, 54, 16}},
       {"most negative height", {1, INT32_MIN, 24, 0, 54, 16}},
   };
-  for (const Case& c : cases) EXPECT_FALSE(ReadBitmapLayout(BitmapFile(c.spec)).has_value()) << c.name;
+  for (const Case& c : cases) EXPECT_FALSE(ReadBitmapLayout(BitmapFile(c.fields)).has_value()) << c.name;
   EXPECT_FALSE(ReadBitmapLayout(Bytes{'B', 'M', 0, 0}).has_value()) << "file header cut short";
 }
 

@@ -223,7 +223,9 @@ TEST(Pictures, BannerStaysDarkWhereTheGreetingIsWrittenAndJoinsTheSideImage) {
   ASSERT_NE(side.picture.bitmap, nullptr);
   int brightest = 0;
   for (int y = 3; y < 36; y += 2) {
-    for (int x = 0; x < 520; x += 4) brightest = std::max(brightest, Luminance(BitmapPixel(banner.picture.bitmap, x, y)));
+    for (int x = 0; x < 520; x += 4) {
+      brightest = std::max(brightest, Luminance(BitmapPixel(banner.picture.bitmap, x, y)));
+    }
   }
   EXPECT_LT(brightest, 100) << "white greeting text at the banner's left needs a dark background";
   int worstSeam = 0;

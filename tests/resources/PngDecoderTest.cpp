@@ -10,7 +10,7 @@ namespace {
 using resources::DecodePng;
 using resources::RgbaImage;
 using resources_test::EncodePng;
-using resources_test::PngSpec;
+using resources_test::PngContent;
 
 struct Rgba {
   int r, g, b, a;
@@ -36,22 +36,22 @@ void ExpectPixels(const RgbaImage& image, int width, const std::vector<Rgba>& ex
   }
 }
 
-PngSpec ThreeByTwoRgba() {
-  PngSpec spec{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {}, {}};
-  spec.rows = {255, 0, 0, 255,   0, 255, 0, 128,   0, 0, 255, 0,
+PngContent ThreeByTwoRgba() {
+  PngContent content{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {}, {}};
+  content.rows = {255, 0, 0, 255,   0, 255, 0, 128,   0, 0, 255, 0,
                10, 20, 30, 40,   255, 255, 255, 255, 68, 94, 138, 200};
-  return spec;
+  return content;
 }
 
 struct PngCase {
   const char* name;
-  PngSpec spec;
+  PngContent content;
   std::vector<Rgba> expected;
 };
 
 // Every colour type and depth comes out as 8-bit RGBA, top row first.
 TEST(DecodePng, ExpandsEveryColourTypeToRgba8) {
-  PngSpec interlaced = ThreeByTwoRgba();
+  PngContent interlaced = ThreeByTwoRgba();
   interlaced.interlaced = true;
   const std::vector<Rgba> threeByTwo = {{255, 0, 0, 255}, {0, 255, 0, 128}, {0, 0, 255, 0},
                                         {10, 20, 30, 40}, {255, 255, 255, 255}, {68, 94, 138, 200}};
@@ -75,11 +75,11 @@ TEST(DecodePng, ExpandsEveryColourTypeToRgba8) {
        {{255, 128, 0, 255}}},
   };
   for (const PngCase& c : cases) {
-    const std::vector<std::uint8_t> file = EncodePng(c.spec);
+    const std::vector<std::uint8_t> file = EncodePng(c.content);
     ASSERT_FALSE(file.empty()) << c.name << ": the test could not write its PNG";
     const std::optional<RgbaImage> image = DecodePng(file);
     ASSERT_TRUE(image.has_value()) << c.name << ": a valid PNG was refused";
-    ExpectPixels(*image, c.spec.width, c.expected, c.name);
+    ExpectPixels(*image, c.content.width, c.expected, c.name);
   }
 }
 
@@ -94,7 +94,9 @@ TEST(DecodePng, RefusesEveryTruncationOfAValidFile) {
 // Offsets in a PNG: 8-byte signature, then IHDR: length (4), type (4), width (4) at 16, height (4) at 20, ...
 void PatchHeaderSize(std::vector<std::uint8_t>& file, std::uint32_t width, std::uint32_t height) {
   auto put32 = [&file](std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+    for (int i = 0; i < 4; ++i) {
+      file[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+    }
   };
   put32(16, width);
   put32(20, height);

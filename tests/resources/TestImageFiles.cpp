@@ -21,14 +21,15 @@ void AppendToVector(png_structp png, png_bytep data, png_size_t size) {
 void FlushNothing(png_structp) {}
 
 // Holds the setjmp that libpng's errors return to; no object with a destructor lives in this frame.
-bool WritePng(png_structp png, png_infop info, const PngSpec* spec, const png_color* palette, png_bytepp rowPointers) {
+bool WritePng(png_structp png, png_infop info, const PngContent* content, const png_color* palette,
+              png_bytepp rowPointers) {
   if (setjmp(png_jmpbuf(png))) return false;
-  png_set_IHDR(png, info, static_cast<png_uint_32>(spec->width), static_cast<png_uint_32>(spec->height),
-               spec->bitDepth, spec->colourType, spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(content->width), static_cast<png_uint_32>(content->height),
+               content->bitDepth, content->colourType, content->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec->palette.empty()) png_set_PLTE(png, info, palette, static_cast<int>(spec->palette.size()));
-  if (!spec->transparency.empty()) {
-    png_set_tRNS(png, info, spec->transparency.data(), static_cast<int>(spec->transparency.size()), nullptr);
+  if (!content->palette.empty()) png_set_PLTE(png, info, palette, static_cast<int>(content->palette.size()));
+  if (!content->transparency.empty()) {
+    png_set_tRNS(png, info, content->transparency.data(), static_cast<int>(content->transparency.size()), nullptr);
   }
   png_write_info(png, info);
   png_write_image(png, rowPointers);
@@ -38,7 +39,7 @@ bool WritePng(png_structp png, png_infop info, const PngSpec* spec, const png_co
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePng(const PngSpec& spec) {
+std::vector<std::uint8_t> EncodePng(const PngContent& content) {
   std::vector<std::uint8_t> out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -47,13 +48,13 @@ std::vector<std::uint8_t> EncodePng(const PngSpec& spec) {
     return out;
   }
   png_set_write_fn(png, &out, AppendToVector, FlushNothing);
-  const std::size_t rowBytes = spec.rows.size() / static_cast<std::size_t>(spec.height);
-  std::vector<std::uint8_t> rows = spec.rows;
+  const std::size_t rowBytes = content.rows.size() / static_cast<std::size_t>(content.height);
+  std::vector<std::uint8_t> rows = content.rows;
   std::vector<png_bytep> rowPointers;
-  for (int y = 0; y < spec.height; ++y) rowPointers.push_back(rows.data() + static_cast<std::size_t>(y) * rowBytes);
+  for (int y = 0; y < content.height; ++y) rowPointers.push_back(rows.data() + static_cast<std::size_t>(y) * rowBytes);
   std::vector<png_color> palette;
-  for (const PngColour& c : spec.palette) palette.push_back({c.red, c.green, c.blue});
-  if (!WritePng(png, info, &spec, palette.data(), rowPointers.data())) out.clear();
+  for (const PngColour& c : content.palette) palette.push_back({c.red, c.green, c.blue});
+  if (!WritePng(png, info, &content, palette.data(), rowPointers.data())) out.clear();
   png_destroy_write_struct(&png, &info);
   return out;
 }

@@ -11,7 +11,7 @@ struct PngColour {
   std::uint8_t red, green, blue;
 };
 
-struct PngSpec {
+struct PngContent {
   int width = 0;
   int height = 0;
   int colourType = 0;  // PNG_COLOR_TYPE_*
@@ -22,7 +22,7 @@ struct PngSpec {
   std::vector<std::uint8_t> transparency;  // tRNS: alpha per palette entry
 };
 
-std::vector<std::uint8_t> EncodePng(const PngSpec& spec);
+std::vector<std::uint8_t> EncodePng(const PngContent& content);
 
 enum class JpegColours { Grey, Rgb, Cmyk };
 

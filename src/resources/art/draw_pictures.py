@@ -1086,7 +1086,8 @@ def mock_up(pictures):
     shot.alpha_composite(pictures['image 1'], (0, 10))
     d.text((55, 39), 'Explorateur système', fill=DEEP, font=bold, anchor='lm')
     d.rectangle([10, 57, 220, 112], fill=DEEP)
-    for k, (number, label) in enumerate(((4, 'Ajouter un ou plusieurs fichiers'), (3, 'Ajouter un répertoire complet'))):
+    links = ((4, 'Ajouter un ou plusieurs fichiers'), (3, 'Ajouter un répertoire complet'))
+    for k, (number, label) in enumerate(links):
         yy = 62 + k * 25
         shot.alpha_composite(pictures['image %d' % number], (20, yy + 4))
         d.text((40, yy + 12), label, fill=(238, 241, 242), font=small, anchor='lm')
