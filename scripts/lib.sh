@@ -54,10 +54,16 @@ wine_env() {
   mkdir -p "$HOME"
 }
 
-# A virtual X display when there is none; the caller kills XVFB_PID when done.
+# A virtual X display when there is none; the caller kills XVFB_PID when done. One prefix has one Wine desktop on
+# one display, so every shell that works with build/wine shares the display recorded beside the prefix.
 XVFB_PID=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local record="$BUILD/wine/display"
+  if [ -f "$record" ] && DISPLAY=$(cat "$record") xdpyinfo >/dev/null 2>&1; then
+    export DISPLAY=$(cat "$record")
+    return 0
+  fi
   local n
   for n in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
@@ -65,7 +71,14 @@ ensure_display() {
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i
-    for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for i in $(seq 1 50); do
+      if xdpyinfo >/dev/null 2>&1; then
+        mkdir -p "$BUILD/wine"
+        echo "$DISPLAY" > "$record"
+        return 0
+      fi
+      sleep 0.1
+    done
   done
   echo "no X display could be started" >&2
   return 1
