@@ -118,8 +118,7 @@ std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
 // Lists `folder` afresh in the current sort order and selects the entry leading to `selectPath`.
 void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const std::wstring& selectPath) {
   state.folder = WithTrailingBackslash(folder);
-  ExplorerListing listing = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
-  state.entries = std::move(listing.entries);
+  state.entries = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
   FillRows(list, state, selectPath);
 }

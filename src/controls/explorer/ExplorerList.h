@@ -8,8 +8,8 @@
 // opens it; on a file they do nothing. Its parent's procedure (ui/WindowHost.h) turns its notifications into
 // control events for its number: a right click arrives as a control event of type kRightClick.
 //
-// The list shows ".." first (except at the top level), then the folders, then the files, by name at start. The top
-// level (the empty folder) lists the drives. Hidden entries are not shown. The window keeps its record under the
+// The list shows ".." first (except at the top level), then the folders, then the files, by name at start; the
+// order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives. Hidden entries are not shown. The window keeps its record under the
 // window property "TarvelleExplorerList" and frees it when it is destroyed.
 
 #include <windows.h>

@@ -123,38 +123,31 @@ ExplorerEntry ParentEntry(const std::wstring& folder) {
   return entry;
 }
 
-ExplorerListing ListFolder(const std::wstring& folder) {
-  ExplorerListing listing;
-  listing.entries.push_back(ParentEntry(folder));
+std::vector<ExplorerEntry> ListFolder(const std::wstring& folder) {
+  std::vector<ExplorerEntry> entries{ParentEntry(folder)};
   NoDriveErrorBoxes noBoxes;
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileExW(JoinFile(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (search == INVALID_HANDLE_VALUE) {
-    listing.readable = GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty root has not even "." and ".."
-    return listing;
-  }
+  if (search == INVALID_HANDLE_VALUE) return entries;
   do {
     std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) continue;
-    listing.entries.push_back(EntryOf(folder, found));
+    entries.push_back(EntryOf(folder, found));
   } while (FindNextFileW(search, &found));
   FindClose(search);
-  return listing;
+  return entries;
 }
 
-ExplorerListing ListDrives() {
-  ExplorerListing listing;
+std::vector<ExplorerEntry> ListDrives() {
+  std::vector<ExplorerEntry> entries;
   NoDriveErrorBoxes noBoxes;
   wchar_t roots[27 * 4 + 1] = {};
   DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots) - 1), roots);
-  if (length == 0 || length >= std::size(roots)) {
-    listing.readable = false;
-    return listing;
-  }
-  for (const wchar_t* root = roots; *root; root += wcslen(root) + 1) listing.entries.push_back(DriveEntry(root));
-  return listing;
+  if (length == 0 || length >= std::size(roots)) return entries;
+  for (const wchar_t* root = roots; *root; root += wcslen(root) + 1) entries.push_back(DriveEntry(root));
+  return entries;
 }
 
 }  // namespace controls

@@ -10,18 +10,13 @@
 
 namespace controls {
 
-struct ExplorerListing {
-  std::vector<ExplorerEntry> entries;
-  bool readable = true;  // false when the folder could not be listed (missing, denied, drive not ready)
-};
-
 // The entries of `folder` (ending with `\`), led by the parent-folder entry "..". A folder that cannot be listed
 // gives ".." alone, so that the user can go back. No system prompt is shown for a drive that is not ready.
-ExplorerListing ListFolder(const std::wstring& folder);
+std::vector<ExplorerEntry> ListFolder(const std::wstring& folder);
 
 // One entry per drive, in the order of the drive letters. The floppy drives A: and B: are never touched: their
 // label is not read.
-ExplorerListing ListDrives();
+std::vector<ExplorerEntry> ListDrives();
 
 // The parent-folder entry of `folder`.
 ExplorerEntry ParentEntry(const std::wstring& folder);

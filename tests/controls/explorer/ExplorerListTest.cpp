@@ -363,6 +363,15 @@ TEST_F(ExplorerListTest, SortsWhenTheHeadingItselfIsClicked) {
   EXPECT_EQ(Cell(4, 0), L"zeta.txt") << Rows();
 }
 
+TEST_F(ExplorerListTest, KeepsTheChosenOrderInTheFoldersShownNext) {
+  ClickHeading(0);
+  DoubleClickRow(RowNamed(L"Beta"));
+  DoubleClickRow(0);
+  EXPECT_EQ(Rows(), ".. | Été 2024 | Beta | alpha | zeta.txt | photo 10.png | photo 2.png | notes.zzq | Alpha.jpg")
+      << "still by name, descending";
+  EXPECT_TRUE(HeadingFormat(0) & HDF_SORTDOWN);
+}
+
 TEST_F(ExplorerListTest, OpensAFolderOnDoubleClickAndLeavesFilesAlone) {
   DoubleClickRow(RowNamed(L"zeta.txt"));
   EXPECT_EQ(controls::ExplorerCurrentFolder(kExplorer), scratch_.path()) << "a file is not opened";

@@ -1,0 +1,46 @@
+#include "controls/PaneLayoutMath.h"
+
+#include "controls/PaneItemKind.h"
+#include "controls/PaneMetrics.h"
+
+namespace controls {
+
+int PaneContentHeight(std::span<const PaneBandItem> items) {
+  int total = 0;
+  int groupHeight = 0;
+  int folded = 0;
+  for (const PaneBandItem& item : items) {
+    if (IsPaneHeader(item.kind)) {
+      if (groupHeight != 0) total += kPaneGroupGap;
+      groupHeight = item.height;
+      total += item.height;
+      folded = item.kind == GroupHeader ? item.collapsed : 0;
+    } else if (folded == 0) {
+      groupHeight += item.height;
+      total += item.height;
+    }
+  }
+  if (total != 0) total += 2 * kPaneMargin;
+  return total;
+}
+
+std::vector<bool> PaneShownItems(std::span<const PaneBandItem> items) {
+  std::vector<bool> shown;
+  shown.reserve(items.size());
+  int folded = 0;
+  for (const PaneBandItem& item : items) {
+    if (IsPaneHeader(item.kind)) {
+      folded = item.kind == GroupHeader ? item.collapsed : 0;
+      shown.push_back(true);
+    } else {
+      shown.push_back(folded == 0);
+    }
+  }
+  return shown;
+}
+
+int PaneCanvasWidth(int frameWidth, int frameHeight, int contentHeight, int scrollBarWidth) {
+  return contentHeight > frameHeight ? frameWidth - scrollBarWidth : frameWidth;
+}
+
+}  // namespace controls

@@ -1,0 +1,69 @@
+#include "controls/TaskPaneLayout.h"
+
+#include "controls/PaneMetrics.h"
+#include "controls/ScrollContainer.h"
+#include "ui/Objects.h"
+
+namespace controls {
+
+std::vector<PaneBandItem> PaneBandItemsOf(const TaskPaneState& state) {
+  std::vector<PaneBandItem> items;
+  items.reserve(static_cast<size_t>(state.itemCount));
+  for (int i = 0; i < state.itemCount; ++i) {
+    const TaskPaneItem* item = PaneItemOf(state, i);
+    items.push_back(item ? PaneBandItem{item->kind, item->height, item->collapsed} : PaneBandItem{});
+  }
+  return items;
+}
+
+int LayoutPane(TaskPaneState& state) {
+  const int frame = state.frame;
+  const int heightBefore = ScrollInnerHeight(frame);
+  std::vector<PaneBandItem> items = PaneBandItemsOf(state);
+  std::vector<bool> shown = PaneShownItems(items);
+
+  // Only the hosts of folded groups leave: a shown host keeps its place until painting moves it, so a partial
+  // repaint below a header cannot strand the hosts above it out of sight.
+  for (int i = 0; i < state.itemCount; ++i) {
+    const TaskPaneItem* item = PaneItemOf(state, i);
+    if (!item || item->kind != HostItem || shown[static_cast<size_t>(i)]) continue;
+    if (HWND host = ui::ControlHandle(item->host)) {
+      SetWindowPos(host, nullptr, kHiddenHostX, kHiddenHostY, kHiddenHostWidth, kHiddenHostHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+
+  int result = 0;
+  int total = PaneContentHeight(items);
+  if (total != heightBefore) {
+    SetScrollInnerHeight(frame, total);
+    result |= kCanvasHeightChanged;
+  }
+  // Read after the height: showing or hiding the scroll bar may already have laid the pane out again.
+  int widthBefore = ScrollInnerWidth(frame);
+  int width = PaneCanvasWidth(ScrollOuterWidth(frame), ScrollOuterHeight(frame), total,
+                              GetSystemMetrics(SM_CXVSCROLL));
+  if (width != widthBefore) {
+    SetScrollInnerWidth(frame, width);
+    result |= kCanvasWidthChanged;
+    NotifyPaneOwner(state, PaneWidthChanged, PaneContentWidth(widthBefore), PaneContentWidth(width));
+  }
+  return result;
+}
+
+void ApplyGroupFold(TaskPaneState& state, int headerIndex) {
+  TaskPaneItem* header = PaneItemOf(state, headerIndex);
+  if (!header) return;
+  int changed = LayoutPane(state);
+  if (changed & kCanvasWidthChanged) {
+    InvalidateRect(state.canvas, nullptr, FALSE);
+  } else if (changed & kCanvasHeightChanged) {
+    RECT client;
+    GetClientRect(state.canvas, &client);
+    RECT below{0, header->hitRect.top, client.right, client.bottom};
+    InvalidateRect(state.canvas, &below, FALSE);
+  }
+  NotifyPaneOwner(state, GroupExpanded + header->collapsed, headerIndex, 0);
+}
+
+}  // namespace controls

@@ -1,0 +1,64 @@
+#include "controls/ThemeApi.h"
+
+namespace controls {
+
+namespace {
+
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW* info);
+
+// RtlGetVersion tells the true version (GetVersionEx lies to programs without a compatibility section).
+// Where it cannot be asked, a 64-bit program runs on XP or later anyway.
+bool RunsOnXpOrLater() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  auto getVersion =
+      ntdll ? reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+            : nullptr;
+  if (!getVersion) return true;
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (getVersion(&info) != 0) return true;
+  return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1);
+}
+
+bool HasManifest() {
+  return FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) != nullptr;
+}
+
+template <typename Function>
+void LookUp(HMODULE library, const char* name, Function& entry) {
+  entry = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
+ThemeApi& SharedThemeApi() {
+  static ThemeApi api;
+  return api;
+}
+
+int ThemesActive() { return SharedThemeApi().themesActive; }
+
+void LoadThemeApi() {
+  if (!RunsOnXpOrLater() || !HasManifest()) return;
+  ThemeApi& api = SharedThemeApi();
+  if (api.library) FreeLibrary(api.library);
+  int active = api.themesActive;
+  api = ThemeApi{};
+  api.themesActive = active;
+  api.library = LoadLibraryW(L"UxTheme.dll");
+  if (!api.library) {
+    api.themesActive = 0;
+    return;
+  }
+  LookUp(api.library, "IsThemeActive", api.isThemeActive);
+  LookUp(api.library, "OpenThemeData", api.openThemeData);
+  LookUp(api.library, "IsThemeBackgroundPartiallyTransparent", api.isThemeBackgroundPartiallyTransparent);
+  LookUp(api.library, "DrawThemeParentBackground", api.drawThemeParentBackground);
+  LookUp(api.library, "DrawThemeBackground", api.drawThemeBackground);
+  LookUp(api.library, "CloseThemeData", api.closeThemeData);
+  if (api.isThemeActive) api.themesActive = api.isThemeActive() ? 1 : 0;
+}
+
+void ForceThemesActive(int active) { SharedThemeApi().themesActive = active; }
+
+}  // namespace controls
