@@ -14,15 +14,55 @@
 #include "ui/Events.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
-#include "ui/UiTestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
-
 constexpr int kExplorer = 8;
+constexpr int kTestWindowNumber = 910;  // clear of the program's own windows (0, 64)
+
+// A hidden top-level window of the program's own kind for one test; it closes with every control in it.
+class TestWindow {
+ public:
+  TestWindow() {
+    ui::DiscardEvents();
+    handle_ = ui::OpenTopLevelWindow(kTestWindowNumber, 10, 10, 320, 480, L"Explorateur d'essai",
+                                     ui::kWindowSystemMenu | ui::kWindowInvisible);
+  }
+  ~TestWindow() {
+    ui::CloseTopLevelWindow(kTestWindowNumber);
+    ui::DiscardEvents();
+  }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND handle() const { return handle_; }
+  int number() const { return kTestWindowNumber; }
+
+ private:
+  HWND handle_ = nullptr;
+};
+
+// Dispatches the queued window messages through the event loop's own path and returns the events they gave.
+std::vector<ui::Event> TakeEvents() {
+  std::vector<ui::Event> events;
+  for (ui::Event event = ui::PollEvent(); event.kind != ui::kNoEvent; event = ui::PollEvent()) events.push_back(event);
+  return events;
+}
+
+std::string Describe(const std::vector<ui::Event>& events) {
+  std::string text = std::to_string(events.size()) + " event(s):";
+  for (const ui::Event& e : events) {
+    text += " {kind " + std::to_string(e.kind) + " window " + std::to_string(e.window) + " control " +
+            std::to_string(e.control) + " type " + std::to_string(e.type) + "}";
+  }
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
 
 std::string Narrow(const std::wstring& text) {
   int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -286,7 +326,7 @@ TEST_F(ExplorerListTest, HasItsFourColumnsWithTheirTitlesAndWidths) {
 }
 
 TEST_F(ExplorerListTest, IsASingleSelectionReportListWithGridLinesSmallIconsAndNoBorder) {
-  EXPECT_EQ(uitest::ClassOf(list_), L"SysListView32");
+  EXPECT_EQ(ClassOf(list_), L"SysListView32");
   EXPECT_EQ(GetParent(list_), container_);
   EXPECT_EQ(ui::ControlHandle(kExplorer), list_) << "registered under its number";
   EXPECT_EQ(GetDlgCtrlID(list_), kExplorer);
