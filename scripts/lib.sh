@@ -45,9 +45,11 @@ ensure_win_deps() {
 }
 
 # Wine state of the project's own, so that nothing outside build/ is touched.
+# TARVELLE_WINE_DIR gives a developer a prefix and display of their own beside the shared one.
 wine_env() {
-  export WINEPREFIX="$BUILD/wine/prefix"
-  export HOME="$BUILD/wine/home"
+  local dir="${TARVELLE_WINE_DIR:-$BUILD/wine}"
+  export WINEPREFIX="$dir/prefix"
+  export HOME="$dir/home"
   export LANG=fr_FR.UTF-8
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -59,7 +61,8 @@ wine_env() {
 XVFB_PID=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local record="$BUILD/wine/display"
+  local dir="${TARVELLE_WINE_DIR:-$BUILD/wine}"
+  local record="$dir/display"
   if [ -f "$record" ] && DISPLAY=$(cat "$record") xdpyinfo >/dev/null 2>&1; then
     export DISPLAY=$(cat "$record")
     return 0
@@ -73,7 +76,7 @@ ensure_display() {
     local i
     for i in $(seq 1 50); do
       if xdpyinfo >/dev/null 2>&1; then
-        mkdir -p "$BUILD/wine"
+        mkdir -p "$dir"
         echo "$DISPLAY" > "$record"
         return 0
       fi
@@ -95,6 +98,8 @@ ensure_wine_prefix() {
   wineserver -w
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  # A crash prints its backtrace and ends the program instead of waiting for a click in Wine's crash dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"

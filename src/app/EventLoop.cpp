@@ -1,4 +1,5 @@
 #include "app/AppState.h"
+#include "app/ControlReactions.h"
 #include "app/EventLoop.h"
 #include "app/Numbers.h"
 #include "app/Routing.h"
@@ -12,14 +13,14 @@ const ControlRoute kControlRoutes[] = {
     {68, kAboutWindow, kAnyEventType, nullptr},      // website link: OpenWebsite
     {70, kAboutWindow, kAnyEventType, nullptr},      // support link: WriteToSupport
     {76, kAboutWindow, kAnyEventType, nullptr},      // "Fermer cette fenêtre": close the About window
-    {7, kMainWindow, ui::kChange, nullptr},          // places box: ShowPlace
-    {8, kMainWindow, ui::kRightClick, nullptr},      // explorer control: ShowExplorerPopup
+    {7, kMainWindow, ui::kChange, ShowPlace},
+    {8, kMainWindow, ui::kRightClick, ShowExplorerPopup},
     {13, kMainWindow, kAnyEventType, nullptr},       // open-folder button: OpenListedFolder
-    {14, kMainWindow, kAnyEventType, nullptr},       // mode boxes: SelectRenameMode
-    {15, kMainWindow, kAnyEventType, nullptr},
-    {16, kMainWindow, kAnyEventType, nullptr},
-    {23, kMainWindow, kAnyEventType, nullptr},       // remove-only box: RemoveOnlyRelabel
-    {10, kMainWindow, ui::kRightClick, nullptr},     // file list: ShowListPopup
+    {14, kMainWindow, kAnyEventType, OnReplaceModeBox},   // mode boxes: SelectRenameMode
+    {15, kMainWindow, kAnyEventType, OnRenumberModeBox},
+    {16, kMainWindow, kAnyEventType, OnAppendModeBox},
+    {23, kMainWindow, kAnyEventType, RemoveOnlyRelabel},
+    {10, kMainWindow, ui::kRightClick, ShowListPopup},
     {44, kMainWindow, kAnyEventType, nullptr},       // "Caractères ?": ShowForbiddenCharacters
     {45, kMainWindow, kAnyEventType, nullptr},       // "Renommer": StartRename
     {46, kMainWindow, kAnyEventType, nullptr},       // "Retirer sélection": RemoveSelectedRows

@@ -1,5 +1,6 @@
 #include "app/MainControls.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "app/ProgramInfo.h"
@@ -26,7 +27,8 @@ void Balloon(int control, const wchar_t* title, const wchar_t* text) {
 
 void CreateReplacePanel() {
   ui::CreateContainer(kReplacePanel, 305, 520, 704, 80, ui::ContainerBorder::Flat);
-  ui::CreateTextControl(kPartLabel, 5, 17, 115, 15, L"Remplacer cette partie :");
+  // 120 rather than 115 pixels: the whole label shows in the default control font.
+  ui::CreateTextControl(kPartLabel, 5, 17, 120, 15, L"Remplacer cette partie :");
   ui::CreateEditField(kPartField, 125, 15, 200, 20, L"");
   Balloon(kPartField, L"Partie à remplacer",
           L"Saisissez la partie du nom de fichier à remplacer (sensible à la casse)");
@@ -34,7 +36,8 @@ void CreateReplacePanel() {
   ui::CreateEditField(kReplacementField, 440, 15, 200, 20, L"");
   Balloon(kReplacementField, L"Substituer par",
           L"Saisissez les nouveaux caractères du nom de fichier qui seront substitués");
-  ui::CreateCheckBox(kRemoveOnlyBox, 125, 47, 460, 20,
+  // Wider than its 460-pixel slot, which cuts the caption; the panel has the room.
+  ui::CreateCheckBox(kRemoveOnlyBox, 125, 47, 570, 20,
                      L"Si vous souhaitez simplement retirer du nom d'origine les caractères saisis, cochez cette case");
   ui::CloseChildList();
 }
@@ -99,10 +102,11 @@ void CreateListArea() {
   ui::CreateEditField(kFolderPathField, 305, 455, 680, 20, L"", ui::kEditReadOnly);
   ui::CreateImageButton(kOpenFolderButton, 985, 453, 25, 25, kFolderPicture);
   ui::AttachStandardTip(kOpenFolderButton, L"Explorer ce dossier");
-  ui::CreateCheckBox(kReplaceModeBox, 305, 480, 195, 15, L"Modifier seulement une partie du nom");
+  // The three boxes are a few pixels wider than their layout slots so that no caption is cut.
+  ui::CreateCheckBox(kReplaceModeBox, 305, 480, 200, 15, L"Modifier seulement une partie du nom");
   ui::SetControlChecked(kReplaceModeBox, true);
-  ui::CreateCheckBox(kRenumberModeBox, 510, 480, 190, 15, L"Renommer et renuméroter totalement");
-  ui::CreateCheckBox(kAppendModeBox, 710, 480, 255, 15, L"Ajouter des caractères en gardant le nom d'origine");
+  ui::CreateCheckBox(kRenumberModeBox, 510, 480, 200, 15, L"Renommer et renuméroter totalement");
+  ui::CreateCheckBox(kAppendModeBox, 710, 480, 265, 15, L"Ajouter des caractères en gardant le nom d'origine");
 }
 
 void CreateModePanels() {

@@ -3,6 +3,7 @@
 #include "app/Greeting.h"
 #include "app/Numbers.h"
 #include "app/ProgramInfo.h"
+#include "controls/IconButton.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/PopupMenus.h"
@@ -14,7 +15,9 @@ namespace app {
 namespace {
 
 // Every message of the main window passes here before default handling: the icon buttons paint through it.
-LRESULT MainWindowHook(HWND, UINT, WPARAM, LPARAM, LRESULT notHandled) { return notHandled; }
+LRESULT MainWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT notHandled) {
+  return controls::DrawIconButton(window, message, wParam, lParam, notHandled);
+}
 
 }  // namespace
 

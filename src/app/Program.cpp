@@ -9,6 +9,8 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/StartupResources.h"
+#include "app/MainControls.h"
+#include "controls/ThemeApi.h"
 #include "resources/ImageDecoders.h"
 
 namespace app {
@@ -29,6 +31,7 @@ void InitCommonControls() {
 
 int RunProgram() {
   InitCommonControls();
+  controls::LoadThemeApi();
   resources::RegisterImageDecoders();
   LoadButtonIcons();
   FixProgramFolder();
@@ -45,6 +48,7 @@ int RunProgram() {
   }
   InstallMainWindowHook();
   CreateBannerAndSideImage();
+  CreateMainControls();
   CreatePopupMenus();
   CreateMainStatusBar();
   ShowMainWindow();

@@ -31,7 +31,19 @@ int ImageListIndex(int imageNumber) {
 
 }  // namespace
 
-HFONT DefaultControlFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+// The system's default control font (DEFAULT_GUI_FONT) names "MS Shell Dlg", which Windows draws with Microsoft
+// Sans Serif; asking for that face by name gives the same font there and the same metrics where the alias is
+// mapped to a wider face, so the fixed control widths hold their texts everywhere.
+HFONT DefaultControlFont() {
+  static HFONT font = [] {
+    LOGFONTW description{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
+    lstrcpynW(description.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
+    HFONT made = CreateFontIndirectW(&description);
+    return made ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
+}
 
 HWND CreateControlWindow(int number, const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle,
                          int x, int y, int width, int height) {
@@ -116,7 +128,9 @@ void AddComboEntry(int number, const wchar_t* text, int imageNumber) {
     item.iImage = item.iSelectedImage = imageNumber >= 0 ? ImageListIndex(imageNumber) : -1;
     SendMessageW(combo, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   } else {
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    // An upper-case combo box may convert the caller's buffer in place: hand it a copy.
+    std::wstring copy = text ? text : L"";
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
   }
 }
 

@@ -91,13 +91,15 @@ void PostControlEvent(HWND host, int control, int type) {
 }
 
 // A control's own colours, or the colour of the container it sits in.
-bool ColorControl(HWND host, HDC dc, HWND control, LRESULT* result) {
+// Texts and buttons sit on their container's colour; fields and lists keep their own white.
+bool ColorControl(HWND host, UINT message, HDC dc, HWND control, LRESULT* result) {
   const auto& colors = Host().colors;
   int number = GetDlgCtrlID(control);
   auto own = colors.find(number);
   int hostBack = -1;
   auto hostColors = colors.find(GetDlgCtrlID(host));
-  if (GetParent(host) && hostColors != colors.end()) hostBack = hostColors->second.back;
+  bool onContainer = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
+  if (onContainer && GetParent(host) && hostColors != colors.end()) hostBack = hostColors->second.back;
   int front = own != colors.end() ? own->second.front : -1;
   int back = own != colors.end() && own->second.back != -1 ? own->second.back : hostBack;
   if (front == -1 && back == -1) return false;
@@ -326,7 +328,7 @@ bool HandleHostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-      return ColorControl(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
+      return ColorControl(window, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
     default:
       return false;
   }

@@ -1,0 +1,95 @@
+// The task pane of the main window: two groups, "Sélection de fichiers" and "Explorateur système", with the
+// controls their host areas carry.
+#include "app/MainControls.h"
+#include "app/Numbers.h"
+#include "app/UserFolders.h"
+#include "controls/TaskPane.h"
+#include "controls/explorer/ExplorerList.h"
+#include "ui/Controls.h"
+#include "ui/Objects.h"
+#include "ui/Tooltips.h"
+#include "ui/WindowHost.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kFolderPicture = 6;
+
+// The main window takes no interest in the pane's own events.
+int IgnorePaneEvent(int, int, int, int) { return 0; }
+
+HICON PictureIcon(int number) {
+  const ui::Image* image = ui::FindImage(number);
+  return image ? image->icon : nullptr;
+}
+
+const wchar_t* const kTypes[] = {L"JPG", L"JPEG", L"BMP", L"PNG", L"GIF",  L"ICO", L"TIFF", L"TGA", L"CR2",
+                                 L"RAW", L"TXT",  L"RTF", L"DOC", L"DOCX", L"XLS", L"XLSX", L"PDF", L"WAV",
+                                 L"WMA", L"MP3",  L"MP4", L"MOV", L"WMV",  L"AVI", L"MKV"};
+
+const wchar_t* const kPlaceTexts[] = {L"Mes documents", L"Mes images",  L"Mes vidéos",
+                                      L"Ma musique",    L"Mon bureau",  L"Mes téléchargements"};
+
+void CreateTypeSelection(int host) {
+  ui::OpenChildList(host);
+  ui::CreateTextControl(kTypeLabel, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
+  ui::SetControlColor(kTypeLabel, ui::kBackColor, RGB(68, 94, 138));
+  ui::SetControlColor(kTypeLabel, ui::kFrontColor, RGB(254, 248, 220));
+  ui::CreateComboBox(kTypeField, 150, 5, 60, 20, ui::kComboEditable | ui::kComboUpperCase);
+  ui::AddComboEntry(kTypeField, L"");
+  for (const wchar_t* type : kTypes) ui::AddComboEntry(kTypeField, type);
+  ui::SelectComboEntry(kTypeField, 0);
+  ui::AttachBalloonTip(kTypeField, L"Extension",
+                       L"Saisissez directement un type de fichier ou choisissez en un dans la liste déroulante.",
+                       PictureIcon(9));
+  ui::CloseChildList();
+}
+
+void CreateSystemExplorer(int host) {
+  ui::OpenChildList(host);
+  ui::CreateComboBox(kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
+  for (const wchar_t* place : kPlaceTexts) ui::AddComboEntry(kPlacesBox, place, kFolderPicture);
+  ui::SelectComboEntry(kPlacesBox, 0);
+  controls::CreateExplorerList(kExplorer, 0, 30, 300, kMainInnerHeight - 295, UserFolderPath(UserPlace::Documents));
+  ui::CloseChildList();
+}
+
+}  // namespace
+
+void CreateTaskPaneContent() {
+  controls::CreateTaskPane(kTaskPane, 0, 60, 300, kMainInnerHeight - 85, IgnorePaneEvent);
+
+  // One descriptor for every item; only the fields named change between calls, so the second header and its
+  // host area keep the command number of the link before them (they do not use it).
+  controls::TaskPaneItemSpec spec{};
+  spec.font = nullptr;
+
+  spec.kind = controls::GroupHeader;
+  spec.height = 35;
+  spec.commandId = 0;
+  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", PictureIcon(2), &spec);
+
+  spec.kind = controls::HostItem;
+  spec.height = 30;
+  int typeHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &spec);
+  CreateTypeSelection(typeHost);
+
+  spec.kind = controls::LinkItem;
+  spec.height = 25;
+  spec.commandId = kAddFilesCommand;
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", PictureIcon(4), &spec);
+  spec.commandId = kAddFolderCommand;
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", PictureIcon(3), &spec);
+
+  spec.kind = controls::GroupHeader;
+  spec.height = 35;
+  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", PictureIcon(1), &spec);
+
+  spec.kind = controls::HostItem;
+  spec.height = kMainInnerHeight - 265;
+  int explorerHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &spec);
+  CreateSystemExplorer(explorerHost);
+}
+
+}  // namespace app
