@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/FrenchDate.h"
+#include "app/GreetingText.h"
 #include "app/Numbers.h"
 #include "ui/Objects.h"
 
@@ -14,16 +15,11 @@ std::wstring FrenchLongDateToday() {
   return FrenchLongDate({now.wYear, now.wMonth, now.wDay, now.wDayOfWeek});
 }
 
-std::wstring GreetingFirstLine() {
+std::optional<std::wstring> LoginName() {
   wchar_t name[1024] = {};
   DWORD size = 1024;
-  std::wstring line = L"Bonjour ";
-  if (GetUserNameW(name, &size)) line += name;
-  return line;
-}
-
-std::wstring GreetingSecondLine() {
-  return L"Nous sommes le " + FrenchLongDateToday() + L", Bienvenue dans votre utilitaire de renommage de fichiers.";
+  if (!GetUserNameW(name, &size)) return std::nullopt;
+  return std::wstring(name);
 }
 
 void DrawGreetingOnBanner() {
@@ -35,8 +31,8 @@ void DrawGreetingOnBanner() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(kGreetingFont));
-  std::wstring first = GreetingFirstLine();
-  std::wstring second = GreetingSecondLine();
+  std::wstring first = GreetingFirstLine(LoginName());
+  std::wstring second = GreetingSecondLine(FrenchLongDateToday());
   TextOutW(dc, 10, 5, first.c_str(), static_cast<int>(first.size()));
   TextOutW(dc, 10, 20, second.c_str(), static_cast<int>(second.size()));
   SelectObject(dc, oldFont);

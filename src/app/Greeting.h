@@ -1,14 +1,13 @@
 #pragma once
 // The two greeting lines drawn once onto the banner picture: "Bonjour " and the login name, then today's date.
 
+#include <optional>
 #include <string>
 
 namespace app {
 
-// "Bonjour " followed by the login name ("Bonjour " alone when it cannot be read).
-std::wstring GreetingFirstLine();
-// "Nous sommes le " + today's French long date + the welcome sentence.
-std::wstring GreetingSecondLine();
+// The login name of the user the program runs as; none when it cannot be read.
+std::optional<std::wstring> LoginName();
 // Today's date in the local time of the computer, written out in French.
 std::wstring FrenchLongDateToday();
 
