@@ -24,21 +24,6 @@ int PaneContentHeight(std::span<const PaneBandItem> items) {
   return total;
 }
 
-std::vector<bool> PaneShownItems(std::span<const PaneBandItem> items) {
-  std::vector<bool> shown;
-  shown.reserve(items.size());
-  int folded = 0;
-  for (const PaneBandItem& item : items) {
-    if (IsPaneHeader(item.kind)) {
-      folded = item.kind == GroupHeader ? item.collapsed : 0;
-      shown.push_back(true);
-    } else {
-      shown.push_back(folded == 0);
-    }
-  }
-  return shown;
-}
-
 int PaneCanvasWidth(int frameWidth, int frameHeight, int contentHeight, int scrollBarWidth) {
   return contentHeight > frameHeight ? frameWidth - scrollBarWidth : frameWidth;
 }

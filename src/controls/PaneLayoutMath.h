@@ -2,7 +2,6 @@
 // The task pane's layout arithmetic: how tall its content is, which items show, and how wide the canvas must be.
 
 #include <span>
-#include <vector>
 
 namespace controls {
 
@@ -16,9 +15,6 @@ struct PaneBandItem {
 // Content height: every header, with a 15-pixel gap before a header that follows a group of some height, the
 // members of open groups, and 20 for the two margins unless the total is 0.
 int PaneContentHeight(std::span<const PaneBandItem> items);
-
-// For each item, whether it shows: headers always, others only when their group is open.
-std::vector<bool> PaneShownItems(std::span<const PaneBandItem> items);
 
 // Canvas width for a frame of that outer size: the frame width, less the vertical scroll bar when the content is
 // taller than the frame.

@@ -20,13 +20,11 @@ int LayoutPane(TaskPaneState& state) {
   const int frame = state.frame;
   const int heightBefore = ScrollInnerHeight(frame);
   std::vector<PaneBandItem> items = PaneBandItemsOf(state);
-  std::vector<bool> shown = PaneShownItems(items);
 
-  // Only the hosts of folded groups leave: a shown host keeps its place until painting moves it, so a partial
-  // repaint below a header cannot strand the hosts above it out of sight.
+  // Every host leaves; the area it vacates is repainted, and painting puts the shown ones back in their bands.
   for (int i = 0; i < state.itemCount; ++i) {
     const TaskPaneItem* item = PaneItemOf(state, i);
-    if (!item || item->kind != HostItem || shown[static_cast<size_t>(i)]) continue;
+    if (!item || item->kind != HostItem) continue;
     if (HWND host = ui::ControlHandle(item->host)) {
       SetWindowPos(host, nullptr, kHiddenHostX, kHiddenHostY, kHiddenHostWidth, kHiddenHostHeight,
                    SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,7 +1,7 @@
 #pragma once
 // The task pane's layout: the canvas is as tall as the content and as wide as the frame, less the scroll bar when
-// the content is taller than the frame. Host containers of folded groups are moved out of sight; painting puts
-// the shown ones in their bands.
+// the content is taller than the frame. Host containers are moved out of sight; the areas they leave are
+// repainted, and painting puts the shown ones back in their bands.
 
 #include <vector>
 

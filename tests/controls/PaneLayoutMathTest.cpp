@@ -60,13 +60,5 @@ TEST(PaneLayoutMath, GapAndMarginRules) {
   for (const HeightCase& c : cases) EXPECT_EQ(PaneContentHeight(c.items), c.expected) << c.name;
 }
 
-TEST(PaneLayoutMath, ShownItemsFollowTheirHeader) {
-  std::vector<PaneBandItem> items = {{LinkItem, 25, 0},   {GroupHeader, 35, 1}, {HostItem, 30, 0},
-                                     {FixedHeader, 35, 0}, {LabelItem, 25, 0},   {GroupHeader, 35, 0},
-                                     {SeparatorItem, 5, 0}};
-  std::vector<bool> expected = {true, true, false, true, true, true, true};
-  EXPECT_EQ(PaneShownItems(items), expected) << "folded header hides its host only; headers always show";
-}
-
 }  // namespace
 }  // namespace controls
