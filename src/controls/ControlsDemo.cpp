@@ -114,7 +114,7 @@ void FillDemoPane(int pane) {
   AddControlItem(pane, -1, L"Explorateur système", DemoIcon(ArtPicture::Explorer, 48), &spec);
   spec.kind = LabelItem;
   spec.height = 25;
-  AddControlItem(pane, -1, L"Parcourez vos dossiers :", DemoIcon(ArtPicture::Explorer, 16), &spec);
+  AddControlItem(pane, -1, L"Parcourez vos dossiers :", nullptr, &spec);
   spec.kind = SeparatorItem;
   spec.height = 6;
   AddControlItem(pane, -1, L"", nullptr, &spec);
