@@ -176,7 +176,8 @@ HWND CreateScrollContainer(int number, int x, int y, int width, int height, int 
   state->innerHeight = std::max(0, innerHeight);
   state->step = scrollStep > 0 ? scrollStep : kDefaultScrollStep;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  HWND frame = CreateWindowExW(border ? WS_EX_CLIENTEDGE : 0, kScrollFrameClass, L"",
+  // Both windows take part in Tab navigation so that the keyboard reaches the controls of the host areas.
+  HWND frame = CreateWindowExW(WS_EX_CONTROLPARENT | (border ? WS_EX_CLIENTEDGE : 0), kScrollFrameClass, L"",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width,
                                height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (!frame) {
