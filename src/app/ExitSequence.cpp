@@ -4,6 +4,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Numbers.h"
+#include "controls/ThemeApi.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -13,6 +14,7 @@ void ReleaseProgramResources() {
   ui::CloseTopLevelWindow(kAboutWindow);
   ui::CloseTopLevelWindow(kMainWindow);
   ui::ReleaseAllObjects();
+  controls::ReleaseThemeApi();
 }
 
 int ExitSequence() {

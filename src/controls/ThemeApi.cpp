@@ -61,4 +61,11 @@ void LoadThemeApi() {
 
 void ForceThemesActive(int active) { SharedThemeApi().themesActive = active; }
 
+void ReleaseThemeApi() {
+  ThemeApi& api = SharedThemeApi();
+  HMODULE library = api.library;
+  api = ThemeApi{};
+  if (library) FreeLibrary(library);
+}
+
 }  // namespace controls

@@ -33,4 +33,7 @@ void LoadThemeApi();
 // the demonstration window, which show both looks.
 void ForceThemesActive(int active);
 
+// Frees "UxTheme.dll" at the end of the run; the buttons draw classic afterwards.
+void ReleaseThemeApi();
+
 }  // namespace controls
