@@ -13,10 +13,17 @@ std::deque<Event>& Queue() {
   return queue;
 }
 
+// The dialog manager would turn Escape and Enter into the commands IDCANCEL (2) and IDOK (1), which are numbers
+// of real controls here; those keys go to the focused control instead.
+bool IsDialogCommandKey(const MSG& message) {
+  return (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
+         (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN);
+}
+
 // Tab and Shift+Tab move between the controls of the program's own top-level windows.
 void Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && WindowNumberOf(root) >= 0 && IsDialogMessageW(root, &message)) return;
+  if (root && WindowNumberOf(root) >= 0 && !IsDialogCommandKey(message) && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

@@ -11,9 +11,10 @@ namespace {
 // The tool record without its trailing reserved field: 44 bytes in 32-bit builds, the form the balloons use.
 const UINT kToolRecordSize = TTTOOLINFOW_V2_SIZE;
 
-HWND CreateTipWindow(DWORD style) {
-  return CreateWindowExW(0, L"ToolTips_Class32", L"", style, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                         nullptr);
+// Owned by the control's top-level window, so the tip goes when that window is closed.
+HWND CreateTipWindow(DWORD style, HWND control) {
+  return CreateWindowExW(0, L"ToolTips_Class32", L"", style, 0, 0, 0, 0, GetAncestor(control, GA_ROOT), nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 bool AddTool(HWND tip, HWND control, const wchar_t* text) {
@@ -31,7 +32,7 @@ bool AddTool(HWND tip, HWND control, const wchar_t* text) {
 HWND AttachBalloonTip(int control, const wchar_t* title, const wchar_t* text, HICON icon) {
   HWND target = ControlHandle(control);
   if (!target) return nullptr;
-  HWND tip = CreateTipWindow(WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
+  HWND tip = CreateTipWindow(WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, target);
   if (!tip) return nullptr;
   SendMessageW(tip, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
   SendMessageW(tip, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
@@ -44,7 +45,7 @@ HWND AttachBalloonTip(int control, const wchar_t* title, const wchar_t* text, HI
 HWND AttachStandardTip(int control, const wchar_t* text) {
   HWND target = ControlHandle(control);
   if (!target) return nullptr;
-  HWND tip = CreateTipWindow(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX);
+  HWND tip = CreateTipWindow(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, target);
   if (!tip) return nullptr;
   AddTool(tip, target, text);
   return tip;

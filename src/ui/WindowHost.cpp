@@ -202,8 +202,9 @@ void RegisterClasses() {
 HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const wchar_t* title, unsigned flags,
                         HWND owner) {
   RegisterClasses();
-  DWORD style = WS_OVERLAPPED | WS_CLIPCHILDREN;
-  if (flags & (kWindowCaption | kWindowSystemMenu | kWindowToolCaption)) style |= WS_CAPTION;
+  // Windows gives every overlapped window a caption: a window without one must be a popup.
+  const bool captioned = (flags & (kWindowCaption | kWindowSystemMenu | kWindowMinimizeBox | kWindowToolCaption)) != 0;
+  DWORD style = (captioned ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP) | WS_CLIPCHILDREN;
   if (flags & kWindowSystemMenu) style |= WS_SYSMENU;
   if (flags & kWindowMinimizeBox) style |= WS_MINIMIZEBOX | WS_SYSMENU;
   DWORD exStyle = WS_EX_CONTROLPARENT;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/Controls.h"
+#include "ui/WindowHost.h"
 #include "ui/UiTestWindow.h"
 
 namespace {
@@ -31,6 +32,28 @@ TEST(UiKeyboardNavigation, TabMovesTheFocusToTheNextControlAcrossContainers) {
   std::vector<ui::Event> events = TakeEvents();
   EXPECT_EQ(GetFocus(), second) << "Tab goes on to the field inside the container";
   EXPECT_TRUE(events.empty()) << Describe(events);
+}
+
+TEST(UiKeyboardNavigation, EscapeAndEnterInAFieldAreNoEvents) {
+  struct Case {
+    const char* name;
+    WPARAM key;
+  };
+  const Case cases[] = {{"Escape", VK_ESCAPE}, {"Enter", VK_RETURN}};
+  for (const Case& c : cases) {
+    TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+    SetForegroundWindow(window.handle());
+    // Controls 1 and 2 exist in the main window (the side image and the task pane).
+    ASSERT_NE(ui::CreateTextControl(1, 300, 5, 50, 20, L"Image"), nullptr);
+    ASSERT_NE(ui::CreateContainer(2, 0, 40, 300, 200, ui::ContainerBorder::None), nullptr);
+    HWND field = ui::CreateEditField(833, 5, 5, 100, 20, L"");
+    ui::CloseChildList();
+    ASSERT_NE(field, nullptr);
+    SetFocus(field);
+    PressKey(field, c.key);
+    std::vector<ui::Event> events = TakeEvents();
+    EXPECT_TRUE(events.empty()) << c.name << " in a text field: " << Describe(events);
+  }
 }
 
 }  // namespace

@@ -121,4 +121,16 @@ TEST(UiBalloonTips, TheTitleLineComesWithItsIconAndOnlyWhenGiven) {
   EXPECT_GT(sizes[3].cx, sizes[2].cx) << "the icon sits beside the title";
 }
 
+TEST(UiBalloonTips, TipsGoWithTheWindowOfTheirControl) {
+  HWND tip = nullptr;
+  {
+    TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+    ASSERT_NE(ui::CreateButtonControl(834, 5, 5, 80, 25, L"Bouton"), nullptr);
+    tip = ui::AttachBalloonTip(834, L"Titre", L"Texte", nullptr);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), window.handle()) << "the tip is owned by the control's top-level window";
+  }
+  EXPECT_FALSE(IsWindow(tip)) << "closing the window takes its tooltips with it";
+}
+
 }  // namespace
