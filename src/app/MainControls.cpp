@@ -71,6 +71,10 @@ void CreateAppendPanel() {
   ui::CreateOptionButton(kAtStartOption, 400, 17, 100, 15, L"Ajouter au début", true);
   ui::CreateOptionButton(kAtEndOption, 510, 17, 100, 15, L"Ajouter à la fin", false);
   ui::CreateCheckBox(kNumberingBox, 5, 47, 160, 15, L"Incrémenter les fichiers de :");
+  // The option buttons' group ends here, for the arrow keys and the automatic unticking alike.
+  if (HWND numbering = ui::ControlHandle(kNumberingBox)) {
+    SetWindowLongPtrW(numbering, GWL_STYLE, GetWindowLongPtrW(numbering, GWL_STYLE) | WS_GROUP);
+  }
   ui::CreateEditField(kAppendIncrementField, 165, 45, 50, 20, L"1", ui::kEditDigitsOnly);
   Balloon(kAppendIncrementField, L"Incrément",
           L"Incrémente la numérotation des fichiers qui sera ajoutée au nom ( 1 par défaut )");
