@@ -15,6 +15,7 @@ constexpr DWORD kPollMs = 10;
 // A hung program must not hang the test: every message sent to it gives up after this.
 constexpr UINT kSendLimitMs = 5000;
 constexpr int kRemoteTextChars = 1024;
+constexpr Milliseconds kPointerSettleTime{300};
 
 std::wstring Widen(std::string_view text) {
   if (text.empty()) return {};
@@ -118,6 +119,23 @@ HANDLE StartedProgramsJob() {
   return job;
 }
 
+LPARAM PointParameter(POINT client) { return MAKELPARAM(client.x, client.y); }
+
+void MovePointerTo(HWND window, POINT client) {
+  POINT screen = client;
+  ClientToScreen(window, &screen);
+  SetCursorPos(static_cast<int>(screen.x), static_cast<int>(screen.y));
+  // Under Wine another process's GetCursorPos still gives the old place for a while after the move (measured:
+  // still stale at once, right after 300 ms).
+  WaitUntil([] { return false; }, kPointerSettleTime);
+}
+
+LPARAM KeyParameter(UINT virtualKey, bool release) {
+  LPARAM parameter = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
+  if (release) parameter |= (static_cast<LPARAM>(1) << 30) | (static_cast<LPARAM>(1) << 31);
+  return parameter;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, Milliseconds limit) {
@@ -194,6 +212,19 @@ testing::AssertionResult WaitUntilGone(HWND window, Milliseconds limit) {
   if (WaitUntil([&] { return !IsWindow(window); }, limit)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "window \"" << WindowTitle(window) << "\" still there after "
                                      << MillisecondsOf(limit) << " ms";
+}
+
+testing::AssertionResult NothingOfTheProgramAround() {
+  auto noneAround = [] {
+    if (FindWindowW(nullptr, kProgramTitle)) return false;
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kProgramTitle);
+    if (!mutex) return true;
+    CloseHandle(mutex);
+    return false;
+  };
+  if (WaitUntil(noneAround, kExitLimit)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "a window titled \"Tarvelle Rename V 1.40\" or the program's mutex already "
+                                        "exists in this Wine prefix: another run of the program is going on";
 }
 
 RunningProgram::~RunningProgram() {
@@ -366,6 +397,88 @@ int ComboSelection(HWND combo) { return static_cast<int>(SendWithLimit(combo, CB
 
 int ComboEntryCount(HWND combo) { return static_cast<int>(SendWithLimit(combo, CB_GETCOUNT, 0, 0)); }
 
+std::vector<std::wstring> ComboEntryTexts(HWND combo) {
+  std::vector<std::wstring> texts;
+  const int count = ComboEntryCount(combo);
+  if (WindowClass(combo) == WC_COMBOBOXEXW) {
+    // The extended list keeps its texts itself; its inner drop-down holds none.
+    using Layout = RemoteRecordWithText<COMBOBOXEXITEMW>;
+    RemoteBuffer remote(combo, Layout::kSize);
+    if (!remote.Ok()) return texts;
+    for (int index = 0; index < count; ++index) {
+      COMBOBOXEXITEMW item{};
+      item.mask = CBEIF_TEXT;
+      item.iItem = index;
+      item.pszText = reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset));
+      item.cchTextMax = kRemoteTextChars;
+      wchar_t nothing = L'\0';
+      remote.Write(0, &item, sizeof(item));
+      remote.Write(Layout::kTextOffset, &nothing, sizeof(nothing));
+      SendWithLimit(combo, CBEM_GETITEMW, 0, remote.AsParameter());
+      texts.push_back(remote.ReadText(Layout::kTextOffset, kRemoteTextChars));
+    }
+    return texts;
+  }
+  // CB_GETLBTEXT is carried across processes by the window system, like WM_GETTEXT.
+  for (int index = 0; index < count; ++index) {
+    auto length = SendWithLimit(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) length = 0;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    auto copied = SendWithLimit(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+HWND ComboEditField(HWND combo) { return FindWindowExW(combo, nullptr, L"Edit", nullptr); }
+
+RECT PlaceInParent(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+bool SetTickWithoutClick(HWND box, bool ticked) {
+  bool delivered = false;
+  SendWithLimit(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0, &delivered);
+  return delivered && IsTicked(box) == ticked;
+}
+
+void MoveCaretToEnd(HWND field) {
+  auto end = static_cast<WPARAM>(SendWithLimit(field, WM_GETTEXTLENGTH, 0, 0));
+  SendWithLimit(field, EM_SETSEL, end, static_cast<LPARAM>(end));
+}
+
+testing::AssertionResult WaitForPostedInput(HWND markerBox, Milliseconds limit) {
+  const bool ticked = IsTicked(markerBox);
+  PostMessageW(markerBox, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
+  bool caughtUp = WaitUntil([&] { return IsTicked(markerBox) != ticked; }, limit);
+  PostMessageW(markerBox, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+  caughtUp = WaitUntil([&] { return IsTicked(markerBox) == ticked; }, limit) && caughtUp;
+  if (caughtUp) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "the program did not handle the messages posted to it within "
+                                     << MillisecondsOf(limit) << " ms";
+}
+
+void DoubleClickAt(HWND window, POINT client) {
+  MovePointerTo(window, client);
+  PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParameter(client));
+  PostMessageW(window, WM_LBUTTONUP, 0, PointParameter(client));
+}
+
+void RightClickAt(HWND window, POINT client) {
+  MovePointerTo(window, client);
+  PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, PointParameter(client));
+  PostMessageW(window, WM_RBUTTONUP, 0, PointParameter(client));
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+  PostMessageW(window, WM_KEYDOWN, virtualKey, KeyParameter(virtualKey, false));
+  PostMessageW(window, WM_KEYUP, virtualKey, KeyParameter(virtualKey, true));
+}
+
 int ListRowCount(HWND list) { return static_cast<int>(SendWithLimit(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::wstring ListCellText(HWND list, int row, int column) {
@@ -435,6 +548,166 @@ std::vector<int> SelectedListRows(HWND list) {
     rows.push_back(row);
   }
   return rows;
+}
+
+std::vector<int> ListColumnWidths(HWND list) {
+  std::vector<int> widths;
+  auto columns = ListColumnTitles(list).size();
+  for (size_t column = 0; column < columns; ++column) {
+    widths.push_back(static_cast<int>(SendWithLimit(list, LVM_GETCOLUMNWIDTH, column, 0)));
+  }
+  return widths;
+}
+
+bool ListRowNamePlace(HWND list, int row, RECT* place) {
+  RemoteBuffer remote(list, sizeof(RECT));
+  if (!remote.Ok()) return false;
+  auto read = [&] {
+    RECT asked{};
+    asked.left = LVIR_LABEL;
+    return remote.Write(0, &asked, sizeof(asked)) &&
+           SendWithLimit(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.AsParameter()) &&
+           remote.Read(0, place, sizeof(*place));
+  };
+  SendWithLimit(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  if (!read()) return false;
+  // A list scrolled sideways hides the names: scroll back to the first column.
+  if (place->left < 0) {
+    SendWithLimit(list, LVM_SCROLL, static_cast<WPARAM>(place->left), 0);
+    if (!read()) return false;
+  }
+  return true;
+}
+
+testing::AssertionResult ClickColumnHeading(HWND list, int column) {
+  auto header = reinterpret_cast<HWND>(SendWithLimit(list, LVM_GETHEADER, 0, 0));
+  RemoteBuffer remote(list, sizeof(RECT));
+  RECT heading{};
+  if (!header || !remote.Ok() ||
+      !SendWithLimit(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), remote.AsParameter()) ||
+      !remote.Read(0, &heading, sizeof(heading))) {
+    return testing::AssertionFailure() << "list " << GetDlgCtrlID(list) << " has no heading " << column;
+  }
+  RECT client{};
+  GetClientRect(list, &client);
+  // The list moves its header sideways as it scrolls: the header's left edge is the list's scroll position.
+  auto middleInList = [&] { return PlaceInParent(header).left + (heading.left + heading.right) / 2; };
+  if (middleInList() < client.left || middleInList() >= client.right) {
+    SendWithLimit(list, LVM_SCROLL, static_cast<WPARAM>(PlaceInParent(header).left + heading.left), 0);
+  }
+  if (middleInList() < client.left || middleInList() >= client.right) {
+    return testing::AssertionFailure() << "heading " << column << " of list " << GetDlgCtrlID(list)
+                                       << " cannot be scrolled into view";
+  }
+  LPARAM middle = MAKELPARAM((heading.left + heading.right) / 2, (heading.top + heading.bottom) / 2);
+  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageW(header, WM_LBUTTONUP, 0, middle);
+  return testing::AssertionSuccess();
+}
+
+int AppendListRow(HWND list, const std::vector<std::wstring>& cells) {
+  using Layout = RemoteRecordWithText<LVITEMW>;
+  RemoteBuffer remote(list, Layout::kSize);
+  if (!remote.Ok() || cells.empty()) return -1;
+  int row = -1;
+  for (size_t column = 0; column < cells.size(); ++column) {
+    std::wstring text = cells[column].substr(0, kRemoteTextChars - 1);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = column == 0 ? ListRowCount(list) : row;
+    item.iSubItem = static_cast<int>(column);
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset));
+    if (!remote.Write(0, &item, sizeof(item)) ||
+        !remote.Write(Layout::kTextOffset, text.c_str(), (text.size() + 1) * sizeof(wchar_t))) {
+      return -1;
+    }
+    if (column == 0) {
+      row = static_cast<int>(SendWithLimit(list, LVM_INSERTITEMW, 0, remote.AsParameter()));
+      if (row < 0) return -1;
+    } else {
+      SendWithLimit(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), remote.AsParameter());
+    }
+  }
+  return row;
+}
+
+std::vector<HWND> PopupMenusOf(DWORD processId) {
+  std::vector<HWND> menus;
+  for (HWND window : TopLevelWindowsOf(processId, true)) {
+    if (WindowClass(window) == L"#32768") menus.push_back(window);
+  }
+  return menus;
+}
+
+testing::AssertionResult WaitForPopupMenu(DWORD processId, HWND* menu, Milliseconds limit) {
+  *menu = nullptr;
+  if (WaitUntil(
+          [&] {
+            std::vector<HWND> menus = PopupMenusOf(processId);
+            if (!menus.empty()) *menu = menus.front();
+            return *menu != nullptr;
+          },
+          limit)) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure() << "no popup menu within " << MillisecondsOf(limit)
+                                     << " ms; the program shows:" << DescribeWindowsOf(processId);
+}
+
+testing::AssertionResult ClosePopupMenus(DWORD processId) {
+  for (HWND menu : PopupMenusOf(processId)) PressKey(menu, VK_ESCAPE);
+  if (WaitUntil([&] { return PopupMenusOf(processId).empty(); }, kReactionLimit)) return testing::AssertionSuccess();
+  // Escape closes one level at a time; a menu that stays is told to leave as when another window takes the mouse.
+  for (HWND menu : PopupMenusOf(processId)) PostMessageW(menu, WM_CANCELMODE, 0, 0);
+  if (WaitUntil([&] { return PopupMenusOf(processId).empty(); }, kReactionLimit)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "a popup menu stays open after Escape and WM_CANCELMODE";
+}
+
+std::vector<ToolTip> ToolTipsOf(DWORD processId) {
+  std::vector<ToolTip> tips;
+  for (HWND window : TopLevelWindowsOf(processId, false)) {
+    if (lstrcmpiW(WindowClass(window).c_str(), TOOLTIPS_CLASSW) != 0) continue;
+    using Layout = RemoteRecordWithText<TTTOOLINFOW>;
+    RemoteBuffer remote(window, Layout::kSize);
+    if (!remote.Ok()) continue;
+    auto count = static_cast<int>(SendWithLimit(window, TTM_GETTOOLCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+      TTTOOLINFOW record{};
+      record.cbSize = sizeof(record);
+      record.lpszText = reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset));
+      wchar_t nothing = L'\0';
+      remote.Write(0, &record, sizeof(record));
+      remote.Write(Layout::kTextOffset, &nothing, sizeof(nothing));
+      if (!SendWithLimit(window, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), remote.AsParameter())) continue;
+      remote.Read(0, &record, sizeof(record));
+      ToolTip tip;
+      tip.window = window;
+      tip.toolWindow = record.hwnd;
+      tip.toolId = record.uId;
+      tip.flags = record.uFlags;
+      if (record.lpszText == reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset))) {
+        tip.text = remote.ReadText(Layout::kTextOffset, kRemoteTextChars);
+      }
+      // A tooltip that leaves the record as it was does not answer TTM_GETTITLE.
+      constexpr UINT kUnanswered = 0xFFFFFFFFu;
+      TTGETTITLE title{};
+      title.dwSize = sizeof(title);
+      title.uTitleBitmap = kUnanswered;
+      title.cch = kRemoteTextChars;
+      title.pszTitle = reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset));
+      remote.Write(0, &title, sizeof(title));
+      remote.Write(Layout::kTextOffset, &nothing, sizeof(nothing));
+      SendWithLimit(window, TTM_GETTITLE, 0, remote.AsParameter());
+      remote.Read(0, &title, sizeof(title));
+      std::wstring titleText = remote.ReadText(Layout::kTextOffset, kRemoteTextChars);
+      if (title.uTitleBitmap != kUnanswered || !titleText.empty()) {
+        tip.title = titleText;
+        tip.titleIcon = title.uTitleBitmap;
+      }
+      tips.push_back(tip);
+    }
+  }
+  return tips;
 }
 
 std::vector<HWND> MessageBoxesOf(DWORD processId) {

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -53,6 +54,11 @@ std::wstring WindowClass(HWND window);
 // A line per visible top-level window of the process (title, class, and a message box's text), for failures.
 std::wstring DescribeWindowsOf(DWORD processId);
 testing::AssertionResult WaitUntilGone(HWND window, Milliseconds limit = kReactionLimit);
+
+// Nothing of the program may be around when a test starts: a run left over from elsewhere in this Wine prefix
+// would answer the test's own start through the single-instance guard. Waits up to kExitLimit for a run that is
+// ending.
+testing::AssertionResult NothingOfTheProgramAround();
 
 // One run of the program. The destructor kills a run that is still going, so that a failed test leaves no stray
 // program behind to answer the next test's start.
@@ -112,6 +118,30 @@ testing::AssertionResult ChooseComboEntry(HWND combo, int index);
 int ComboSelection(HWND combo);
 int ComboEntryCount(HWND combo);
 
+// The entries of a drop-down list, plain (ComboBox) or with images (ComboBoxEx32), in their order.
+std::vector<std::wstring> ComboEntryTexts(HWND combo);
+// The edit field inside an editable drop-down list, which takes the typed characters; null for a closed list.
+HWND ComboEditField(HWND combo);
+
+// A window's rectangle in the client coordinates of its parent: the place the program gave it.
+RECT PlaceInParent(HWND control);
+// Changes a box's tick as BM_SETCHECK does: no click, so the program is not told and does not react.
+bool SetTickWithoutClick(HWND box, bool ticked);
+// Puts the caret (an empty selection) at the end of an edit field's text.
+void MoveCaretToEnd(HWND field);
+
+// Waits until the program has handled every message posted to it so far and the events they raised. The program
+// handles each message, and each event it raises, before it takes the next message: so once a tick posted to
+// markerBox after them shows, the earlier ones are done. The caller chooses as marker a box no test looks at; it
+// is given back its tick afterwards.
+testing::AssertionResult WaitForPostedInput(HWND markerBox, Milliseconds limit = kReactionLimit);
+
+// Mouse and keys, posted to a window at a point of its client area. The real pointer is moved to that point
+// first, so that whatever the program asks of the pointer (GetCursorPos) agrees with the message.
+void DoubleClickAt(HWND window, POINT client);
+void RightClickAt(HWND window, POINT client);
+void PressKey(HWND window, UINT virtualKey);
+
 // Report lists of another process, read and changed through memory lent in that process.
 int ListRowCount(HWND list);
 std::wstring ListCellText(HWND list, int row, int column);
@@ -121,6 +151,35 @@ std::vector<std::vector<std::wstring>> ListRows(HWND list);
 // Selects or deselects one row, or every row with row -1.
 bool SelectListRow(HWND list, int row, bool selected);
 std::vector<int> SelectedListRows(HWND list);
+std::vector<int> ListColumnWidths(HWND list);
+// The rectangle of a row's first cell (its icon and name) in the list's client coordinates, after scrolling the
+// row into view as a person would before clicking it.
+bool ListRowNamePlace(HWND list, int row, RECT* place);
+// Clicks the heading of a column as the mouse would; a heading outside the list's visible part is first scrolled
+// into view, as a person would scroll to reach it.
+testing::AssertionResult ClickColumnHeading(HWND list, int column);
+// Adds a row at the end with these cells; returns its index, or -1.
+int AppendListRow(HWND list, const std::vector<std::wstring>& cells);
+
+// Popup menus (class #32768) the process shows.
+std::vector<HWND> PopupMenusOf(DWORD processId);
+testing::AssertionResult WaitForPopupMenu(DWORD processId, HWND* menu, Milliseconds limit = kReactionLimit);
+// Closes every popup menu of the process as the Escape key would, and waits until none is left.
+testing::AssertionResult ClosePopupMenus(DWORD processId);
+
+// Tooltip windows (class tooltips_class32) of a process, shown or not, with the tool each one watches.
+struct ToolTip {
+  HWND window = nullptr;
+  HWND toolWindow = nullptr;  // the tool record's window
+  UINT_PTR toolId = 0;        // the tool record's identifier: a window when flags hold TTF_IDISHWND
+  UINT flags = 0;
+  std::wstring text;
+  // The title and its icon (0 for none) as TTM_GETTITLE gives them; empty where the tooltip does not answer
+  // TTM_GETTITLE (Wine 8's tooltips do not).
+  std::optional<std::wstring> title;
+  std::optional<UINT_PTR> titleIcon;
+};
+std::vector<ToolTip> ToolTipsOf(DWORD processId);
 
 // Message boxes (class #32770) of one process.
 std::vector<HWND> MessageBoxesOf(DWORD processId);

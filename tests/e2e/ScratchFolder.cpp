@@ -9,9 +9,11 @@
 
 namespace e2e {
 
-ScratchFolder::ScratchFolder() {
+ScratchFolder::ScratchFolder() : ScratchFolder(TempFolderPath()) {}
+
+ScratchFolder::ScratchFolder(const std::wstring& parent) {
   static std::atomic<unsigned> counter{0};
-  path_ = TempFolderPath() + L"tarvelle-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+  path_ = parent + L"tarvelle-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
           std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(counter++) + L"\\";
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(path_), ignored);
@@ -40,6 +42,27 @@ std::wstring ScratchFolder::MakeFolder(const std::wstring& relativeName) const {
 std::wstring ScratchFolder::CopyProgram() const {
   std::wstring copy = path_ + L"TarvelleRename.exe";
   return CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE) ? copy : std::wstring();
+}
+
+bool SetModificationTime(const std::wstring& path, const LocalDateTime& time) {
+  SYSTEMTIME local{};
+  local.wYear = static_cast<WORD>(time.year);
+  local.wMonth = static_cast<WORD>(time.month);
+  local.wDay = static_cast<WORD>(time.day);
+  local.wHour = static_cast<WORD>(time.hour);
+  local.wMinute = static_cast<WORD>(time.minute);
+  SYSTEMTIME universal{};
+  FILETIME stamp{};
+  if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) || !SystemTimeToFileTime(&universal, &stamp)) {
+    return false;
+  }
+  // Folders open only with backup semantics.
+  HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool set = SetFileTime(file, nullptr, nullptr, &stamp) != FALSE;
+  CloseHandle(file);
+  return set;
 }
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -1,6 +1,6 @@
 #pragma once
-// Real files for end-to-end tests: a fresh folder per test under the temporary folder, removed with everything in
-// it at the end, and the few whole-file reads and writes the tests need.
+// Real files for end-to-end tests: a fresh folder per test under the temporary folder (or a given one), removed
+// with everything in it at the end, and the few whole-file reads and writes the tests need.
 
 #include <optional>
 #include <string>
@@ -11,6 +11,8 @@ namespace e2e {
 class ScratchFolder {
  public:
   ScratchFolder();
+  // A fresh folder inside `parent` (ending with a backslash), for a test that needs its files in a given place.
+  explicit ScratchFolder(const std::wstring& parent);
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
   ~ScratchFolder();
@@ -27,6 +29,17 @@ class ScratchFolder {
  private:
   std::wstring path_;
 };
+
+// Local date and time of the last change, as a person reads it; month 1 is January.
+struct LocalDateTime {
+  int year;
+  int month;
+  int day;
+  int hour;
+  int minute;
+};
+// Gives a file or folder that time of last change.
+bool SetModificationTime(const std::wstring& path, const LocalDateTime& time);
 
 bool FileExists(const std::wstring& path);
 bool WriteWholeFile(const std::wstring& path, std::string_view content);

@@ -23,9 +23,8 @@ bool IsPlainName(const std::string& name) {
 
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
-}  // namespace
-
-testing::AssertionResult SaveScreenshot(const std::string& name, std::string* unixPath) {
+// `import` with `extra` options (a crop, say) writes NAME.png; waits until the finished picture is there.
+testing::AssertionResult TakeScreenshot(const std::string& name, const std::string& extra, std::string* unixPath) {
   if (!IsPlainName(name)) return testing::AssertionFailure() << "screenshot name \"" << name << "\" is not plain";
   const std::string folder = TARVELLE_SHOT_DIR;
   std::error_code ignored;
@@ -38,8 +37,8 @@ testing::AssertionResult SaveScreenshot(const std::string& name, std::string* un
   // Wine starts a Unix program without giving back a process to wait on: the picture is written under a
   // temporary name and renamed when complete, and its final name is what the test waits for.
   std::wstring shell = L"Z:\\bin\\sh";
-  std::wstring commandLine = L"\"" + shell + L"\" -c \"import -window root '" + Widen(partial) + L"' && mv '" +
-                             Widen(partial) + L"' '" + Widen(finished) + L"'\"";
+  std::wstring commandLine = L"\"" + shell + L"\" -c \"import -window root " + Widen(extra) + L"'" + Widen(partial) +
+                             L"' && mv '" + Widen(partial) + L"' '" + Widen(finished) + L"'\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION started{};
@@ -56,6 +55,22 @@ testing::AssertionResult SaveScreenshot(const std::string& name, std::string* un
   }
   if (unixPath) *unixPath = finished;
   return testing::AssertionSuccess();
+}
+
+}  // namespace
+
+testing::AssertionResult SaveScreenshot(const std::string& name, std::string* unixPath) {
+  return TakeScreenshot(name, "", unixPath);
+}
+
+testing::AssertionResult SaveWindowScreenshot(const std::string& name, HWND window, std::string* unixPath) {
+  RECT place{};
+  if (!GetWindowRect(window, &place)) return testing::AssertionFailure() << "no window to take a screenshot of";
+  // The Wine desktop fills the X screen from its top left corner, so screen coordinates are the root's.
+  const std::string crop = "-crop " + std::to_string(place.right - place.left) + "x" +
+                           std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) + "+" +
+                           std::to_string(place.top) + " +repage ";
+  return TakeScreenshot(name, crop, unixPath);
 }
 
 }  // namespace e2e

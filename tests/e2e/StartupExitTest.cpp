@@ -27,22 +27,6 @@ constexpr std::string_view kOldLogContent =
     "08/12/2025 10:00:00 - Renommé : C:\\photos\\été.jpg -> C:\\photos\\vacances_1.jpg\r\n"
     "08/12/2025 10:00:01 - Echec : C:\\photos\\b.jpg\r\n";
 
-// Nothing of the program may be around when a test starts: a run left over from elsewhere in this Wine prefix
-// would answer the test's own start through the single-instance guard.
-bool NoInstanceAround() {
-  if (FindWindowW(nullptr, kProgramTitle)) return false;
-  HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kProgramTitle);
-  if (!mutex) return true;
-  CloseHandle(mutex);
-  return false;
-}
-
-testing::AssertionResult NothingOfTheProgramAround() {
-  if (WaitUntil(NoInstanceAround, kExitLimit)) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "a window titled \"Tarvelle Rename V 1.40\" or the program's mutex already "
-                                        "exists in this Wine prefix: another run of the program is going on";
-}
-
 // A top-level window of the test program itself, carrying the program's exact title.
 class ForeignTitledWindow {
  public:
@@ -289,7 +273,7 @@ TEST_F(ExitTest, QuitButtonEndsWithCodeZeroAndDeletesTheRenameLog) {
   ASSERT_TRUE(program.Start());
   ASSERT_TRUE(program.WaitForMainWindow());
   HWND quit = program.Control(kQuitButton);
-  if (!quit) GTEST_SKIP() << "the main window has no \"Quitter\" button (control 50) yet";
+  ASSERT_NE(quit, nullptr) << "control 50 of the main window";
   ASSERT_EQ(Text(quit), std::wstring(L"Quitter")) << "caption of control 50";
 
   Click(quit);
