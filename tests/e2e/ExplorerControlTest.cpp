@@ -1,0 +1,261 @@
+// End-to-end tests of the explorer control in the real program: opening folders by double click and Enter, going
+// up to the drives, sorting by a heading, and the places box pointing it at each of the user's folders. The tests
+// make their folders in the user's Documents folder, where the control starts, and remove them afterwards.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e/Driver.h"
+#include "e2e/ProgramFixtures.h"
+#include "e2e/ScratchFolder.h"
+#include "e2e/UserFolders.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr int kPlacesBox = 7;
+constexpr int kExplorer = 8;
+constexpr int kMarkerBox = 42;  // see ControlReactionsTest.cpp: a box no test looks at
+
+constexpr LocalDateTime kFileTime = {2023, 2, 28, 17, 45};
+constexpr const wchar_t* kFileDate = L"28/02/2023 17:45";
+
+// The test's folder: two folders and three files of different sizes, in name order.
+const std::vector<std::wstring> kByName = {L"..", L"archives", L"classeur", L"a-grand.xyzq", L"b-moyen.xyzq",
+                                           L"c-petit.xyzq"};
+const std::vector<std::wstring> kBySize = {L"..", L"archives", L"classeur", L"c-petit.xyzq", L"b-moyen.xyzq",
+                                           L"a-grand.xyzq"};
+// Descending: each group reversed, ".." still first.
+const std::vector<std::wstring> kBySizeDescending = {L"..", L"classeur", L"archives", L"a-grand.xyzq",
+                                                     L"b-moyen.xyzq", L"c-petit.xyzq"};
+const std::vector<std::wstring> kByNameDescending = {L"..", L"classeur", L"archives", L"c-petit.xyzq",
+                                                     L"b-moyen.xyzq", L"a-grand.xyzq"};
+
+std::wstring Join(const std::vector<std::wstring>& names) {
+  std::wostringstream text;
+  for (const std::wstring& name : names) text << L" \"" << name << L"\"";
+  return text.str();
+}
+
+std::vector<std::wstring> RowNames(HWND list) {
+  std::vector<std::wstring> names;
+  const int count = ListRowCount(list);
+  for (int row = 0; row < count; ++row) names.push_back(ListCellText(list, row, 0));
+  return names;
+}
+
+int RowNamed(HWND list, const std::wstring& name) {
+  std::vector<std::wstring> names = RowNames(list);
+  auto found = std::find(names.begin(), names.end(), name);
+  return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+// What the control shows for a folder: ".." first, then the folder's visible entries in any order.
+bool ShowsFolder(HWND list, const std::wstring& folder) {
+  std::vector<std::wstring> names = RowNames(list);
+  if (names.empty() || names.front() != L"..") return false;
+  names.erase(names.begin());
+  std::sort(names.begin(), names.end());
+  return names == VisibleEntryNames(folder);
+}
+
+class ExplorerControlTest : public FreshRunTest {
+ protected:
+  void SetUp() override {
+    documents_ = ShellFolderPath(CSIDL_PERSONAL);
+    ASSERT_FALSE(documents_.empty()) << "the shell gives no Documents folder";
+    folder_ = std::make_unique<ScratchFolder>(documents_);
+    folder_->MakeFolder(L"archives");
+    folder_->MakeFolder(L"classeur");
+    ASSERT_FALSE(folder_->MakeFile(L"a-grand.xyzq", std::string(3000, 'a')).empty()) << "file of 3000 bytes";
+    ASSERT_FALSE(folder_->MakeFile(L"b-moyen.xyzq", std::string(1536, 'b')).empty()) << "file of 1536 bytes";
+    ASSERT_FALSE(folder_->MakeFile(L"c-petit.xyzq", std::string(10, 'c')).empty()) << "file of 10 bytes";
+    ASSERT_TRUE(SetModificationTime(folder_->Path() + L"a-grand.xyzq", kFileTime)) << "date of a-grand.xyzq";
+    FreshRunTest::SetUp();
+    if (HasFatalFailure()) return;
+    explorer_ = Program().Control(kExplorer);
+    ASSERT_NE(explorer_, nullptr) << "explorer control, control 8";
+  }
+  void TearDown() override {
+    FreshRunTest::TearDown();
+    folder_.reset();
+  }
+
+  std::wstring FolderName() const {
+    return folder_->Path().substr(documents_.size(), folder_->Path().size() - documents_.size() - 1);
+  }
+
+  testing::AssertionResult WaitForRows(const std::vector<std::wstring>& names) {
+    if (WaitUntil([&] { return RowNames(explorer_) == names; }, kReactionLimit)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the explorer control shows" << Join(RowNames(explorer_))
+                                       << " instead of" << Join(names);
+  }
+
+  testing::AssertionResult WaitForFolder(const std::wstring& folder) {
+    if (WaitUntil([&] { return ShowsFolder(explorer_, folder); }, kReactionLimit)) {
+      return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "the explorer control shows" << Join(RowNames(explorer_))
+                                       << " instead of \"..\" and the entries of " << folder << ":"
+                                       << Join(VisibleEntryNames(folder));
+  }
+
+  testing::AssertionResult DoubleClickRow(int row) {
+    RECT place{};
+    if (row < 0 || !ListRowNamePlace(explorer_, row, &place)) {
+      return testing::AssertionFailure() << "the explorer control has no row " << row;
+    }
+    DoubleClickAt(explorer_, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    return testing::AssertionSuccess();
+  }
+
+  testing::AssertionResult PressEnterOnRow(int row) {
+    if (row < 0 || !SelectListRow(explorer_, row, true)) {
+      return testing::AssertionFailure() << "the explorer control has no row " << row;
+    }
+    PressKey(explorer_, VK_RETURN);
+    return testing::AssertionSuccess();
+  }
+
+  testing::AssertionResult OpenOurFolder() {
+    testing::AssertionResult opened = DoubleClickRow(RowNamed(explorer_, FolderName()));
+    return opened ? WaitForRows(kByName) : opened;
+  }
+
+  std::wstring documents_;
+  std::unique_ptr<ScratchFolder> folder_;
+  HWND explorer_ = nullptr;
+};
+
+TEST_F(ExplorerControlTest, DoubleClickAndEnterOpenASubFolderAndItsParent) {
+  struct OpenCase {
+    const char* name;
+    std::function<testing::AssertionResult(int row)> open;
+  };
+  const OpenCase cases[] = {{"double click", [this](int row) { return DoubleClickRow(row); }},
+                            {"Enter key", [this](int row) { return PressEnterOnRow(row); }}};
+  for (const OpenCase& openCase : cases) {
+    SCOPED_TRACE(openCase.name);
+    ASSERT_TRUE(WaitForFolder(documents_)) << "the control starts in the Documents folder";
+    ASSERT_TRUE(openCase.open(RowNamed(explorer_, FolderName()))) << "on the test's folder";
+    EXPECT_TRUE(WaitForRows(kByName)) << "the test's folder, opened: \"..\", its folders, its files, by name";
+    ASSERT_TRUE(openCase.open(0)) << "on \"..\"";
+    EXPECT_TRUE(WaitForFolder(documents_)) << "\"..\" leads back to the Documents folder";
+  }
+}
+
+TEST_F(ExplorerControlTest, OpeningAFileChangesNothing) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(DoubleClickRow(RowNamed(explorer_, L"c-petit.xyzq")));
+  ASSERT_TRUE(PressEnterOnRow(RowNamed(explorer_, L"b-moyen.xyzq")));
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_EQ(RowNames(explorer_), kByName) << "rows after a double click and Enter on files";
+}
+
+TEST_F(ExplorerControlTest, RowsShowSizeTypeAndDateAsAFrenchUserReadsThem) {
+  ASSERT_TRUE(OpenOurFolder());
+  struct RowCase {
+    const wchar_t* name;
+    const wchar_t* size;
+    const wchar_t* type;
+  };
+  const RowCase cases[] = {
+      {L"archives", L"", L"Dossier de fichiers"},
+      {L"a-grand.xyzq", L"2,9 Ko", L"Fichier XYZQ"},
+      {L"b-moyen.xyzq", L"1,5 Ko", L"Fichier XYZQ"},
+      {L"c-petit.xyzq", L"10 o", L"Fichier XYZQ"},
+  };
+  for (const RowCase& expected : cases) {
+    int row = RowNamed(explorer_, expected.name);
+    ASSERT_GE(row, 0) << "row of " << expected.name;
+    EXPECT_EQ(ListCellText(explorer_, row, 1), expected.size) << "size of " << expected.name;
+    EXPECT_EQ(ListCellText(explorer_, row, 2), expected.type) << "type of " << expected.name;
+  }
+  EXPECT_EQ(ListCellText(explorer_, RowNamed(explorer_, L"a-grand.xyzq"), 3), kFileDate)
+      << "local date and time of the last change of a-grand.xyzq";
+}
+
+TEST_F(ExplorerControlTest, AHeadingClickSortsByItsColumnAndASecondOneReverses) {
+  ASSERT_TRUE(OpenOurFolder());
+  struct SortStep {
+    const char* name;
+    int column;
+    const std::vector<std::wstring>* rows;
+  };
+  const SortStep steps[] = {
+      {"\"Taille\"", 1, &kBySize},
+      {"\"Taille\" again", 1, &kBySizeDescending},
+      {"\"Nom\"", 0, &kByName},
+      {"\"Nom\" again", 0, &kByNameDescending},
+  };
+  for (const SortStep& step : steps) {
+    SCOPED_TRACE(step.name);
+    ASSERT_TRUE(ClickColumnHeading(explorer_, step.column));
+    EXPECT_TRUE(WaitForRows(*step.rows)) << "rows after a click on the heading";
+  }
+}
+
+TEST_F(ExplorerControlTest, GoingUpFromDocumentsEndsAtTheDrivesWhichOpen) {
+  ASSERT_TRUE(WaitForFolder(documents_)) << "the control starts in the Documents folder";
+  // Documents lies a few folders below its drive's root; each ".." goes one up, and the top level has no "..".
+  for (int level = 0; level < 10 && RowNames(explorer_).front() == L".."; ++level) {
+    const std::vector<std::wstring> before = RowNames(explorer_);
+    ASSERT_TRUE(DoubleClickRow(0)) << "on \"..\"";
+    ASSERT_TRUE(WaitUntil([&] { return RowNames(explorer_) != before; }, kReactionLimit))
+        << "\"..\" changed nothing; the control shows" << Join(before);
+  }
+  const std::vector<std::wstring> drives = RowNames(explorer_);
+  ASSERT_FALSE(drives.empty()) << "the top level is empty";
+  EXPECT_NE(drives.front(), L"..") << "the top level has no parent entry";
+  const int drive = static_cast<int>(std::find_if(drives.begin(), drives.end(), [](const std::wstring& name) {
+                                       return name == L"C:\\" || name.ends_with(L"(C:)");
+                                     }) -
+                                     drives.begin());
+  ASSERT_LT(drive, static_cast<int>(drives.size())) << "no row for drive C: among" << Join(drives);
+  EXPECT_EQ(ListCellText(explorer_, drive, 2), L"Disque local") << "type of drive C:";
+
+  ASSERT_TRUE(DoubleClickRow(drive)) << "on drive C:";
+  EXPECT_TRUE(WaitForFolder(L"C:\\")) << "drive C: opened";
+}
+
+TEST_F(ExplorerControlTest, EveryPlaceShowsItsFolder) {
+  struct PlaceCase {
+    const wchar_t* text;
+    std::wstring folder;
+  };
+  const PlaceCase cases[] = {
+      {L"Mes documents", ShellFolderPath(CSIDL_PERSONAL)}, {L"Mes images", ShellFolderPath(CSIDL_MYPICTURES)},
+      {L"Mes vidéos", ShellFolderPath(CSIDL_MYVIDEO)},     {L"Ma musique", ShellFolderPath(CSIDL_MYMUSIC)},
+      {L"Mon bureau", ShellFolderPath(CSIDL_DESKTOP)},     {L"Mes téléchargements", DownloadsFolderPath()},
+  };
+  HWND places = Program().Control(kPlacesBox);
+  ASSERT_NE(places, nullptr) << "places box, control 7";
+  const std::vector<std::wstring> texts = ComboEntryTexts(places);
+  for (const PlaceCase& place : cases) {
+    SCOPED_TRACE(testing::Message() << place.text << " (" << place.folder << ")");
+    ASSERT_FALSE(place.folder.empty()) << "the shell gives no folder for this place";
+    // From the test's own folder, so that every choice visibly changes what the control shows, even where several
+    // places are one folder.
+    ASSERT_TRUE(ChooseComboEntry(places, 0));
+    ASSERT_TRUE(WaitForFolder(documents_)) << "\"Mes documents\" shows the Documents folder";
+    ASSERT_TRUE(OpenOurFolder());
+    auto entry = std::find(texts.begin(), texts.end(), place.text);
+    ASSERT_NE(entry, texts.end()) << "the places box has the entry";
+    ASSERT_TRUE(ChooseComboEntry(places, static_cast<int>(entry - texts.begin())));
+    EXPECT_TRUE(WaitForFolder(place.folder)) << "after choosing the place";
+  }
+}
+
+}  // namespace
+
+}  // namespace e2e
