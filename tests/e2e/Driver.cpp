@@ -124,10 +124,7 @@ LPARAM PointParameter(POINT client) { return MAKELPARAM(client.x, client.y); }
 void MovePointerTo(HWND window, POINT client) {
   POINT screen = client;
   ClientToScreen(window, &screen);
-  SetCursorPos(static_cast<int>(screen.x), static_cast<int>(screen.y));
-  // Under Wine another process's GetCursorPos still gives the old place for a while after the move (measured:
-  // still stale at once, right after 300 ms).
-  WaitUntil([] { return false; }, kPointerSettleTime);
+  PlacePointer(screen);
 }
 
 LPARAM KeyParameter(UINT virtualKey, bool release) {
@@ -346,11 +343,34 @@ testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Mi
 
 void Click(HWND control) { PostMessageW(control, BM_CLICK, 0, 0); }
 
+// Under Wine another process's GetCursorPos gives the old place for a while after a move, and shortly after a
+// program starts the pointer may even be put back where it was. So the move is made again until the pointer has
+// stayed in place for a while (measured: stale at once, right after 300 ms).
+bool PlacePointer(POINT screen) {
+  auto stableSince = Clock::now();
+  bool placed = false;
+  return WaitUntil(
+      [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x != screen.x || now.y != screen.y) {
+          SetCursorPos(static_cast<int>(screen.x), static_cast<int>(screen.y));
+          placed = false;
+          return false;
+        }
+        if (!placed) {
+          placed = true;
+          stableSince = Clock::now();
+        }
+        return Clock::now() - stableSince >= kPointerSettleTime;
+      },
+      kReactionLimit);
+}
+
 bool PointAt(HWND control) {
   RECT place{};
   if (!GetWindowRect(control, &place)) return false;
-  return SetCursorPos(static_cast<int>((place.left + place.right) / 2),
-                      static_cast<int>((place.top + place.bottom) / 2));
+  return PlacePointer({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
 }
 
 bool SetText(HWND control, const std::wstring& text) {

@@ -103,6 +103,8 @@ HWND FindControl(HWND root, int number);
 testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Milliseconds limit = kReactionLimit);
 // Posts BM_CLICK, so that a modal box the click opens does not block the test.
 void Click(HWND control);
+// Moves the real mouse pointer to a point of the screen and waits until every program sees it there.
+bool PlacePointer(POINT screen);
 // Moves the real mouse pointer onto the middle of the control, where hover tracking and tooltips see it.
 bool PointAt(HWND control);
 // WM_SETTEXT and WM_GETTEXT, which Windows carries across processes for edit fields and static texts.

@@ -511,8 +511,7 @@ TEST_F(MainWindowContentTest, RestingThePointerOnRenommerShowsItsBalloonWrappedT
   ASSERT_NE(tip, tips.end()) << "a tooltip watches \"Renommer\"";
   SetForegroundWindow(Window());
   // The tooltip starts its wait when the pointer enters the button, so the pointer comes from outside.
-  SetCursorPos(0, 0);
-  WaitUntil([] { return false; }, Milliseconds(200));
+  ASSERT_TRUE(PlacePointer({0, 0})) << "the pointer moves off the window";
   ASSERT_TRUE(PointAt(rename)) << "the pointer moves onto \"Renommer\"";
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tip->window) != FALSE; }, kReactionLimit))
       << "the balloon of \"Renommer\" did not show within " << kReactionLimit.count() << " ms";
@@ -523,7 +522,7 @@ TEST_F(MainWindowContentTest, RestingThePointerOnRenommerShowsItsBalloonWrappedT
   EXPECT_TRUE(SaveScreenshot("main-window-balloon-tip"));
   // The text needs well over 200 pixels on one line; wrapped, the balloon is its 200 pixels plus margins wide.
   EXPECT_LT(balloon.right - balloon.left, kMaxBalloonWidth + 60) << "balloon " << Describe(balloon);
-  SetCursorPos(0, 0);
+  PlacePointer({0, 0});
 }
 
 }  // namespace
