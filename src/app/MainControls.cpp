@@ -51,7 +51,8 @@ void CreateRenumberPanel() {
   ui::CreateEditField(kRenumberIncrementField, 145, 45, 50, 20, L"1", ui::kEditDigitsOnly);
   Balloon(kRenumberIncrementField, L"Incrément",
           L"Incrémente la numérotation des fichiers qui sera ajoutée au nom ( 1 par défaut )");
-  ui::CreateTextControl(kRenumberStartLabel, 200, 47, 50, 15, L"A partir de :");
+  // 55 rather than 50 pixels, up to the field: the whole label shows.
+  ui::CreateTextControl(kRenumberStartLabel, 200, 47, 55, 15, L"A partir de :");
   ui::CreateEditField(kRenumberStartField, 255, 45, 50, 20, L"1", ui::kEditDigitsOnly);
   Balloon(kRenumberStartField, L"Départ numérotation",
           L"Indiquez à partir de quel nombre la numérotation doit commencer ( 1 par défaut )");
@@ -78,7 +79,8 @@ void CreateAppendPanel() {
   ui::CreateEditField(kAppendIncrementField, 165, 45, 50, 20, L"1", ui::kEditDigitsOnly);
   Balloon(kAppendIncrementField, L"Incrément",
           L"Incrémente la numérotation des fichiers qui sera ajoutée au nom ( 1 par défaut )");
-  ui::CreateTextControl(kAppendStartLabel, 220, 47, 50, 15, L"A partir de :");
+  // 55 rather than 50 pixels, up to the field: the whole label shows.
+  ui::CreateTextControl(kAppendStartLabel, 220, 47, 55, 15, L"A partir de :");
   ui::CreateEditField(kAppendStartField, 275, 45, 50, 20, L"1", ui::kEditDigitsOnly);
   Balloon(kAppendStartField, L"Départ numérotation",
           L"Indiquez à partir de quel nombre la numérotation doit commencer ( 1 par défaut )");

@@ -1,6 +1,9 @@
 // The task pane of the main window: two groups, "Sélection de fichiers" and "Explorateur système", with the
 // controls their host areas carry.
 #include "app/MainControls.h"
+
+#include <algorithm>
+
 #include "app/Numbers.h"
 #include "app/UserFolders.h"
 #include "controls/TaskPane.h"
@@ -51,7 +54,11 @@ void CreateSystemExplorer(int host) {
   ui::CreateComboBox(kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
   for (const wchar_t* place : kPlaceTexts) ui::AddComboEntry(kPlacesBox, place, kFolderPicture);
   ui::SelectComboEntry(kPlacesBox, 0);
-  controls::CreateExplorerList(kExplorer, 0, 30, 300, kMainInnerHeight - 295, UserFolderPath(UserPlace::Documents));
+  // The list is 300 pixels wide but never wider than its host area: with the pane's scroll bar showing, the area is
+  // narrower, and a wider list would hide its own vertical scroll bar.
+  int width = std::min(300, controls::GetPaneAttribute(kTaskPane, controls::ContentWidth));
+  if (width <= 0) width = 300;
+  controls::CreateExplorerList(kExplorer, 0, 30, width, kMainInnerHeight - 295, UserFolderPath(UserPlace::Documents));
   ui::CloseChildList();
 }
 

@@ -69,7 +69,9 @@ HWND CreateImageControl(int number, int x, int y, int width, int height, int ima
 }
 
 HWND CreateTextControl(int number, int x, int y, int width, int height, const wchar_t* text, unsigned flags) {
-  DWORD style = (flags & kTextCentered) ? SS_CENTER : SS_LEFT;
+  // Left-aligned texts are one line: a text a little wider than its control shows all it can, never a hidden
+  // second line.
+  DWORD style = (flags & kTextCentered) ? SS_CENTER : SS_LEFTNOWORDWRAP;
   if (flags & kTextNotify) style |= SS_NOTIFY;
   DWORD exStyle = (flags & kTextSunkenBorder) ? WS_EX_STATICEDGE : 0;
   return CreateControlWindow(number, L"Static", text, style | SS_NOPREFIX, exStyle, x, y, width, height);
