@@ -69,33 +69,33 @@ void CreateTaskPaneContent() {
 
   // One descriptor for every item; only the fields named change between calls, so the second header and its
   // host area keep the command number of the link before them (they do not use it).
-  controls::TaskPaneItemSpec spec{};
-  spec.font = nullptr;
+  controls::TaskPaneItemSpec descriptor{};
+  descriptor.font = nullptr;
 
-  spec.kind = controls::GroupHeader;
-  spec.height = 35;
-  spec.commandId = 0;
-  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", PictureIcon(2), &spec);
+  descriptor.kind = controls::GroupHeader;
+  descriptor.height = 35;
+  descriptor.commandId = 0;
+  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", PictureIcon(2), &descriptor);
 
-  spec.kind = controls::HostItem;
-  spec.height = 30;
-  int typeHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &spec);
+  descriptor.kind = controls::HostItem;
+  descriptor.height = 30;
+  int typeHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &descriptor);
   CreateTypeSelection(typeHost);
 
-  spec.kind = controls::LinkItem;
-  spec.height = 25;
-  spec.commandId = kAddFilesCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", PictureIcon(4), &spec);
-  spec.commandId = kAddFolderCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", PictureIcon(3), &spec);
+  descriptor.kind = controls::LinkItem;
+  descriptor.height = 25;
+  descriptor.commandId = kAddFilesCommand;
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", PictureIcon(4), &descriptor);
+  descriptor.commandId = kAddFolderCommand;
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", PictureIcon(3), &descriptor);
 
-  spec.kind = controls::GroupHeader;
-  spec.height = 35;
-  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", PictureIcon(1), &spec);
+  descriptor.kind = controls::GroupHeader;
+  descriptor.height = 35;
+  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", PictureIcon(1), &descriptor);
 
-  spec.kind = controls::HostItem;
-  spec.height = kMainInnerHeight - 265;
-  int explorerHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &spec);
+  descriptor.kind = controls::HostItem;
+  descriptor.height = kMainInnerHeight - 265;
+  int explorerHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &descriptor);
   CreateSystemExplorer(explorerHost);
 }
 

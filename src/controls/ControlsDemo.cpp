@@ -86,13 +86,13 @@ HICON DemoIcon(ArtPicture picture, int size) {
 }
 
 void FillDemoPane(int pane) {
-  TaskPaneItemSpec spec;
-  spec.kind = GroupHeader;
-  spec.height = 35;
-  AddControlItem(pane, -1, L"Sélection de fichiers", DemoIcon(ArtPicture::FileSelection, 48), &spec);
-  spec.kind = HostItem;
-  spec.height = 30;
-  int host = AddControlItem(pane, -1, L"", nullptr, &spec);
+  TaskPaneItemSpec descriptor;
+  descriptor.kind = GroupHeader;
+  descriptor.height = 35;
+  AddControlItem(pane, -1, L"Sélection de fichiers", DemoIcon(ArtPicture::FileSelection, 48), &descriptor);
+  descriptor.kind = HostItem;
+  descriptor.height = 30;
+  int host = AddControlItem(pane, -1, L"", nullptr, &descriptor);
   ui::OpenChildList(host);
   ui::CreateTextControl(ui::kNewNumber, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
   HWND combo = ui::CreateComboBox(ui::kNewNumber, 150, 5, 60, 200, ui::kComboEditable | ui::kComboUpperCase);
@@ -102,25 +102,25 @@ void FillDemoPane(int pane) {
     ui::SelectComboEntry(number, 0);
   }
   ui::CloseChildList();
-  spec.kind = LinkItem;
-  spec.height = 25;
-  spec.commandId = 5;
-  AddControlItem(pane, -1, L"Ajouter un ou plusieurs fichiers", DemoIcon(ArtPicture::AddFiles, 16), &spec);
-  spec.commandId = 6;
-  AddControlItem(pane, -1, L"Ajouter un répertoire complet", DemoIcon(ArtPicture::AddFolder, 16), &spec);
+  descriptor.kind = LinkItem;
+  descriptor.height = 25;
+  descriptor.commandId = 5;
+  AddControlItem(pane, -1, L"Ajouter un ou plusieurs fichiers", DemoIcon(ArtPicture::AddFiles, 16), &descriptor);
+  descriptor.commandId = 6;
+  AddControlItem(pane, -1, L"Ajouter un répertoire complet", DemoIcon(ArtPicture::AddFolder, 16), &descriptor);
 
-  spec.kind = GroupHeader;
-  spec.height = 35;
-  AddControlItem(pane, -1, L"Explorateur système", DemoIcon(ArtPicture::Explorer, 48), &spec);
-  spec.kind = LabelItem;
-  spec.height = 25;
-  AddControlItem(pane, -1, L"Parcourez vos dossiers :", nullptr, &spec);
-  spec.kind = SeparatorItem;
-  spec.height = 6;
-  AddControlItem(pane, -1, L"", nullptr, &spec);
-  spec.kind = HostItem;
-  spec.height = 130;
-  host = AddControlItem(pane, -1, L"", nullptr, &spec);
+  descriptor.kind = GroupHeader;
+  descriptor.height = 35;
+  AddControlItem(pane, -1, L"Explorateur système", DemoIcon(ArtPicture::Explorer, 48), &descriptor);
+  descriptor.kind = LabelItem;
+  descriptor.height = 25;
+  AddControlItem(pane, -1, L"Parcourez vos dossiers :", nullptr, &descriptor);
+  descriptor.kind = SeparatorItem;
+  descriptor.height = 6;
+  AddControlItem(pane, -1, L"", nullptr, &descriptor);
+  descriptor.kind = HostItem;
+  descriptor.height = 130;
+  host = AddControlItem(pane, -1, L"", nullptr, &descriptor);
   ui::OpenChildList(host);
   HWND list = ui::CreateControlWindow(ui::kNewNumber, L"ListBox", L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
                                       WS_EX_CLIENTEDGE, 5, 10, 250, 110);
@@ -144,9 +144,9 @@ void AddButtonBlock(int top, const wchar_t* heading, bool themed) {
     const DemoState& state = kStates[row];
     int y = 3 + row * kRowHeight;
     ui::CreateTextControl(ui::kNewNumber, 8, y, 200, 14, state.name);
-    for (const DemoButton& spec : kButtons) {
-      HWND button = CreateIconButton(ui::kNewNumber, spec.x, y + 15, spec.width, kButtonHeight, spec.caption,
-                                     DemoImage(spec.picture, 24), IconLeft);
+    for (const DemoButton& descriptor : kButtons) {
+      HWND button = CreateIconButton(ui::kNewNumber, descriptor.x, y + 15, descriptor.width, kButtonHeight, descriptor.caption,
+                                     DemoImage(descriptor.picture, 24), IconLeft);
       if (!button) continue;
       std::uintptr_t look = kLookPresent | state.itemState | (state.hot ? kLookHot : 0) | (themed ? kLookThemed : 0);
       SetPropW(button, kDemoLookProperty, reinterpret_cast<HANDLE>(look));

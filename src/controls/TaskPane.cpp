@@ -170,13 +170,13 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
   return number == ui::kNewNumber ? state->frame : 1;
 }
 
-int AddControlItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* spec) {
+int AddControlItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* descriptor) {
   HWND control = ui::ControlHandle(number);
   if (!control) return 0;
   auto* table = static_cast<PaneCommandTable*>(GetPropW(control, kPaneCommandsProperty));
   if (!table) return 0;
   if (PaneCommand add = table->slots[kSlotAddItem]) {
-    return reinterpret_cast<AddItemCommand>(add)(number, position, text, icon, spec);
+    return reinterpret_cast<AddItemCommand>(add)(number, position, text, icon, descriptor);
   }
   // The standard command of ordinary list controls: a text entry at the position, -1 appending.
   wchar_t windowClass[32] = {};
@@ -189,14 +189,14 @@ int AddControlItem(int number, int position, const wchar_t* text, HICON icon, co
   return added < 0 ? 0 : static_cast<int>(added) + 1;
 }
 
-int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* spec) {
+int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* descriptor) {
   TaskPaneState* state = PaneStateOf(number);
-  if (!spec || !state || spec->kind == 0) return 0;
+  if (!descriptor || !state || descriptor->kind == 0) return 0;
   if (position == -1) position = state->itemCount;
   if (position < 0 || position > state->itemCount) return 0;
 
   int host = 0;
-  if (spec->kind == HostItem) {
+  if (descriptor->kind == HostItem) {
     host = CreateHostContainer(*state);
     if (host == 0) return 0;
   }
@@ -209,11 +209,11 @@ int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const
     return 0;
   }
   InsertPaneItem(state->items, state->itemCount, position, item);
-  item->kind = spec->kind;
-  item->height = spec->height < 0 ? 0 : spec->height;
+  item->kind = descriptor->kind;
+  item->height = descriptor->height < 0 ? 0 : descriptor->height;
   item->text = textCopy;
-  item->commandId = spec->commandId;
-  item->font = spec->font;
+  item->commandId = descriptor->commandId;
+  item->font = descriptor->font;
   ++state->itemCount;
   int result = state->itemCount;
   switch (item->kind) {

@@ -24,11 +24,11 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
 
 // The generic add-item command: through the control's command table ("nx_GadgetCommandsVT") when it has one,
 // otherwise nothing (0).
-int AddControlItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* spec);
+int AddControlItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* descriptor);
 
 // Adds one item at position (-1 appends). Returns the item count after adding, for a HostItem its host
 // container's control number; 0 on failure, leaving the pane unchanged. Text and icon are copied.
-int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* spec);
+int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const TaskPaneItemSpec* descriptor);
 int ClearPaneItems(int number);
 int CountPaneItems(int number);
 int PaneTypeCode(int number);  // 3 for a task pane

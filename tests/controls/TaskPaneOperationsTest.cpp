@@ -92,8 +92,8 @@ TEST_F(TaskPaneOperations, CommandTableSlots) {
 
 TEST_F(TaskPaneOperations, OperationsThroughTheTable) {
   const PaneCommandTable& table = SharedPaneCommandTable();
-  TaskPaneItemSpec spec{GroupHeader, 35, 0, nullptr};
-  EXPECT_EQ(reinterpret_cast<AddItemCommand>(table.slots[kSlotAddItem])(pane, -1, L"Groupe", nullptr, &spec), 1);
+  TaskPaneItemSpec descriptor{GroupHeader, 35, 0, nullptr};
+  EXPECT_EQ(reinterpret_cast<AddItemCommand>(table.slots[kSlotAddItem])(pane, -1, L"Groupe", nullptr, &descriptor), 1);
   EXPECT_EQ(reinterpret_cast<PaneOnlyCommand>(table.slots[kSlotCountItems])(pane), 1);
   EXPECT_EQ(reinterpret_cast<PaneOnlyCommand>(table.slots[kSlotTypeCode])(pane), 3);
   EXPECT_EQ(reinterpret_cast<GetItemTextCommand>(table.slots[kSlotGetItemText])(pane, 0), L"Groupe");
@@ -104,45 +104,45 @@ TEST_F(TaskPaneOperations, OperationsThroughTheTable) {
 }
 
 TEST_F(TaskPaneOperations, AddingAtTheEndAndAtTheFront) {
-  TaskPaneItemSpec spec{LinkItem, 25, 5, nullptr};
-  EXPECT_EQ(AddPaneItem(pane, -1, L"premier", nullptr, &spec), 1) << "append to an empty pane: count 1";
-  EXPECT_EQ(AddPaneItem(pane, 0, L"second", nullptr, &spec), 2) << "insert at 0: count 2";
+  TaskPaneItemSpec descriptor{LinkItem, 25, 5, nullptr};
+  EXPECT_EQ(AddPaneItem(pane, -1, L"premier", nullptr, &descriptor), 1) << "append to an empty pane: count 1";
+  EXPECT_EQ(AddPaneItem(pane, 0, L"second", nullptr, &descriptor), 2) << "insert at 0: count 2";
   EXPECT_EQ(GetPaneItemText(pane, 0), L"second") << "the later item comes first";
   EXPECT_EQ(GetPaneItemText(pane, 1), L"premier");
-  EXPECT_EQ(AddPaneItem(pane, 2, L"troisième", nullptr, &spec), 3) << "position itemCount appends";
+  EXPECT_EQ(AddPaneItem(pane, 2, L"troisième", nullptr, &descriptor), 3) << "position itemCount appends";
   EXPECT_EQ(GetPaneItemText(pane, 2), L"troisième");
 }
 
 TEST_F(TaskPaneOperations, RefusedAdditionsLeaveThePaneUnchanged) {
-  TaskPaneItemSpec spec{LinkItem, 25, 5, nullptr};
-  ASSERT_EQ(AddPaneItem(pane, -1, L"a", nullptr, &spec), 1);
+  TaskPaneItemSpec descriptor{LinkItem, 25, 5, nullptr};
+  ASSERT_EQ(AddPaneItem(pane, -1, L"a", nullptr, &descriptor), 1);
   TaskPaneItemSpec noKind{0, 25, 0, nullptr};
   struct Case {
     int number;
     int position;
-    const TaskPaneItemSpec* spec;
+    const TaskPaneItemSpec* descriptor;
     const char* name;
   } const cases[] = {
-      {pane, 2, &spec, "position itemCount + 1"},
-      {pane, -2, &spec, "position below -1"},
+      {pane, 2, &descriptor, "position itemCount + 1"},
+      {pane, -2, &descriptor, "position below -1"},
       {pane, -1, &noKind, "kind 0"},
       {pane, -1, nullptr, "no descriptor"},
-      {pane + 1000, -1, &spec, "number naming no control"},
+      {pane + 1000, -1, &descriptor, "number naming no control"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(AddPaneItem(c.number, c.position, L"x", nullptr, c.spec), 0) << c.name;
+    EXPECT_EQ(AddPaneItem(c.number, c.position, L"x", nullptr, c.descriptor), 0) << c.name;
     EXPECT_EQ(CountPaneItems(pane), 1) << c.name << " adds nothing";
   }
 }
 
 TEST_F(TaskPaneOperations, NegativeHeightIsStoredAsZeroWithoutLayout) {
   SetScrollInnerWidth(pane, 123);  // a width the layout would put right
-  TaskPaneItemSpec spec{LinkItem, -5, 0, nullptr};
-  ASSERT_EQ(AddPaneItem(pane, -1, L"a", nullptr, &spec), 1);
+  TaskPaneItemSpec descriptor{LinkItem, -5, 0, nullptr};
+  ASSERT_EQ(AddPaneItem(pane, -1, L"a", nullptr, &descriptor), 1);
   EXPECT_EQ(GetPaneItemAttribute(pane, 0, ItemHeight), 0) << "-5 stored as 0";
   EXPECT_EQ(ScrollInnerWidth(pane), 123) << "no layout ran for an item of height 0";
-  spec.height = 10;
-  AddPaneItem(pane, -1, L"b", nullptr, &spec);
+  descriptor.height = 10;
+  AddPaneItem(pane, -1, L"b", nullptr, &descriptor);
   EXPECT_EQ(ScrollInnerWidth(pane), 300) << "an item with a height runs the layout";
   ASSERT_FALSE(PaneEvents().empty());
   EXPECT_EQ(PaneEvents().back().event, PaneWidthChanged);
@@ -182,8 +182,8 @@ TEST_F(TaskPaneOperations, StateAndDataByKind) {
   for (const Case& c : cases) {
     ClearPaneItems(pane);
     PaneEvents().clear();
-    TaskPaneItemSpec spec{c.kind, 20, 0, nullptr};
-    AddPaneItem(pane, -1, L"x", nullptr, &spec);
+    TaskPaneItemSpec descriptor{c.kind, 20, 0, nullptr};
+    AddPaneItem(pane, -1, L"x", nullptr, &descriptor);
     SetPaneItemData(pane, 0, 42);
     EXPECT_EQ(GetPaneItemData(pane, 0), c.folds ? 42 : 0) << "kind " << c.kind << ": data shown for group headers only";
     SetPaneItemState(pane, 0, 1);
@@ -245,13 +245,13 @@ TEST_F(TaskPaneOperations, Attributes) {
 TEST_F(TaskPaneOperations, OrdinaryControlsAreNoPanes) {
   HWND edit = ui::CreateEditField(ui::kNewNumber, 310, 5, 100, 20, L"");
   int number = GetDlgCtrlID(edit);
-  TaskPaneItemSpec spec{LinkItem, 25, 5, nullptr};
+  TaskPaneItemSpec descriptor{LinkItem, 25, 5, nullptr};
   EXPECT_EQ(PaneTypeCode(number), 0);
-  EXPECT_EQ(AddControlItem(number, -1, L"x", nullptr, &spec), 0) << "no command table: nothing added";
+  EXPECT_EQ(AddControlItem(number, -1, L"x", nullptr, &descriptor), 0) << "no command table: nothing added";
   EXPECT_EQ(CountPaneItems(number), 0);
   EXPECT_EQ(GetPaneColor(number, kHeaderTextColor), 0);
   EXPECT_EQ(GetPaneItemText(number, 0), L"");
-  EXPECT_EQ(AddControlItem(pane, -1, L"x", nullptr, &spec), 1) << "on a pane: through slot 1";
+  EXPECT_EQ(AddControlItem(pane, -1, L"x", nullptr, &descriptor), 1) << "on a pane: through slot 1";
 }
 
 TEST_F(TaskPaneOperations, ItemText) {

@@ -44,11 +44,11 @@ HWND PaneFixture::canvas() const { return controls::ScrollCanvasOf(frame()); }
 controls::TaskPaneState& PaneFixture::state() const { return *controls::PaneStateOf(pane_); }
 
 int PaneFixture::Add(int kind, int height, const wchar_t* text, HICON icon, int command) {
-  controls::TaskPaneItemSpec spec;
-  spec.kind = kind;
-  spec.height = height;
-  spec.commandId = command;
-  return controls::AddPaneItem(pane_, -1, text, icon, &spec);
+  controls::TaskPaneItemSpec descriptor;
+  descriptor.kind = kind;
+  descriptor.height = height;
+  descriptor.commandId = command;
+  return controls::AddPaneItem(pane_, -1, text, icon, &descriptor);
 }
 
 Picture PaneFixture::Print() const { return PrintClient(canvas()); }
@@ -56,17 +56,17 @@ Picture PaneFixture::Print() const { return PrintClient(canvas()); }
 void FillLikeMainWindow(PaneFixture& fixture, HICON headerIcon, HICON linkIcon) {
   using namespace controls;
   // One descriptor for every call, as the main window does: later headers keep the command left by the links.
-  TaskPaneItemSpec spec;
+  TaskPaneItemSpec descriptor;
   auto add = [&](int kind, int height, const wchar_t* text, HICON icon) {
-    spec.kind = kind;
-    spec.height = height;
-    return AddControlItem(fixture.pane(), -1, text, icon, &spec);
+    descriptor.kind = kind;
+    descriptor.height = height;
+    return AddControlItem(fixture.pane(), -1, text, icon, &descriptor);
   };
   add(GroupHeader, 35, L"Sélection de fichiers", headerIcon);
   add(HostItem, 30, L"", nullptr);
-  spec.commandId = 5;
+  descriptor.commandId = 5;
   add(LinkItem, 25, L"Ajouter un ou plusieurs fichiers", linkIcon);
-  spec.commandId = 6;
+  descriptor.commandId = 6;
   add(LinkItem, 25, L"Ajouter un répertoire complet", linkIcon);
   add(GroupHeader, 35, L"Explorateur système", headerIcon);
   add(HostItem, 453, L"", nullptr);

@@ -219,13 +219,13 @@ HIMAGELIST SystemSmallImageList() {
 
 void AddColumns(HWND list) {
   for (int column = 0; column < kExplorerColumnCount; ++column) {
-    LVCOLUMNW spec{};
-    spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-    spec.fmt = kColumns[column].format;
-    spec.pszText = const_cast<wchar_t*>(kColumns[column].title);
-    spec.cx = kColumnWidth;
-    spec.iSubItem = column;
-    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+    LVCOLUMNW descriptor{};
+    descriptor.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+    descriptor.fmt = kColumns[column].format;
+    descriptor.pszText = const_cast<wchar_t*>(kColumns[column].title);
+    descriptor.cx = kColumnWidth;
+    descriptor.iSubItem = column;
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&descriptor));
   }
   SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(kNameColumnWidth, 0));
 }

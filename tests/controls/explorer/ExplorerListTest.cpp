@@ -314,11 +314,11 @@ TEST_F(ExplorerListTest, HasItsFourColumnsWithTheirTitlesAndWidths) {
   const int widths[] = {300, 100, 100, 100};
   for (int column = 0; column < 4; ++column) {
     wchar_t title[64] = {};
-    LVCOLUMNW spec{};
-    spec.mask = LVCF_TEXT;
-    spec.pszText = title;
-    spec.cchTextMax = 64;
-    SendMessageW(list_, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+    LVCOLUMNW descriptor{};
+    descriptor.mask = LVCF_TEXT;
+    descriptor.pszText = title;
+    descriptor.cchTextMax = 64;
+    SendMessageW(list_, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&descriptor));
     EXPECT_STREQ(title, titles[column]) << "column " << column;
     EXPECT_EQ(SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0), widths[column])
         << "column " << column;
