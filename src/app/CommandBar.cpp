@@ -15,11 +15,6 @@ constexpr int kInfoBalloonIcon = 9;
 constexpr int kQuitBalloonIcon = 10;
 constexpr int kAboutPicture = 11;
 
-HICON PictureIcon(int number) {
-  const ui::Image* image = ui::FindImage(number);
-  return image ? image->icon : nullptr;
-}
-
 struct CommandButton {
   int number;
   int x;
@@ -55,7 +50,7 @@ void CreateCommandBar() {
     int iconNumber = LoadedButtonIcons.*button.icon;
     controls::CreateIconButton(button.number, button.x, 2, button.width, 35, button.caption,
                                ui::FindImage(iconNumber), controls::IconLeft);
-    HICON tipIcon = PictureIcon(button.tipIcon < 0 ? iconNumber : button.tipIcon);
+    HICON tipIcon = ui::ImageIcon(button.tipIcon < 0 ? iconNumber : button.tipIcon);
     ui::AttachBalloonTip(button.number, button.tipTitle, button.tipText, tipIcon);
   }
   ui::CreateImageButton(kAboutButton, 660, 2, 40, 35, kAboutPicture);

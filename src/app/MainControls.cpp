@@ -16,13 +16,8 @@ namespace {
 constexpr int kInfoBalloonIcon = 9;
 constexpr int kFolderPicture = 6;
 
-HICON PictureIcon(int number) {
-  const ui::Image* image = ui::FindImage(number);
-  return image ? image->icon : nullptr;
-}
-
 void Balloon(int control, const wchar_t* title, const wchar_t* text) {
-  ui::AttachBalloonTip(control, title, text, PictureIcon(kInfoBalloonIcon));
+  ui::AttachBalloonTip(control, title, text, ui::ImageIcon(kInfoBalloonIcon));
 }
 
 void CreateReplacePanel() {

@@ -22,11 +22,6 @@ constexpr int kFolderPicture = 6;
 // The main window takes no interest in the pane's own events.
 int IgnorePaneEvent(int, int, int, int) { return 0; }
 
-HICON PictureIcon(int number) {
-  const ui::Image* image = ui::FindImage(number);
-  return image ? image->icon : nullptr;
-}
-
 const wchar_t* const kTypes[] = {L"JPG", L"JPEG", L"BMP", L"PNG", L"GIF",  L"ICO", L"TIFF", L"TGA", L"CR2",
                                  L"RAW", L"TXT",  L"RTF", L"DOC", L"DOCX", L"XLS", L"XLSX", L"PDF", L"WAV",
                                  L"WMA", L"MP3",  L"MP4", L"MOV", L"WMV",  L"AVI", L"MKV"};
@@ -45,7 +40,7 @@ void CreateTypeSelection(int host) {
   ui::SelectComboEntry(kTypeField, 0);
   ui::AttachBalloonTip(kTypeField, L"Extension",
                        L"Saisissez directement un type de fichier ou choisissez en un dans la liste déroulante.",
-                       PictureIcon(9));
+                       ui::ImageIcon(9));
   ui::CloseChildList();
 }
 
@@ -75,7 +70,7 @@ void CreateTaskPaneContent() {
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
   descriptor.commandId = 0;
-  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", PictureIcon(2), &descriptor);
+  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", ui::ImageIcon(2), &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = 30;
@@ -85,13 +80,13 @@ void CreateTaskPaneContent() {
   descriptor.kind = controls::LinkItem;
   descriptor.height = 25;
   descriptor.commandId = kAddFilesCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", PictureIcon(4), &descriptor);
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", ui::ImageIcon(4), &descriptor);
   descriptor.commandId = kAddFolderCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", PictureIcon(3), &descriptor);
+  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", ui::ImageIcon(3), &descriptor);
 
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
-  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", PictureIcon(1), &descriptor);
+  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", ui::ImageIcon(1), &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = kMainInnerHeight - 265;

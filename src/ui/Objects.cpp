@@ -103,6 +103,11 @@ const Image* FindImage(int number) {
   return &found->second;
 }
 
+HICON ImageIcon(int number) {
+  const Image* image = FindImage(number);
+  return image ? image->icon : nullptr;
+}
+
 int RegisterFont(int number, HFONT font) {
   Registry& objects = Objects();
   if (number == kNewNumber) number = FreshNumber(objects.fonts, objects.nextFresh);

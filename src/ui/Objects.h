@@ -37,6 +37,7 @@ HMENU MenuHandle(int number);
 // Pictures and fonts; they live until the process ends.
 int RegisterImage(int number, const Image& image);  // returns the number (a fresh one for kNewNumber)
 const Image* FindImage(int number);                 // null when the number holds no picture
+HICON ImageIcon(int number);                        // the picture's icon, null when it is none
 int RegisterFont(int number, HFONT font);
 HFONT FontHandle(int number);
 
