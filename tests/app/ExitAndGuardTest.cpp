@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "app/AppFolders.h"
 #include "app/ExitSequence.h"
 #include "app/ProgramInfo.h"

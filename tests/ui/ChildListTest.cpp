@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "ui/Controls.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 TEST(UiChildList, ContainersPushAndCloseChildListPopsButNeverBelowTheWindow) {
   TestWindow window;
@@ -80,7 +80,7 @@ TEST(UiChildList, ADestroyedParentIsLeftForTheOneBelowIt) {
 TEST(UiChildList, OpeningAWindowMakesItTheParentOfNewControls) {
   TestWindow first;
   ASSERT_NE(ui::CreateContainer(800, 0, 0, 300, 200, ui::ContainerBorder::None), nullptr);
-  TestWindow second(uitest::kOtherTestWindow);
+  TestWindow second(wintest::kOtherTestWindow);
   EXPECT_EQ(ui::CurrentParent(), second.handle()) << "the newest window, not the container of the first";
   HWND button = ui::CreateButtonControl(801, 0, 0, 50, 20, L"Fermer");
   EXPECT_EQ(GetParent(button), second.handle());

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "ui/Controls.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 constexpr COLORREF kUnset = static_cast<COLORREF>(-1);
 constexpr COLORREF kSentinelText = RGB(1, 2, 3);

@@ -9,11 +9,11 @@
 
 #include "ui/Controls.h"
 #include "ui/StatusBar.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 struct Creator {
   const char* kind;

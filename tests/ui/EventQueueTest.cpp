@@ -5,18 +5,18 @@
 #include <gtest/gtest.h>
 
 #include "ui/Controls.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
+using wintest::Describe;
+using wintest::TakeEvents;
+using wintest::TestWindow;
 
 ui::Event MenuEvent(int command) {
   ui::Event event;
   event.kind = ui::kMenuEvent;
-  event.window = uitest::kTestWindow;
+  event.window = wintest::kTestWindow;
   event.command = command;
   return event;
 }

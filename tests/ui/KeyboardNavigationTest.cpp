@@ -5,13 +5,13 @@
 
 #include "ui/Controls.h"
 #include "ui/WindowHost.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
+using wintest::Describe;
+using wintest::TakeEvents;
+using wintest::TestWindow;
 
 void PressKey(HWND target, WPARAM key) {
   PostMessageW(target, WM_KEYDOWN, key, 0);
@@ -19,7 +19,7 @@ void PressKey(HWND target, WPARAM key) {
 }
 
 TEST(UiKeyboardNavigation, TabMovesTheFocusToTheNextControlAcrossContainers) {
-  TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+  TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu);
   SetForegroundWindow(window.handle());
   HWND first = ui::CreateEditField(830, 5, 5, 100, 20, L"");
   ui::CreateContainer(831, 5, 40, 300, 100, ui::ContainerBorder::Flat);
@@ -41,7 +41,7 @@ TEST(UiKeyboardNavigation, EscapeAndEnterInAFieldAreNoEvents) {
   };
   const Case cases[] = {{"Escape", VK_ESCAPE}, {"Enter", VK_RETURN}};
   for (const Case& c : cases) {
-    TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+    TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu);
     SetForegroundWindow(window.handle());
     // Controls 1 and 2 exist in the main window (the side image and the task pane).
     ASSERT_NE(ui::CreateTextControl(1, 300, 5, 50, 20, L"Image"), nullptr);

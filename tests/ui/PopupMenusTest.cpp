@@ -8,13 +8,13 @@
 
 #include "ui/PopupMenus.h"
 #include "ui/SolidIcon.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
+using wintest::Describe;
+using wintest::TakeEvents;
+using wintest::TestWindow;
 
 struct Entry {
   bool separator;
@@ -96,7 +96,7 @@ TEST(UiPopupMenus, AnEntrysPictureIsItsIconDrawnOpaqueBesideTheText) {
 }
 
 TEST(UiPopupMenus, TheChosenEntryArrivesAsAMenuEventOfTheOwner) {
-  TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+  TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu);
   HMENU menu = ui::CreateNumberedPopupMenu(956);
   ASSERT_NE(menu, nullptr);
   ui::AddMenuEntry(956, 55, L"Propriétés", -1);

@@ -9,11 +9,11 @@
 
 #include "ui/SolidIcon.h"
 #include "ui/StatusBar.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 std::vector<int> FieldEdges(HWND bar) {
   int edges[16] = {};
@@ -33,7 +33,7 @@ TEST(UiStatusBar, TheFieldsHaveTheirWidthsAndTheLastTakesTheRest) {
       {"one field only", {}, {-1}},
   };
   for (const Case& c : cases) {
-    TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu | ui::kWindowInvisible, 1014, 718);
+    TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu | ui::kWindowInvisible, 1014, 718);
     HWND bar = ui::CreateStatusBar(960, window.handle());
     ASSERT_NE(bar, nullptr) << c.name;
     ui::SetStatusFields(960, c.widths.data(), static_cast<int>(c.widths.size()));

@@ -9,11 +9,11 @@
 #include "ui/Controls.h"
 #include "ui/SolidIcon.h"
 #include "ui/Tooltips.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 // Closes the tooltip windows a test made: they belong to no window and would outlive it.
 struct TipWindow {
@@ -53,7 +53,7 @@ TEST(UiBalloonTips, ABalloonHasItsStylesColoursAndWidth) {
   HICON icon = uitest::MakeSolidIcon(RGB(192, 96, 32));
   TipWindow tip{ui::AttachBalloonTip(810, L"Extension", kLongText, icon)};
   ASSERT_NE(tip.handle, nullptr) << "a balloon for an existing control";
-  EXPECT_EQ(_wcsicmp(uitest::ClassOf(tip.handle).c_str(), L"tooltips_class32"), 0) << "the platform's tooltip class";
+  EXPECT_EQ(_wcsicmp(wintest::ClassOf(tip.handle).c_str(), L"tooltips_class32"), 0) << "the platform's tooltip class";
   LONG_PTR style = GetWindowLongPtrW(tip.handle, GWL_STYLE);
   EXPECT_EQ(style & 0x80000042, 0x80000042) << "WS_POPUP | TTS_NOPREFIX | TTS_BALLOON";
   EXPECT_EQ(style & TTS_ALWAYSTIP, 0) << "the balloon is not the always-shown standard tip";
@@ -124,7 +124,7 @@ TEST(UiBalloonTips, TheTitleLineComesWithItsIconAndOnlyWhenGiven) {
 TEST(UiBalloonTips, TipsGoWithTheWindowOfTheirControl) {
   HWND tip = nullptr;
   {
-    TestWindow window(uitest::kTestWindow, ui::kWindowSystemMenu);
+    TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu);
     ASSERT_NE(ui::CreateButtonControl(834, 5, 5, 80, 25, L"Bouton"), nullptr);
     tip = ui::AttachBalloonTip(834, L"Titre", L"Texte", nullptr);
     ASSERT_NE(tip, nullptr);

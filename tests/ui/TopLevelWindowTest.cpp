@@ -6,11 +6,11 @@
 
 #include <algorithm>
 
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::TestWindow;
+using wintest::TestWindow;
 
 constexpr unsigned kMainWindowFlags =
     ui::kWindowSystemMenu | ui::kWindowMinimizeBox | ui::kWindowScreenCentered | ui::kWindowInvisible;
@@ -38,7 +38,7 @@ TEST(UiTopLevelWindow, TheInnerAreaHasExactlyTheSizeAskedFor) {
   const Size sizes[] = {{1014, 718}, {500, 225}, {550, 260}, {120, 40}};
   for (const FlagsCase& c : kFlagCases) {
     for (const Size& size : sizes) {
-      TestWindow window(uitest::kTestWindow, c.flags, size.width, size.height);
+      TestWindow window(wintest::kTestWindow, c.flags, size.width, size.height);
       ASSERT_NE(window.handle(), nullptr) << c.name;
       RECT inner{};
       GetClientRect(window.handle(), &inner);
@@ -50,7 +50,7 @@ TEST(UiTopLevelWindow, TheInnerAreaHasExactlyTheSizeAskedFor) {
 
 TEST(UiTopLevelWindow, TheFlagsGiveTheirFrameAndNeverAMaximizeBoxOrSizingBorder) {
   for (const FlagsCase& c : kFlagCases) {
-    TestWindow window(uitest::kTestWindow, c.flags);
+    TestWindow window(wintest::kTestWindow, c.flags);
     ASSERT_NE(window.handle(), nullptr) << c.name;
     LONG_PTR style = GetWindowLongPtrW(window.handle(), GWL_STYLE);
     LONG_PTR exStyle = GetWindowLongPtrW(window.handle(), GWL_EXSTYLE);
@@ -76,13 +76,13 @@ TEST(UiTopLevelWindow, ScreenCentringPlacesTheWindowInTheMiddleAndNeverAtANegati
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
   {
-    TestWindow window(uitest::kTestWindow, kMainWindowFlags, 1014, 718);
+    TestWindow window(wintest::kTestWindow, kMainWindowFlags, 1014, 718);
     RECT outer = OuterRect(window.handle());
     EXPECT_NEAR(outer.left, (screenWidth - (outer.right - outer.left)) / 2, 1) << "centred across";
     EXPECT_NEAR(outer.top, (screenHeight - (outer.bottom - outer.top)) / 2, 1) << "centred down";
   }
   {
-    TestWindow window(uitest::kTestWindow, kAboutWindowFlags, screenWidth + 400, screenHeight + 300);
+    TestWindow window(wintest::kTestWindow, kAboutWindowFlags, screenWidth + 400, screenHeight + 300);
     RECT outer = OuterRect(window.handle());
     EXPECT_EQ(outer.left, 0) << "a window wider than the screen starts at its left edge";
     EXPECT_EQ(outer.top, 0) << "a window taller than the screen starts at its top edge";
@@ -99,11 +99,11 @@ TEST(UiTopLevelWindow, OwnerCentringPlacesTheWindowOverItsOwnerAndNeverAtANegati
       {"a small owner in the top left corner", 0, 0, 100, 80},
   };
   for (const Case& c : cases) {
-    TestWindow owner(uitest::kTestWindow, ui::kWindowSystemMenu | ui::kWindowInvisible, 100, 100);
+    TestWindow owner(wintest::kTestWindow, ui::kWindowSystemMenu | ui::kWindowInvisible, 100, 100);
     SetWindowPos(owner.handle(), nullptr, c.ownerX, c.ownerY, c.ownerWidth, c.ownerHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     RECT around = OuterRect(owner.handle());
-    TestWindow window(uitest::kOtherTestWindow, kCharactersWindowFlags, 550, 260, owner.handle());
+    TestWindow window(wintest::kOtherTestWindow, kCharactersWindowFlags, 550, 260, owner.handle());
     ASSERT_NE(window.handle(), nullptr) << c.name;
     RECT outer = OuterRect(window.handle());
     int width = outer.right - outer.left;

@@ -8,13 +8,13 @@
 #include <functional>
 
 #include "ui/Controls.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
+using wintest::Describe;
+using wintest::TakeEvents;
+using wintest::TestWindow;
 
 TEST(UiCloseEvents, ACloseRequestBecomesOneCloseEventAndLeavesTheWindowOpen) {
   struct Case {
@@ -24,8 +24,8 @@ TEST(UiCloseEvents, ACloseRequestBecomesOneCloseEventAndLeavesTheWindowOpen) {
     WPARAM wParam;
   };
   const Case cases[] = {
-      {"WM_CLOSE", uitest::kTestWindow, WM_CLOSE, 0},
-      {"close box / Alt+F4 (SC_CLOSE)", uitest::kTestWindow, WM_SYSCOMMAND, SC_CLOSE},
+      {"WM_CLOSE", wintest::kTestWindow, WM_CLOSE, 0},
+      {"close box / Alt+F4 (SC_CLOSE)", wintest::kTestWindow, WM_SYSCOMMAND, SC_CLOSE},
       {"WM_CLOSE to another window", 964, WM_CLOSE, 0},
   };
   for (const Case& c : cases) {

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "ui/Controls.h"
-#include "ui/UiTestWindow.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-using uitest::Describe;
-using uitest::TakeEvents;
-using uitest::TestWindow;
+using wintest::Describe;
+using wintest::TakeEvents;
+using wintest::TestWindow;
 
 struct Seen {
   HWND window;
@@ -96,14 +96,14 @@ TEST(UiWindowHook, TheHookComesBeforeTheControlsColours) {
 
 TEST(UiWindowHook, EachWindowHasItsOwnHook) {
   TestWindow first;
-  TestWindow second(uitest::kOtherTestWindow);
+  TestWindow second(wintest::kOtherTestWindow);
   ui::SetWindowHook(first.number(), RecordingHook);
   ResetHook(WM_CLOSE, 0);
   SendMessageW(second.handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(HookSaw(WM_CLOSE)) << "the first window's hook must not see the second window's messages";
   std::vector<ui::Event> events = TakeEvents();
   ASSERT_EQ(events.size(), 1u) << Describe(events);
-  EXPECT_EQ(events[0].window, uitest::kOtherTestWindow);
+  EXPECT_EQ(events[0].window, wintest::kOtherTestWindow);
 }
 
 // An owner-drawn button inside containers asks its parent to draw it; the top-level window's hook paints it.

@@ -14,6 +14,7 @@
 #include "ui/Events.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -21,42 +22,13 @@ constexpr int kExplorer = 8;
 constexpr int kTestWindowNumber = 910;  // clear of the program's own windows (0, 64)
 
 // A hidden top-level window of the program's own kind for one test; it closes with every control in it.
-class TestWindow {
+class TestWindow : public wintest::TestWindow {
  public:
-  TestWindow() {
-    ui::DiscardEvents();
-    handle_ = ui::OpenTopLevelWindow(kTestWindowNumber, 10, 10, 320, 480, L"Explorateur d'essai",
-                                     ui::kWindowSystemMenu | ui::kWindowInvisible);
-  }
-  ~TestWindow() {
-    ui::CloseTopLevelWindow(kTestWindowNumber);
-    ui::DiscardEvents();
-  }
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-
-  HWND handle() const { return handle_; }
-  int number() const { return kTestWindowNumber; }
-
- private:
-  HWND handle_ = nullptr;
+  TestWindow() : wintest::TestWindow(kTestWindowNumber, ui::kWindowSystemMenu | ui::kWindowInvisible, 320, 480) {}
 };
 
-// Dispatches the queued window messages through the event loop's own path and returns the events they gave.
-std::vector<ui::Event> TakeEvents() {
-  std::vector<ui::Event> events;
-  for (ui::Event event = ui::PollEvent(); event.kind != ui::kNoEvent; event = ui::PollEvent()) events.push_back(event);
-  return events;
-}
-
-std::string Describe(const std::vector<ui::Event>& events) {
-  std::string text = std::to_string(events.size()) + " event(s):";
-  for (const ui::Event& e : events) {
-    text += " {kind " + std::to_string(e.kind) + " window " + std::to_string(e.window) + " control " +
-            std::to_string(e.control) + " type " + std::to_string(e.type) + "}";
-  }
-  return text;
-}
+using wintest::Describe;
+using wintest::TakeEvents;
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};

@@ -1,5 +1,6 @@
 #pragma once
-// A top-level window of the program's own kind for one test, and the events its messages produced.
+// What the in-process tests share: a top-level window of the program's own kind for one test, and the events its
+// messages produced.
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
-namespace uitest {
+namespace wintest {
 
 // Window numbers of the tests stay clear of the program's own (0, 64).
 inline constexpr int kTestWindow = 900;
@@ -66,4 +67,4 @@ inline std::wstring ClassOf(HWND window) {
   return name;
 }
 
-}  // namespace uitest
+}  // namespace wintest
