@@ -3,6 +3,8 @@
 #include "app/EventLoop.h"
 #include "app/Numbers.h"
 #include "app/Routing.h"
+#include "filelist/AddingCommands.h"
+#include "filelist/EmptyingCommands.h"
 
 namespace app {
 
@@ -23,8 +25,8 @@ const ControlRoute kControlRoutes[] = {
     {10, kMainWindow, ui::kRightClick, ShowListPopup},
     {44, kMainWindow, kAnyEventType, nullptr},       // "Caractères ?": ShowForbiddenCharacters
     {45, kMainWindow, kAnyEventType, nullptr},       // "Renommer": StartRename
-    {46, kMainWindow, kAnyEventType, nullptr},       // "Retirer sélection": RemoveSelectedRows
-    {47, kMainWindow, kAnyEventType, nullptr},       // "Retirer tout": ClearFileList
+    {46, kMainWindow, kAnyEventType, filelist::RemoveSelectedRows},
+    {47, kMainWindow, kAnyEventType, filelist::ClearFileList},
     {48, kMainWindow, kAnyEventType, nullptr},       // "Aide ?": OpenHelp
     {49, kMainWindow, kAnyEventType, nullptr},       // About button: ShowAboutWindow
     {50, kMainWindow, kAnyEventType, RequestQuit},   // "Quitter"
@@ -32,9 +34,9 @@ const ControlRoute kControlRoutes[] = {
 
 // Menu events, by command number: popup entries and the task pane's links.
 const MenuRoute kMenuRoutes[] = {
-    {kAddFilesCommand, nullptr},   // AddFilesCommand
-    {kAddFolderCommand, nullptr},  // AddFolderCommand
-    {kExplorerAdd, nullptr},       // AddFromExplorerCommand
+    {kAddFilesCommand, filelist::AddFilesCommand},
+    {kAddFolderCommand, filelist::AddFolderCommand},
+    {kExplorerAdd, filelist::AddFromExplorerCommand},
     {kExplorerOpen, nullptr},      // OpenExplorerEntries
     {kListProperties, nullptr},    // ShowRowProperties
     {kListOpen, nullptr},          // OpenRows

@@ -1,0 +1,100 @@
+#include "filelist/AddingCommands.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "app/MainControls.h"
+#include "controls/explorer/ExplorerList.h"
+#include "filelist/FileList.h"
+#include "filelist/FileListText.h"
+#include "filelist/FolderScan.h"
+#include "filelist/Requesters.h"
+#include "rename/PathParts.h"
+#include "ui/Controls.h"
+#include "ui/MessageBoxes.h"
+
+namespace filelist {
+
+namespace {
+
+std::wstring& StartFolderText() {
+  static std::wstring folder;
+  return folder;
+}
+
+std::wstring DocumentsFolder() {
+  PIDLIST_ABSOLUTE documents = nullptr;
+  if (FAILED(SHGetFolderLocation(nullptr, CSIDL_PERSONAL, nullptr, 0, &documents)) || !documents) return {};
+  wchar_t path[MAX_PATH] = {};
+  BOOL hasPath = SHGetPathFromIDListW(documents, path);
+  CoTaskMemFree(documents);
+  return hasPath ? WithTrailingBackslash(path) : std::wstring();
+}
+
+void EnsureStartFolder() {
+  if (StartFolderText().empty()) StartFolderText() = DocumentsFolder();
+}
+
+void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenType) {
+  ui::SetControlText(app::kFolderPathField, folder);
+  if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) {
+    ui::ShowMessage(L"Répertoire", L"Le dossier choisi n'est pas accessible.", ui::MessageIcon::None);
+  }
+}
+
+}  // namespace
+
+const std::wstring& StartFolder() { return StartFolderText(); }
+
+bool RequireChosenType(std::wstring* chosenType) {
+  *chosenType = ChosenTypeOf(ui::ControlText(app::kTypeField));
+  if (!chosenType->empty()) return true;
+  ui::ShowMessage(L"Extension ??", L"Vous devez choisir le type de fichier.", ui::MessageIcon::None);
+  ui::FocusControl(app::kTypeField);
+  return false;
+}
+
+void AddFilesCommand() {
+  std::wstring chosenType;
+  if (!RequireChosenType(&chosenType)) return;
+  EnsureStartFolder();
+  std::vector<std::wstring> files = AskForFiles(StartFolderText(), chosenType);
+  FileListUpdate update;
+  for (const std::wstring& file : files) {
+    StartFolderText() = renaming::FolderPart(file);
+    AddFileToList(file);
+  }
+}
+
+void AddFolderCommand() {
+  std::wstring chosenType;
+  if (!RequireChosenType(&chosenType)) return;
+  EnsureStartFolder();
+  std::wstring folder = AskForFolder(StartFolderText());
+  if (folder.empty()) return;
+  ui::SetControlText(app::kFolderPathField, folder);
+  ListFolderContent(folder, chosenType);
+  StartFolderText() = folder;
+}
+
+void AddFromExplorerCommand() {
+  std::wstring chosenType;
+  if (!RequireChosenType(&chosenType)) return;
+  int entries = controls::ExplorerEntryCount(app::kExplorer);
+  for (int i = 0; i < entries; ++i) {
+    if (!controls::ExplorerEntryIsSelected(app::kExplorer, i)) continue;
+    // The entry's own path: for a folder it is the current folder, the name and `\`; it also leads drives and ".."
+    // where they point.
+    std::wstring path = controls::ExplorerEntryPath(app::kExplorer, i);
+    if (controls::ExplorerEntryIsFolder(app::kExplorer, i)) {
+      if (!path.empty()) ListExplorerFolder(WithTrailingBackslash(path), chosenType);
+    } else if (renaming::MatchesChosenType(path, chosenType)) {
+      AddFileToList(path);
+    } else {
+      ui::ShowMessage(L"Extension ?", L"Le fichier sélectionné ne correspond pas au type pré-défini.",
+                      ui::MessageIcon::None);
+    }
+  }
+}
+
+}  // namespace filelist

@@ -1,0 +1,26 @@
+#pragma once
+// The three commands that fill the file list, all driven by the chosen type of the type field, and the start
+// folder in which both requesters open.
+
+#include <string>
+
+namespace filelist {
+
+// Reads the chosen type. When the type field is empty: the message "Vous devez choisir le type de fichier.", the
+// focus on the type field, and false.
+bool RequireChosenType(std::wstring* chosenType);
+
+// "Ajouter un ou plusieurs fichiers": the open-file requester; every file chosen is added, with the duplicate
+// test, and the start folder follows each one.
+void AddFilesCommand();
+// "Ajouter un répertoire complet": the folder requester; the chosen folder is shown in the folder path field and
+// listed, and becomes the start folder.
+void AddFolderCommand();
+// "Ajouter" of the explorer's popup menu: each selected folder is listed, each selected file of the chosen type is
+// added; another file gets a message and is left out.
+void AddFromExplorerCommand();
+
+// The folder the requesters open in, ending with `\`; empty until a requester first opens.
+const std::wstring& StartFolder();
+
+}  // namespace filelist

@@ -1,0 +1,51 @@
+#pragma once
+// The file list: the rows of control 10 that the next rename acts on. A row, FileListRow, is the file's name
+// (column 0), its full path (column 1, the row's identity) and the shell's small icon for it. Rows stay in the
+// order they were added. The count header is the title of column 0: "Nom", or "Nom ( N éléments )".
+//
+// An index of the listed paths is kept beside the control, in step with every row added or removed here, so that
+// the duplicate test does not read every row. Rows must only be added and removed through these functions.
+
+#include <string>
+#include <vector>
+
+namespace filelist {
+
+// Appends a row for the path unless a row with exactly that path (letter case included) is listed already.
+void AddFileToList(const std::wstring& path);
+// Appends a row for the path without the duplicate test.
+void AppendFileRow(const std::wstring& path);
+// The same, for an entry the folder scan found: it exists, and whether it is a folder is known.
+void AppendFoundEntry(const std::wstring& path, bool isFolder);
+
+void RefreshCountHeader();  // "Nom ( N éléments )"
+void ResetCountHeader();    // "Nom"
+std::wstring CountHeader();
+
+// Row queries.
+int FileRowCount();
+std::wstring FileRowPath(int row);  // column 1
+std::wstring FileRowName(int row);  // column 0
+bool IsFileRowSelected(int row);
+std::vector<int> SelectedFileRows();  // in list order
+bool IsPathListed(const std::wstring& path);
+
+// Removes one row (the rows after it move up by one), then refreshes the count header.
+void RemoveFileRow(int row);
+// Removes the given rows (any order, each once) as if one by one from the last, each removal followed by the
+// count header; for many rows the list is rebuilt instead, which shows the same result.
+void RemoveFileRows(std::vector<int> rows);
+// Removes every row; the header is left to the caller.
+void RemoveAllFileRows();
+
+// While one of these lives, rows are added and removed without a repaint per row: the list, with its count header,
+// is repainted several times a second, and once more at the end. They may nest.
+class FileListUpdate {
+ public:
+  FileListUpdate();
+  ~FileListUpdate();
+  FileListUpdate(const FileListUpdate&) = delete;
+  FileListUpdate& operator=(const FileListUpdate&) = delete;
+};
+
+}  // namespace filelist

@@ -1,0 +1,174 @@
+// Measures the running program from outside, as a user's actions would drive it, beside the bare platform calls
+// timed in this process: scripts/bench starts the program, makes the files and reads the program's peak memory.
+//
+//   bench list N FOLDER   FOLDER (a folder name inside Documents) holds N files a*.jpg
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/BareCalls.h"
+#include "e2e/Driver.h"
+#include "e2e/RemoteBuffer.h"
+#include "e2e/Requesters.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using e2e::Milliseconds;
+
+constexpr int kTypeField = 4;
+constexpr int kExplorer = 8;
+constexpr int kFileList = 10;
+constexpr int kRemoveSelection = 46;
+constexpr int kClearAll = 47;
+constexpr Milliseconds kLongLimit{30 * 60 * 1000};
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Program {
+  HWND window = nullptr;
+  DWORD processId = 0;
+  HWND Control(int number) const { return e2e::FindControl(window, number); }
+};
+
+bool Attach(Program* program) {
+  if (!e2e::WaitUntil([&] { return (program->window = FindWindowW(nullptr, e2e::kProgramTitle)) != nullptr; },
+                      e2e::kStartLimit)) {
+    return false;
+  }
+  GetWindowThreadProcessId(program->window, &program->processId);
+  return e2e::WaitUntil([&] { return program->Control(60) != nullptr; }, e2e::kStartLimit);
+}
+
+std::wstring Header(HWND list) {
+  std::vector<std::wstring> titles = e2e::ListColumnTitles(list);
+  return titles.empty() ? L"" : titles.front();
+}
+
+// Waits until the list holds `rows` rows and its header says so: the command has ended.
+bool WaitForRows(HWND list, int rows) {
+  std::wstring header = rows == 0 ? L"Nom" : L"Nom ( " + std::to_wstring(rows) + L" éléments )";
+  return e2e::WaitUntil([&] { return e2e::ListRowCount(list) == rows && Header(list) == header; }, kLongLimit);
+}
+
+int ExplorerRow(HWND explorer, const std::wstring& name) {
+  for (int row = 0, count = e2e::ListRowCount(explorer); row < count; ++row) {
+    if (e2e::ListCellText(explorer, row, 0) == name) return row;
+  }
+  return -1;
+}
+
+// Selects every other row, starting with the first, through one buffer lent in the program.
+void SelectEveryOtherRow(HWND list, int rows) {
+  e2e::RemoteBuffer remote(list, sizeof(LVITEMW));
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED;
+  item.state = LVIS_SELECTED;
+  remote.Write(0, &item, sizeof(item));
+  for (int row = 0; row < rows; row += 2) {
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.AsParameter());
+  }
+}
+
+int RunListBench(int files, const std::wstring& folderName) {
+  Program program;
+  if (!Attach(&program)) {
+    std::printf("the program's window did not come\n");
+    return 1;
+  }
+  wchar_t documents[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+  std::wstring folder = std::wstring(documents) + L"\\" + folderName + L"\\";
+  HWND list = program.Control(kFileList);
+  HWND explorer = program.Control(kExplorer);
+  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
+
+  // The folder scan, through the explorer control's "Ajouter".
+  int row = -1;
+  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) {
+    std::printf("the explorer control does not show the folder\n");
+    return 1;
+  }
+  e2e::SelectListRow(explorer, row, true);
+  auto start = Clock::now();
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
+  if (!WaitForRows(list, files)) {
+    std::printf("the list did not reach %d rows\n", files);
+    return 1;
+  }
+  double scan = SecondsSince(start);
+
+  bench::BareListing bare = bench::TimeBareListing(folder);
+  std::printf("%7d files  folder scan: program %7.2f s   bare calls %7.2f s (%d rows)   ratio %.2f\n", files, scan,
+              bare.seconds, bare.rows, scan / bare.seconds);
+
+  if (files >= 100000) {
+    start = Clock::now();
+    for (int page = 0; page < 20; ++page) SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+    SendMessageW(list, WM_VSCROLL, SB_BOTTOM, 0);
+    UpdateWindow(list);
+    std::printf("%7d rows   20 pages down and to the end: %.2f s\n", files, SecondsSince(start));
+    start = Clock::now();
+    SelectEveryOtherRow(list, files);
+    std::printf("%7d rows   every other row selected from outside: %.2f s\n", files, SecondsSince(start));
+    start = Clock::now();
+    e2e::Click(program.Control(kRemoveSelection));
+    if (!WaitForRows(list, files / 2)) {
+      std::printf("\"Retirer sélection\" did not leave %d rows\n", files / 2);
+      return 1;
+    }
+    std::printf("%7d rows   \"Retirer sélection\" on half of them: %.2f s\n", files, SecondsSince(start));
+  }
+
+  start = Clock::now();
+  e2e::Click(program.Control(kClearAll));
+  if (!WaitForRows(list, 0)) return 1;
+  std::printf("%7d rows   \"Retirer tout\": %.2f s\n", e2e::ListRowCount(list) == 0 ? files : -1, SecondsSince(start));
+
+  // The same files through the open-file requester, typed as names the way a selection comes back.
+  if (files > 10000) return 0;
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(5, 0), 0);
+  HWND requester = nullptr;
+  if (!e2e::WaitForDialog(program.processId, L"Sélectionnez un fichier il sera ajouté à la liste", &requester)) {
+    std::printf("no open-file requester\n");
+    return 1;
+  }
+  std::vector<std::wstring> names;
+  for (int i = 0; i < files; ++i) names.push_back(L"a" + std::to_wstring(100000 + i) + L".jpg");
+  HWND nameBox = e2e::FindControl(requester, 0x47C);
+  e2e::SetText(nameBox, folder);
+  e2e::Click(GetDlgItem(requester, IDOK));
+  e2e::WaitUntil([&] { return e2e::OpenRequesterFolder(requester) + L"\\" == folder; }, e2e::kReactionLimit);
+  std::wstring typed;
+  for (const std::wstring& name : names) typed += L"\"" + name + L"\" ";
+  e2e::SetText(nameBox, typed);
+  start = Clock::now();
+  e2e::Click(GetDlgItem(requester, IDOK));
+  while (IsWindow(requester)) Sleep(1);
+  double inRequester = SecondsSince(start);
+  auto closed = Clock::now();
+  if (!WaitForRows(list, files)) {
+    std::printf("the open-file path did not reach %d rows (it has %d)\n", files, e2e::ListRowCount(list));
+    return 1;
+  }
+  double added = SecondsSince(closed);
+  std::printf("%7d files  open-file path: program %7.2f s after the requester closed (requester %.2f s)   "
+              "ratio to the folder scan %.2f\n",
+              files, added, inRequester, added / scan);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wstring(argv[1]) == L"list") return RunListBench(_wtoi(argv[2]), argv[3]);
+  std::printf("usage: bench list N FOLDER\n");
+  return 2;
+}
