@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/ProgramInfo.h"
+#include "filelist/FileList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/Tooltips.h"
@@ -92,8 +93,9 @@ void CreateListArea() {
   ui::CreateTextControl(kListCaption, 305, 65, 300, 15, L"Fichiers à renommer");
   ui::CreateReportList(kFileList, 305, 80, 704, 372, L"Nom", 300,
                        ui::kListMultiSelect | ui::kListFullRowSelect | ui::kListGridLines | ui::kListDoubleBuffer |
-                           ui::kListClientEdge | ui::kListNoBorder);
+                           ui::kListClientEdge | ui::kListNoBorder | ui::kListVirtual);
   ui::AddListColumn(kFileList, 1, L"Chemin complet", 490);
+  ui::SetNotifyHandler(kFileList, filelist::AnswerFileListRequest);
   if (HWND list = ui::ControlHandle(kFileList)) {
     // Rows show the files' small shell icons; the list keeps its own copies.
     HIMAGELIST icons = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),

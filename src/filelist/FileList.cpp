@@ -17,16 +17,29 @@ namespace filelist {
 
 namespace {
 
-// Above this many rows to remove at once, rebuilding the list costs less than removing row by row.
-constexpr size_t kRebuildAbove = 64;
+// Above this many rows to remove at once, one sweep over the rows costs less than removing them one by one.
+constexpr size_t kSweepAbove = 64;
 // Time between two repaints while rows come and go.
 constexpr ULONGLONG kRepaintInterval = 125;
 
+// The list control shows the rows kept here (a virtual list): it asks for a row's texts and icon when it draws
+// the row, so 100,000 rows cost only their paths.
+struct Row {
+  std::wstring path;
+  int image;  // in the list's image list; -1 for none
+  std::wstring_view Name() const {
+    size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring_view(path) : std::wstring_view(path).substr(slash + 1);
+  }
+};
+
 struct FileListState {
+  std::vector<Row> rows;
   PathIndex paths;
   std::wstring header = kEmptyCountHeader;
   int updateDepth = 0;
   bool headerStale = false;
+  bool countStale = false;
   ULONGLONG lastRepaint = 0;
 };
 
@@ -49,111 +62,140 @@ void WriteHeader(const std::wstring& text) {
   SendMessageW(list, LVM_SETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
-void FlushHeader() {
-  if (State().headerStale) WriteHeader(CountHeaderText(static_cast<size_t>(FileRowCount())));
+// Tells the control how many rows there are; rows already on show and the scroll position stay.
+void WriteRowCount(HWND list) {
+  State().countStale = false;
+  SendMessageW(list, LVM_SETITEMCOUNT, State().rows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+void FlushPending() {
+  FileListState& state = State();
+  if (state.countStale) {
+    if (HWND list = List()) WriteRowCount(list);
+  }
+  if (state.headerStale) WriteHeader(CountHeaderText(state.rows.size()));
 }
 
 void Repaint(HWND list) {
-  FlushHeader();
+  FlushPending();
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   State().lastRepaint = GetTickCount64();
 }
 
-// After each row added or removed inside an update: a repaint when its time has come.
+// After each row added or removed: the control follows at once, or inside an update when a repaint is due.
 void NoteRowChange() {
   FileListState& state = State();
-  if (state.updateDepth == 0) return;
-  ULONGLONG now = GetTickCount64();
-  if (now - state.lastRepaint >= kRepaintInterval) {
-    if (HWND list = List()) Repaint(list);
+  HWND list = List();
+  if (!list) return;
+  if (state.updateDepth == 0) {
+    FlushPending();
+    return;
   }
+  if (GetTickCount64() - state.lastRepaint >= kRepaintInterval) Repaint(list);
   ui::ShowThreadAlive();
 }
 
-std::wstring CellText(HWND list, int row, int column) {
-  std::wstring text(260, L'\0');
-  for (;;) {
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    auto length = static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                                   reinterpret_cast<LPARAM>(&item)));
-    // A text that fills the buffer may have been cut: ask again with more room.
-    if (length + 1 < text.size()) {
-      text.resize(length);
-      return text;
-    }
-    text.resize(text.size() * 2);
-  }
-}
-
-void InsertRow(HWND list, int row, const std::wstring& name, const std::wstring& path, int image) {
-  LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_IMAGE;
-  item.iItem = row;
-  item.pszText = const_cast<wchar_t*>(name.c_str());
-  item.iImage = image >= 0 ? image : I_IMAGENONE;
-  int inserted = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (inserted < 0) return;
-  LVITEMW pathCell{};
-  pathCell.iSubItem = 1;
-  pathCell.pszText = const_cast<wchar_t*>(path.c_str());
-  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(inserted), reinterpret_cast<LPARAM>(&pathCell));
-}
-
 void AppendRow(const std::wstring& path, int image) {
-  HWND list = List();
-  if (!list) return;
-  InsertRow(list, FileRowCount(), renaming::NamePart(path), path, image);
-  State().paths.Add(path);
+  FileListState& state = State();
+  state.rows.push_back({path, image});
+  state.paths.Add(path);
+  state.countStale = true;
   RefreshCountHeader();
   NoteRowChange();
 }
 
-struct KeptRow {
-  std::wstring name;
-  std::wstring path;
-  int image;
-};
+void CopyText(std::wstring_view text, wchar_t* buffer, int room) {
+  if (!buffer || room <= 0) return;
+  size_t length = std::min(text.size(), static_cast<size_t>(room - 1));
+  text.copy(buffer, length);
+  buffer[length] = L'\0';
+}
 
-// Removes many rows in one sweep: the rows to keep are read, the list emptied and the kept rows put back in their
-// order; the first row on show stays the first row on show where it is kept.
-void RebuildWithout(HWND list, const std::vector<int>& sortedRows) {
-  int count = FileRowCount();
+bool StartsWithCaseless(std::wstring_view text, std::wstring_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  return CompareStringOrdinal(text.data(), static_cast<int>(prefix.size()), prefix.data(),
+                              static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Typing the start of a name in the list goes to the next row whose name starts so.
+int FindRowByName(const NMLVFINDITEMW& request) {
+  const auto& rows = State().rows;
+  if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !request.lvfi.psz || rows.empty()) return -1;
+  std::wstring_view wanted = request.lvfi.psz;
+  bool partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
+  size_t count = rows.size();
+  size_t start = request.iStart >= 0 ? static_cast<size_t>(request.iStart) % count : 0;
+  for (size_t step = 0; step < count; ++step) {
+    size_t row = (start + step) % count;
+    if (!(request.lvfi.flags & LVFI_WRAP) && row < start) break;
+    std::wstring_view name = rows[row].Name();
+    if (partial ? StartsWithCaseless(name, wanted)
+                : name.size() == wanted.size() && StartsWithCaseless(name, wanted)) {
+      return static_cast<int>(row);
+    }
+  }
+  return -1;
+}
+
+// Removes many rows in one sweep: the other rows close up in their order, keep their selection, and the first
+// row on show stays the first on show where it is kept.
+void SweepRows(HWND list, const std::vector<int>& sortedRows) {
+  FileListState& state = State();
+  FlushPending();
   int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
-  int removedAboveTop = 0;
-  std::vector<KeptRow> kept;
-  kept.reserve(static_cast<size_t>(count) - sortedRows.size());
+  int focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  std::vector<int> selected = SelectedFileRows();
+  std::vector<int> newIndex(state.rows.size(), -1);
   size_t next = 0;
-  for (int row = 0; row < count; ++row) {
-    if (next < sortedRows.size() && sortedRows[next] == row) {
-      State().paths.Remove(CellText(list, row, 1));
-      if (row < top) ++removedAboveTop;
+  size_t kept = 0;
+  for (size_t row = 0; row < state.rows.size(); ++row) {
+    if (next < sortedRows.size() && static_cast<size_t>(sortedRows[next]) == row) {
+      state.paths.Remove(state.rows[row].path);
       ++next;
       continue;
     }
-    LVITEMW item{};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    kept.push_back({CellText(list, row, 0), CellText(list, row, 1), item.iImage});
+    newIndex[row] = static_cast<int>(kept);
+    if (kept != row) state.rows[kept] = std::move(state.rows[row]);
+    ++kept;
   }
-  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-  for (size_t i = 0; i < kept.size(); ++i) {
-    InsertRow(list, static_cast<int>(i), kept[i].name, kept[i].path, kept[i].image);
-    if ((i & 1023) == 0) ui::ShowThreadAlive();
+  state.rows.resize(kept);
+
+  LVITEMW clear{};
+  clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+  WriteRowCount(list);
+  for (int row : selected) {
+    if (newIndex[static_cast<size_t>(row)] < 0) continue;
+    LVITEMW select{};
+    select.stateMask = LVIS_SELECTED;
+    select.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(newIndex[static_cast<size_t>(row)]),
+                 reinterpret_cast<LPARAM>(&select));
   }
-  int newTop = top - removedAboveTop;
-  if (newTop > 0) {
-    RECT first{LVIR_BOUNDS, 0, 0, 0};
-    if (SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
-      SendMessageW(list, LVM_SCROLL, 0, newTop * (first.bottom - first.top));
+  if (focused >= 0 && newIndex[static_cast<size_t>(focused)] >= 0) {
+    LVITEMW focus{};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(newIndex[static_cast<size_t>(focused)]),
+                 reinterpret_cast<LPARAM>(&focus));
+  }
+  // The first kept row at or after the old top comes on top.
+  int newTop = 0;
+  for (size_t row = static_cast<size_t>(std::max(top, 0)); row < newIndex.size(); ++row) {
+    if (newIndex[row] >= 0) {
+      newTop = newIndex[row];
+      break;
     }
   }
+  int currentTop = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  RECT first{LVIR_BOUNDS, 0, 0, 0};
+  if (newTop != currentTop && kept > 0 && SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
+    SendMessageW(list, LVM_SCROLL, 0, (newTop - currentTop) * (first.bottom - first.top));
+  }
   RefreshCountHeader();
+  NoteRowChange();
 }
 
 }  // namespace
@@ -181,29 +223,27 @@ void RefreshCountHeader() {
     state.headerStale = true;
     return;
   }
-  WriteHeader(CountHeaderText(static_cast<size_t>(FileRowCount())));
+  WriteHeader(CountHeaderText(state.rows.size()));
 }
 
 void ResetCountHeader() { WriteHeader(kEmptyCountHeader); }
 
 std::wstring CountHeader() {
-  FlushHeader();
+  FlushPending();
   return State().header;
 }
 
-int FileRowCount() {
-  HWND list = List();
-  return list ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
-}
+int FileRowCount() { return static_cast<int>(State().rows.size()); }
 
 std::wstring FileRowPath(int row) {
-  HWND list = List();
-  return list ? CellText(list, row, 1) : std::wstring();
+  const auto& rows = State().rows;
+  return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)].path : std::wstring();
 }
 
 std::wstring FileRowName(int row) {
-  HWND list = List();
-  return list ? CellText(list, row, 0) : std::wstring();
+  const auto& rows = State().rows;
+  return row >= 0 && static_cast<size_t>(row) < rows.size() ? std::wstring(rows[static_cast<size_t>(row)].Name())
+                                                             : std::wstring();
 }
 
 bool IsFileRowSelected(int row) {
@@ -225,11 +265,14 @@ std::vector<int> SelectedFileRows() {
 bool IsPathListed(const std::wstring& path) { return State().paths.Contains(path); }
 
 void RemoveFileRow(int row) {
+  FileListState& state = State();
   HWND list = List();
-  if (!list || row < 0 || row >= FileRowCount()) return;
-  std::wstring path = CellText(list, row, 1);
-  if (!SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0)) return;
-  State().paths.Remove(path);
+  if (!list || row < 0 || static_cast<size_t>(row) >= state.rows.size()) return;
+  FlushPending();
+  state.paths.Remove(state.rows[static_cast<size_t>(row)].path);
+  state.rows.erase(state.rows.begin() + row);
+  // The control moves the selection and focus of the rows below up by one, as for a row of its own.
+  SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
   RefreshCountHeader();
   NoteRowChange();
 }
@@ -242,17 +285,45 @@ void RemoveFileRows(std::vector<int> rows) {
   int count = FileRowCount();
   rows.erase(std::remove_if(rows.begin(), rows.end(), [count](int row) { return row < 0 || row >= count; }),
              rows.end());
+  if (rows.empty()) return;
   FileListUpdate update;
-  if (rows.size() <= kRebuildAbove) {
+  if (rows.size() <= kSweepAbove) {
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) RemoveFileRow(*row);
   } else {
-    RebuildWithout(list, rows);
+    SweepRows(list, rows);
   }
 }
 
 void RemoveAllFileRows() {
+  FileListState& state = State();
+  state.rows.clear();
+  state.rows.shrink_to_fit();
+  state.paths.Clear();
+  state.countStale = false;
   if (HWND list = List()) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-  State().paths.Clear();
+}
+
+bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
+  auto* header = reinterpret_cast<const NMHDR*>(notification);
+  if (!header || header->hwndFrom != List()) return false;
+  const auto& rows = State().rows;
+  if (header->code == LVN_GETDISPINFOW) {
+    auto* request = reinterpret_cast<NMLVDISPINFOW*>(notification);
+    LVITEMW& item = request->item;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.size()) return true;
+    const Row& row = rows[static_cast<size_t>(item.iItem)];
+    if (item.mask & LVIF_TEXT) {
+      CopyText(item.iSubItem == 1 ? std::wstring_view(row.path) : row.Name(), item.pszText, item.cchTextMax);
+    }
+    if (item.mask & LVIF_IMAGE) item.iImage = row.image >= 0 ? row.image : I_IMAGENONE;
+    *result = 0;
+    return true;
+  }
+  if (header->code == LVN_ODFINDITEMW) {
+    *result = FindRowByName(*reinterpret_cast<const NMLVFINDITEMW*>(notification));
+    return true;
+  }
+  return false;
 }
 
 FileListUpdate::FileListUpdate() {
@@ -265,7 +336,7 @@ FileListUpdate::FileListUpdate() {
 FileListUpdate::~FileListUpdate() {
   FileListState& state = State();
   if (--state.updateDepth > 0) return;
-  FlushHeader();
+  FlushPending();
   if (HWND list = List()) {
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -3,8 +3,11 @@
 // (column 0), its full path (column 1, the row's identity) and the shell's small icon for it. Rows stay in the
 // order they were added. The count header is the title of column 0: "Nom", or "Nom ( N éléments )".
 //
-// An index of the listed paths is kept beside the control, in step with every row added or removed here, so that
-// the duplicate test does not read every row. Rows must only be added and removed through these functions.
+// The control is a virtual list: the rows are kept here and the control asks for the texts and icon of each row
+// it draws, so that a hundred thousand rows stay light. An index of the listed paths is kept beside them, so that
+// the duplicate test does not read every row. Rows are only added and removed through these functions.
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -37,6 +40,11 @@ void RemoveFileRow(int row);
 void RemoveFileRows(std::vector<int> rows);
 // Removes every row; the header is left to the caller.
 void RemoveAllFileRows();
+
+// The main window hands the file list's notifications here: the control asks for a row's texts and icon, or for
+// the row whose name starts with what the user typed. True when the notification was the list's; *result then
+// holds the answer.
+bool AnswerFileListRequest(LPARAM notification, LRESULT* result);
 
 // While one of these lives, rows are added and removed without a repaint per row: the list, with its count header,
 // is repainted several times a second, and once more at the end. They may nest.

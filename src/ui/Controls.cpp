@@ -168,6 +168,7 @@ HWND CreateReportList(int number, int x, int y, int width, int height, const wch
   DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP;
   if (!(flags & kListMultiSelect)) style |= LVS_SINGLESEL;
   if (!(flags & kListNoBorder)) style |= WS_BORDER;
+  if (flags & kListVirtual) style |= LVS_OWNERDATA;
   DWORD exStyle = (flags & kListClientEdge) ? WS_EX_CLIENTEDGE : 0;
   HWND list = CreateControlWindow(number, WC_LISTVIEWW, L"", style, exStyle, x, y, width, height);
   if (!list) return nullptr;

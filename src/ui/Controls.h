@@ -41,6 +41,7 @@ enum ListFlags : unsigned {
   kListNoBorder = 1u << 3,
   kListDoubleBuffer = 1u << 4,
   kListClientEdge = 1u << 5,
+  kListVirtual = 1u << 6,  // the owner keeps the rows and answers LVN_GETDISPINFO
 };
 HWND CreateReportList(int number, int x, int y, int width, int height, const wchar_t* firstColumn, int firstWidth,
                       unsigned flags);

@@ -26,6 +26,7 @@ struct ControlColors {
 
 struct HostState {
   std::map<HWND, WindowHook> hooks;
+  std::map<int, NotifyHandler> notifyHandlers;
   std::map<int, ControlColors> colors;
   std::map<COLORREF, HBRUSH> brushes;
   std::vector<HWND> parents;
@@ -321,6 +322,8 @@ bool HandleHostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       int number = static_cast<int>(header->idFrom);
       if (ControlHandle(number) != header->hwndFrom) return false;
+      auto handler = Host().notifyHandlers.find(number);
+      if (handler != Host().notifyHandlers.end() && handler->second(lParam, result)) return true;
       int type = NotifyEventType(header->code);
       if (type >= 0) PostControlEvent(window, number, type);
       return false;
@@ -332,6 +335,14 @@ bool HandleHostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
       return ColorControl(window, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
     default:
       return false;
+  }
+}
+
+void SetNotifyHandler(int number, NotifyHandler handler) {
+  if (handler) {
+    Host().notifyHandlers[number] = handler;
+  } else {
+    Host().notifyHandlers.erase(number);
   }
 }
 

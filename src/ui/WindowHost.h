@@ -54,6 +54,12 @@ int GetControlColor(int number, int attribute);  // -1 when unset
 // or answered (result then holds the message's result). Exposed for the program's own controls that host others.
 bool HandleHostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
+// A control whose parent must answer some of its notifications (a virtual list asking for the texts of its rows)
+// names a handler; it sees the control's WM_NOTIFY messages first and returns true when it answered (*result is
+// then the message's result). Null removes it.
+using NotifyHandler = bool (*)(LPARAM notification, LRESULT* result);
+void SetNotifyHandler(int number, NotifyHandler handler);
+
 // Calls the hook of the window's top-level ancestor, kNotHandled when there is none.
 LRESULT CallRootHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

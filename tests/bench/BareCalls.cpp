@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -77,6 +78,10 @@ BareListing TimeBareListing(const std::wstring& folder) {
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+  result.megabytes = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
   DestroyWindow(frame);
   return result;
 }

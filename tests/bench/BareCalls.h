@@ -10,6 +10,7 @@ namespace bench {
 struct BareListing {
   double seconds = 0;
   int rows = 0;
+  double megabytes = 0;
 };
 
 // Lists the entries of `folder` (ending with a backslash) whose names end in .jpg or .JPG into a fresh report

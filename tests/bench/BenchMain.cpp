@@ -4,6 +4,7 @@
 //   bench list N FOLDER   FOLDER (a folder name inside Documents) holds N files a*.jpg
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 #include <shlobj.h>
 
 #include <chrono>
@@ -45,6 +46,16 @@ bool Attach(Program* program) {
   }
   GetWindowThreadProcessId(program->window, &program->processId);
   return e2e::WaitUntil([&] { return program->Control(60) != nullptr; }, e2e::kStartLimit);
+}
+
+// The program's memory now, as the system counts it.
+double MegabytesOf(DWORD processId) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  bool got = process && GetProcessMemoryInfo(process, &counters, sizeof(counters));
+  if (process) CloseHandle(process);
+  return got ? static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0) : -1.0;
 }
 
 std::wstring Header(HWND list) {
@@ -104,8 +115,12 @@ int RunListBench(int files, const std::wstring& folderName) {
     return 1;
   }
   double scan = SecondsSince(start);
+  std::printf("%7d rows   program's memory with the rows listed: %.0f MB\n", files, MegabytesOf(program.processId));
 
+  double before = MegabytesOf(GetCurrentProcessId());
   bench::BareListing bare = bench::TimeBareListing(folder);
+  std::printf("%7d rows   a plain (not virtual) list of these rows takes %.0f MB in this process\n", files,
+              bare.megabytes - before);
   std::printf("%7d files  folder scan: program %7.2f s   bare calls %7.2f s (%d rows)   ratio %.2f\n", files, scan,
               bare.seconds, bare.rows, scan / bare.seconds);
 
@@ -124,7 +139,8 @@ int RunListBench(int files, const std::wstring& folderName) {
       std::printf("\"Retirer sélection\" did not leave %d rows\n", files / 2);
       return 1;
     }
-    std::printf("%7d rows   \"Retirer sélection\" on half of them: %.2f s\n", files, SecondsSince(start));
+    std::printf("%7d rows   \"Retirer sélection\" on half of them: %.2f s (memory now %.0f MB)\n", files,
+                SecondsSince(start), MegabytesOf(program.processId));
   }
 
   start = Clock::now();

@@ -13,6 +13,7 @@
 
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
+#include "e2e/Requesters.h"
 #include "e2e/ScratchFolder.h"
 #include "e2e/UserFolders.h"
 
@@ -23,6 +24,7 @@ namespace {
 constexpr int kTypeField = 4;
 constexpr int kExplorer = 8;
 constexpr int kFileList = 10;
+constexpr int kAddFolderCommand = 6;
 constexpr std::array<int, 3> kModeBoxes = {14, 15, 16};
 constexpr std::array<int, 3> kModePanels = {18, 24, 33};
 constexpr int kReplacementLabel = 21;
@@ -221,8 +223,13 @@ TEST_F(ControlReactionsTest, RightClickOnASelectedEntryOpensThatControlsMenuAtTh
   HWND fileList = ControlOf(kFileList);
   ASSERT_NE(explorer, nullptr) << "explorer control, control 8";
   ASSERT_NE(fileList, nullptr) << "file list, control 10";
-  // The adding commands fill the file list; here the test puts in one row the way they do.
-  ASSERT_GE(AppendListRow(fileList, {L"photo.jpg", entries.Path() + L"photo.jpg"}), 0) << "a row for the file list";
+  // The file list gets its row through "Ajouter un répertoire complet".
+  ASSERT_TRUE(SetText(ComboEditField(ControlOf(kTypeField)), L"JPG"));
+  PostMessageW(Window(), WM_COMMAND, MAKEWPARAM(kAddFolderCommand, 0), 0);
+  HWND requester = nullptr;
+  ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
+  ASSERT_TRUE(ChooseFolder(requester, entries.Path()));
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(fileList) == 1; }, kReactionLimit)) << "a row for the file list";
 
   struct MenuCase {
     const char* name;

@@ -586,32 +586,6 @@ testing::AssertionResult ClickColumnHeading(HWND list, int column) {
   return testing::AssertionSuccess();
 }
 
-int AppendListRow(HWND list, const std::vector<std::wstring>& cells) {
-  using Layout = RemoteRecordWithText<LVITEMW>;
-  RemoteBuffer remote(list, Layout::kSize);
-  if (!remote.Ok() || cells.empty()) return -1;
-  int row = -1;
-  for (size_t column = 0; column < cells.size(); ++column) {
-    std::wstring text = cells[column].substr(0, kRemoteTextChars - 1);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = column == 0 ? ListRowCount(list) : row;
-    item.iSubItem = static_cast<int>(column);
-    item.pszText = reinterpret_cast<wchar_t*>(remote.Address(Layout::kTextOffset));
-    if (!remote.Write(0, &item, sizeof(item)) ||
-        !remote.Write(Layout::kTextOffset, text.c_str(), (text.size() + 1) * sizeof(wchar_t))) {
-      return -1;
-    }
-    if (column == 0) {
-      row = static_cast<int>(SendWithLimit(list, LVM_INSERTITEMW, 0, remote.AsParameter()));
-      if (row < 0) return -1;
-    } else {
-      SendWithLimit(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), remote.AsParameter());
-    }
-  }
-  return row;
-}
-
 std::vector<HWND> PopupMenusOf(DWORD processId) {
   std::vector<HWND> menus;
   for (HWND window : TopLevelWindowsOf(processId, true)) {

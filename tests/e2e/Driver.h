@@ -160,8 +160,6 @@ bool ListRowNamePlace(HWND list, int row, RECT* place);
 // Clicks the heading of a column as the mouse would; a heading outside the list's visible part is first scrolled
 // into view, as a person would scroll to reach it.
 testing::AssertionResult ClickColumnHeading(HWND list, int column);
-// Adds a row at the end with these cells; returns its index, or -1.
-int AppendListRow(HWND list, const std::vector<std::wstring>& cells);
 
 // Popup menus (class #32768) the process shows.
 std::vector<HWND> PopupMenusOf(DWORD processId);

@@ -18,6 +18,7 @@
 #include "e2e/RemoteBuffer.h"
 #include "e2e/Requesters.h"
 #include "e2e/ScratchFolder.h"
+#include "e2e/Screenshot.h"
 #include "e2e/UserFolders.h"
 
 namespace e2e {
@@ -202,6 +203,7 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
   EXPECT_EQ(RowImage(list_, rowOf(L"b.jpg")), fileImage);
   EXPECT_GE(RowImage(list_, rowOf(L"Vacances.JPG")), 0) << "the sub-folder has an icon";
   EXPECT_NE(RowImage(list_, rowOf(L"Vacances.JPG")), fileImage);
+  EXPECT_TRUE(SaveWindowScreenshot("file-list-folder", Window()));
 
   // The same folder again: it is selected when the requester opens, and every entry gets a second row.
   Command(kAddFolder);
