@@ -91,7 +91,10 @@ ensure_display() {
 ensure_wine_prefix() {
   wine_env
   local stamp="$WINEPREFIX/.tarvelle-ready"
-  [ -f "$stamp" ] && return 0
+  if [ -f "$stamp" ]; then
+    ensure_text_association
+    return 0
+  fi
   say "creating the Wine prefix"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
@@ -105,5 +108,17 @@ ensure_wine_prefix() {
   mkdir -p "$fonts"
   dpkg -L fonts-wine | grep -i -E '/(tahoma[^/]*|marlett)\.ttf$' | xargs -r -I{} cp {} "$fonts/"
   wineserver -k || true
+  touch "$stamp"
+  ensure_text_association
+}
+
+# A new prefix may lack the .txt association that every Windows has (text files open in Notepad); the program hands
+# its rename log to the shell, and the tests look for the viewer.
+ensure_text_association() {
+  wine_env
+  local stamp="$WINEPREFIX/.tarvelle-txt"
+  [ -f "$stamp" ] && return 0
+  wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+  wineserver -w
   touch "$stamp"
 }

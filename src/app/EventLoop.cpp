@@ -5,6 +5,7 @@
 #include "app/Routing.h"
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
+#include "rename/StartRename.h"
 
 namespace app {
 
@@ -24,7 +25,7 @@ const ControlRoute kControlRoutes[] = {
     {23, kMainWindow, kAnyEventType, RemoveOnlyRelabel},
     {10, kMainWindow, ui::kRightClick, ShowListPopup},
     {44, kMainWindow, kAnyEventType, nullptr},       // "Caractères ?": ShowForbiddenCharacters
-    {45, kMainWindow, kAnyEventType, nullptr},       // "Renommer": StartRename
+    {45, kMainWindow, kAnyEventType, renaming::StartRename},
     {46, kMainWindow, kAnyEventType, filelist::RemoveSelectedRows},
     {47, kMainWindow, kAnyEventType, filelist::ClearFileList},
     {48, kMainWindow, kAnyEventType, nullptr},       // "Aide ?": OpenHelp

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "e2e/Driver.h"
+#include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/RemoteBuffer.h"
 #include "e2e/Requesters.h"
@@ -87,13 +88,8 @@ class FileListTest : public FreshRunTest {
     for (const std::wstring& name : names) ASSERT_FALSE(folder_->MakeFile(name, "x").empty()) << "file " << name;
   }
 
-  void ChooseType(const std::wstring& type) {
-    HWND edit = ComboEditField(Program().Control(kTypeField));
-    ASSERT_NE(edit, nullptr) << "the type field's edit part";
-    ASSERT_TRUE(SetText(edit, type));
-  }
-
-  void Command(int command) { PostMessageW(Window(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+  void ChooseType(const std::wstring& type) { ASSERT_TRUE(e2e::ChooseType(Program(), type)); }
+  void Command(int command) { PostCommand(Program(), command); }
   testing::AssertionResult CaughtUp() { return WaitForPostedInput(Program().Control(kMarkerBox)); }
 
   Names RowNames() {
@@ -129,32 +125,9 @@ class FileListTest : public FreshRunTest {
     ASSERT_TRUE(WaitUntilGone(box));
   }
 
-  // Opens our folder in the explorer control by a double click on its row.
-  void OpenFolderInExplorer() {
-    HWND explorer = Program().Control(kExplorer);
-    int row = -1;
-    ASSERT_TRUE(WaitUntil([&] { return (row = ExplorerRow(FolderName())) >= 0; }, kReactionLimit))
-        << "the explorer control does not show " << FolderName();
-    RECT place{};
-    ASSERT_TRUE(ListRowNamePlace(explorer, row, &place));
-    DoubleClickAt(explorer, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-    ASSERT_TRUE(WaitUntil([&] { return ExplorerRow(L"..") == 0 && ExplorerRow(FolderName()) < 0; }, kReactionLimit))
-        << "the explorer control did not open " << FolderName();
-  }
-  int ExplorerRow(const std::wstring& name) {
-    HWND explorer = Program().Control(kExplorer);
-    for (int row = 0, count = ListRowCount(explorer); row < count; ++row) {
-      if (ListCellText(explorer, row, 0) == name) return row;
-    }
-    return -1;
-  }
-  // Selects the explorer's entry and runs "Ajouter" on it.
-  void AddFromExplorer(const std::wstring& name) {
-    int row = ExplorerRow(name);
-    ASSERT_GE(row, 0) << "the explorer control shows no " << name;
-    ASSERT_TRUE(SelectListRow(Program().Control(kExplorer), row, true));
-    Command(kExplorerAdd);
-  }
+  void OpenFolderInExplorer() { ASSERT_TRUE(OpenExplorerFolder(Program(), FolderName())); }
+  int ExplorerRow(const std::wstring& name) { return e2e::ExplorerRow(Program(), name); }
+  void AddFromExplorer(const std::wstring& name) { ASSERT_TRUE(e2e::AddFromExplorer(Program(), name)); }
 
   std::wstring documents_;
   std::unique_ptr<ScratchFolder> folder_;

@@ -1,0 +1,49 @@
+#include "rename/PassDisplay.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/MainControls.h"
+#include "ui/Objects.h"
+#include "ui/ThreadAlive.h"
+
+namespace renaming {
+
+namespace {
+
+// Well under the tenth of a second at which a display looks stuck.
+constexpr ULONGLONG kPaintInterval = 50;
+
+}  // namespace
+
+PassDisplay::PassDisplay() : lastPaint_(GetTickCount64()) {}
+
+void PassDisplay::ShowRow(const std::wstring& path) {
+  if (HWND line = ui::ControlHandle(app::kActivityLine)) SetWindowTextW(line, path.c_str());
+  pending_ = true;
+  PaintWhenDue();
+}
+
+void PassDisplay::ShowProgress(int percent) {
+  if (HWND bar = ui::ControlHandle(app::kProgressBar)) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  pending_ = true;
+  PaintWhenDue();
+}
+
+void PassDisplay::PaintWhenDue() {
+  if (GetTickCount64() - lastPaint_ >= kPaintInterval) Flush();
+  ui::ShowThreadAlive();
+}
+
+void PassDisplay::Flush() {
+  if (!pending_) return;
+  for (int number : {static_cast<int>(app::kActivityLine), static_cast<int>(app::kProgressBar)}) {
+    if (HWND control = ui::ControlHandle(number)) {
+      RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    }
+  }
+  pending_ = false;
+  lastPaint_ = GetTickCount64();
+}
+
+}  // namespace renaming

@@ -1,0 +1,25 @@
+#pragma once
+// What the user sees of a rename pass: the row being renamed in the activity line and the percentage in the
+// progress bar. The pass takes no input from the queue, so the two controls are painted here directly, several
+// times a second, and the system is shown the thread is alive.
+
+#include <string>
+
+namespace renaming {
+
+class PassDisplay {
+ public:
+  PassDisplay();
+  // The row being handled.
+  void ShowRow(const std::wstring& path);
+  void ShowProgress(int percent);
+  // Paints both controls now.
+  void Flush();
+
+ private:
+  void PaintWhenDue();
+  unsigned long long lastPaint_ = 0;
+  bool pending_ = false;
+};
+
+}  // namespace renaming

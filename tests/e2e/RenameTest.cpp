@@ -1,0 +1,506 @@
+// End-to-end tests of "Renommer" on real files: the checks before a pass, the three modes on disk, what is never
+// lost, the rename log's bytes and the outcome report. Files are made in the user's Documents folder, where both
+// requesters reach them, and picked in the order a test needs through the open-file requester.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "e2e/Driver.h"
+#include "e2e/ListFilling.h"
+#include "e2e/ProgramFixtures.h"
+#include "e2e/Requesters.h"
+#include "e2e/ScratchFolder.h"
+#include "e2e/UserFolders.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr int kActivityLine = 32;
+constexpr int kProgressBar = 11;
+constexpr int kFolderPathField = 12;
+constexpr int kReplaceBox = 14, kRenumberBox = 15, kAddBox = 16;
+constexpr int kPartField = 20, kReplacementField = 22, kRemoveOnlyBox = 23;
+constexpr int kNewNameField = 26, kRenumberIncrement = 28, kRenumberStart = 30, kRenumberSeparator = 31;
+constexpr int kAddedTextField = 35, kAtStart = 36, kAtEnd = 37, kNumberingBox = 38;
+constexpr int kAddIncrement = 39, kAddStart = 41, kAddSeparator = 42;
+constexpr int kRenameButton = 45;
+constexpr int kClearAll = 47;
+
+constexpr const wchar_t* kConfirmTitle = L"RENOMMAGE D'UNE LISTE DE FICHIERS";
+
+using Names = std::vector<std::wstring>;
+
+std::wstring Join(const Names& names) {
+  std::wstring text;
+  for (const std::wstring& name : names) text += L" \"" + name + L"\"";
+  return text;
+}
+
+// Every entry of a folder, hidden ones included, sorted.
+Names EntriesOf(const std::wstring& folder) {
+  Names names;
+  WIN32_FIND_DATAW entry{};
+  HANDLE listing = FindFirstFileW((folder + L"*").c_str(), &entry);
+  if (listing == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::wstring name = entry.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (FindNextFileW(listing, &entry));
+  FindClose(listing);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string Utf8(const std::wstring& text) {
+  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+  std::string bytes(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+// The log's lines without their date stamps, after checking that every line has one and ends with CR LF.
+std::vector<std::string> LogLinesWithoutStamps(testing::AssertionResult* wellFormed) {
+  *wellFormed = testing::AssertionSuccess();
+  std::optional<std::string> log = ReadWholeFile(RenameLogPath());
+  std::vector<std::string> lines;
+  if (!log) return lines;
+  if (log->size() >= 3 && log->compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    *wellFormed = testing::AssertionFailure() << "the log begins with a byte-order mark";
+  }
+  static const std::regex kStamp("^\\d\\d/\\d\\d/\\d{4} \xC3\xA0 \\d\\d:\\d\\d:\\d\\d - ");
+  size_t at = 0;
+  while (at < log->size()) {
+    size_t end = log->find("\r\n", at);
+    if (end == std::string::npos) {
+      *wellFormed = testing::AssertionFailure() << "the last line has no CR LF: " << log->substr(at);
+      break;
+    }
+    std::string line = log->substr(at, end - at);
+    std::smatch stamp;
+    if (!std::regex_search(line, stamp, kStamp)) {
+      *wellFormed = testing::AssertionFailure() << "a line without its date stamp: " << line;
+    } else {
+      line = line.substr(static_cast<size_t>(stamp.length(0)));
+    }
+    lines.push_back(line);
+    at = end + 2;
+  }
+  return lines;
+}
+
+std::string Success(const std::wstring& oldName, const std::wstring& newName) {
+  return "Le fichier [" + Utf8(oldName) + "] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : " + Utf8(newName);
+}
+std::string Failure(const std::wstring& oldName) {
+  return "Erreur! - Le fichier [" + Utf8(oldName) + "] n'a pu \xC3\xAAtre renomm\xC3\xA9!";
+}
+
+// Windows of the shell's text viewer showing the log.
+std::vector<HWND> LogViewers() {
+  std::vector<HWND> viewers;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        if (IsWindowVisible(window) && WindowTitle(window).find(L"RenameLog") != std::wstring::npos) {
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&viewers));
+  return viewers;
+}
+
+std::wstring AllTitles() {
+  std::wstring titles;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        if (IsWindowVisible(window)) *reinterpret_cast<std::wstring*>(found) += L" [" + WindowTitle(window) + L"]";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&titles));
+  return titles;
+}
+
+void CloseLogViewers() {
+  for (HWND viewer : LogViewers()) PostMessageW(viewer, WM_CLOSE, 0, 0);
+  WaitUntil([] { return LogViewers().empty(); }, kReactionLimit);
+}
+
+class RenameTest : public FreshRunTest {
+ protected:
+  void SetUp() override {
+    DeleteFileW(RenameLogPath().c_str());
+    documents_ = ShellFolderPath(CSIDL_PERSONAL);
+    ASSERT_FALSE(documents_.empty()) << "the shell gives no Documents folder";
+    folder_ = std::make_unique<ScratchFolder>(documents_);
+    FreshRunTest::SetUp();
+  }
+  void TearDown() override {
+    CloseLogViewers();
+    FreshRunTest::TearDown();
+    folder_.reset();
+  }
+
+  HWND Control(int number) { return Program().Control(number); }
+  std::wstring FolderName() const {
+    return folder_->Path().substr(documents_.size(), folder_->Path().size() - documents_.size() - 1);
+  }
+  void Set(int field, const std::wstring& text) { ASSERT_TRUE(SetText(Control(field), text)) << "field " << field; }
+  void Tick(int box, bool ticked) { ASSERT_TRUE(SetTicked(Control(box), ticked)) << "box " << box; }
+  void ChooseMode(int box) { Tick(box, true); }
+
+  // A sub-folder of the scratch folder holding the files (name and content).
+  std::wstring MakeFolder(const std::wstring& name, const std::vector<std::pair<std::wstring, std::string>>& files) {
+    std::wstring folder = folder_->MakeFolder(name);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    for (const auto& [file, content] : files) folder_->MakeFile(name + L"\\" + file, content);
+    return folder;
+  }
+
+  // Lists the files in this order, with the type of the first one's extension.
+  void List(const std::wstring& folder, const Names& names, const std::wstring& type = L"JPG") {
+    ASSERT_TRUE(ChooseType(Program(), type));
+    ASSERT_TRUE(AddFilesThroughRequester(Program(), folder, names));
+  }
+
+  // "Renommer", Yes, then the outcome report with that many errors answered (No when it asks); waits for the end.
+  // The log's viewer must come when the report has OK (errors) or is answered Yes; it is closed again.
+  void Rename(int errors, int answer = kButtonNo, const std::function<void()>& onReport = {}) {
+    Click(Control(kRenameButton));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box, std::chrono::seconds(60)));
+    if (onReport) onReport();
+    std::wstring expected =
+        errors == 0 ? L"Le renommage de vos fichiers s'est correctement terminé.\r\rVoulez-vous lire le rapport "
+                      L"d'événements ?"
+                    : L"Le processus de renommage de vos fichiers est terminé.\rMais il y a eu " +
+                          std::to_wstring(errors) +
+                          L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous pourrez "
+                          L"voir quels fichiers ont posé problèmes.";
+    EXPECT_EQ(MessageBoxText(box), expected) << "the outcome report";
+    EXPECT_EQ(Text(Control(kActivityLine)), L"") << "the activity line is emptied";
+    ASSERT_TRUE(PressMessageBoxButton(box, errors == 0 ? answer : kButtonOk));
+    ASSERT_TRUE(WaitUntilGone(box));
+    ASSERT_TRUE(WaitForPostedInput(Control(kAddSeparator)));
+    EXPECT_TRUE(IsWindowEnabled(Window())) << "the main window takes input again";
+    EXPECT_EQ(SendMessageW(Control(kProgressBar), PBM_GETPOS, 0, 0), 0) << "the progress bar is back to 0";
+    if (errors > 0 || answer == kButtonYes) {
+      EXPECT_TRUE(WaitUntil([] { return !LogViewers().empty(); }, kReactionLimit))
+          << "the log is shown; windows:" << AllTitles();
+      CloseLogViewers();
+    }
+  }
+
+  // Answers "Renommer" with Yes and expects the refusal, then the focus in that field.
+  void ExpectRefusal(const std::wstring& text, int focusField) {
+    Click(Control(kRenameButton));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"ERREUR", &box));
+    EXPECT_EQ(MessageBoxText(box), text);
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+    ASSERT_TRUE(WaitUntilGone(box));
+    HWND focus = nullptr;
+    EXPECT_TRUE(WaitUntil(
+        [&] { return (focus = FocusedControlOf(Window())) == Control(focusField); },
+        kReactionLimit))
+        << "the focus is on control " << GetDlgCtrlID(focus) << ", not " << focusField;
+  }
+
+  void ClearList() {
+    if (ListRowCount(Control(kFileListNumber)) == 0) return;
+    Click(Control(kClearAll));
+    ASSERT_TRUE(WaitForListRows(Program(), 0));
+  }
+
+  std::wstring documents_;
+  std::unique_ptr<ScratchFolder> folder_;
+};
+
+struct ModeCase {
+  const char* what;
+  Names files;   // picked in this order
+  Names expected;  // what the folder holds afterwards
+};
+
+TEST_F(RenameTest, RenumberGivesTheCommonNameARunningNumberAndTheOwnExtension) {
+  struct Case : ModeCase {
+    bool separator;
+    const wchar_t* start;
+    const wchar_t* increment;
+  };
+  // README's new name ends in a dot; the platform drops a trailing dot, so README becomes Vacances_1 on disk.
+  const Case cases[] = {
+      {{"separator", {L"IMG_0001.JPG", L"IMG_0002.JPG", L"notes.txt"},
+        {L"Vacances_1.JPG", L"Vacances_2.JPG", L"Vacances_3.txt"}}, true, L"1", L"1"},
+      {{"no separator", {L"IMG_0001.JPG", L"IMG_0002.JPG", L"notes.txt"},
+        {L"Vacances1.JPG", L"Vacances2.JPG", L"Vacances3.txt"}}, false, L"1", L"1"},
+      {{"start 8, increment 2", {L"a.JPG", L"b.JPG", L"c.JPG"}, {L"Vacances_10.JPG", L"Vacances_12.JPG", L"Vacances_8.JPG"}},
+       true, L"8", L"2"},
+      {{"no extension and a double one", {L"README", L"archive.tar.gz"}, {L"Vacances_1", L"Vacances_2.gz"}}, true, L"1", L"1"},
+      {{"start emptied", {L"a.JPG"}, {L"Vacances_0.JPG"}}, true, L"", L"1"},
+  };
+  ChooseMode(kRenumberBox);
+  Set(kNewNameField, L"Vacances");
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.what);
+    std::vector<std::pair<std::wstring, std::string>> files;
+    for (const std::wstring& name : c.files) files.push_back({name, Utf8(name)});
+    std::wstring folder = MakeFolder(L"renumber" + std::to_wstring(i), files);
+    ClearList();
+    List(folder, c.files);
+    Tick(kRenumberSeparator, c.separator);
+    Set(kRenumberStart, c.start);
+    Set(kRenumberIncrement, c.increment);
+    Rename(0);
+    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << Join(EntriesOf(folder));
+    EXPECT_EQ(Text(Control(kFolderPathField)), folder) << "the folder of the last row is listed again";
+  }
+  // Contents follow their files: the first case's IMG_0002.JPG is now Vacances_2.JPG.
+  EXPECT_EQ(ReadWholeFile(folder_->Path() + L"renumber0\\Vacances_2.JPG").value_or(""), "IMG_0002.JPG");
+}
+
+TEST_F(RenameTest, ReplaceChangesEveryOccurrenceIgnoringTheCaseOfAToZOnly) {
+  struct Case : ModeCase {
+    const wchar_t* part;
+    const wchar_t* replacement;  // null: the remove-only box
+  };
+  const Case cases[] = {
+      {{"case ignored", {L"IMG_0001.JPG"}, {L"Photo-0001.JPG"}}, L"img_", L"Photo-"},
+      {{"every occurrence, extension included; only the case changes", {L"report.txt"}, {L"reporT.TxT"}}, L"t", L"T"},
+      {{"left to right without overlap", {L"aaa.txt"}, {L"ba.txt"}}, L"aa", L"b"},
+      {{"the extension changed", {L"photo.jpeg"}, {L"photo.jpg"}}, L".jpeg", L".jpg"},
+      {{"accented capital not folded", {L"Été.jpg"}, {L"Été.jpg"}}, L"été", L"x"},
+      {{"only the part removed", {L"Copy of notes.txt"}, {L" notes.txt"}}, L"Copy of", nullptr},
+      {{"letter case only", {L"IMG_0001.JPG"}, {L"img_0001.JPG"}}, L"img", L"img"},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.what);
+    std::wstring folder = MakeFolder(L"replace" + std::to_wstring(i), {{c.files.front(), "contenu"}});
+    ClearList();
+    List(folder, c.files);
+    Set(kPartField, c.part);
+    Tick(kRemoveOnlyBox, c.replacement == nullptr);
+    if (c.replacement) Set(kReplacementField, c.replacement);
+    Rename(0);
+    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << Join(EntriesOf(folder));
+    EXPECT_EQ(ReadWholeFile(folder + c.expected.front()).value_or("?"), "contenu");
+  }
+}
+
+TEST_F(RenameTest, AddPutsTheTextBeforeOrAfterTheBaseNameWithSeparatorAndNumber) {
+  struct Case : ModeCase {
+    int position;
+    bool separator;
+    bool numbering;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {{"start", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024IMG_0001.JPG", L"2024notes.txt"}}, kAtStart, false, false, L"2024"},
+      {{"start, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001.JPG", L"2024_notes.txt"}}, kAtStart, true, false, L"2024"},
+      {{"end, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024.JPG", L"notes_2024.txt"}}, kAtEnd, true, false, L"2024"},
+      {{"end, numbering", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_00012024_1.JPG", L"notes2024_2.txt"}}, kAtEnd, false, true, L"2024"},
+      {{"end, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024_1.JPG", L"notes_2024_2.txt"}}, kAtEnd, true, true, L"2024"},
+      {{"start, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001_1.JPG", L"2024_notes_2.txt"}}, kAtStart, true, true, L"2024"},
+      {{"no extension, double extension", {L"README", L"archive.tar.gz"}, {L"README_old", L"archive.tar_old.gz"}}, kAtEnd, true, false, L"old"},
+  };
+  ChooseMode(kAddBox);
+  Set(kAddStart, L"1");
+  Set(kAddIncrement, L"1");
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.what);
+    std::vector<std::pair<std::wstring, std::string>> files;
+    for (const std::wstring& name : c.files) files.push_back({name, "x"});
+    std::wstring folder = MakeFolder(L"add" + std::to_wstring(i), files);
+    ClearList();
+    List(folder, c.files);
+    Set(kAddedTextField, c.text);
+    Tick(c.position, true);
+    Tick(kAddSeparator, c.separator);
+    Tick(kNumberingBox, c.numbering);
+    Rename(0);
+    Names expected = c.expected;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(EntriesOf(folder), expected) << "on disk:" << Join(EntriesOf(folder));
+  }
+  // The log names the old file without its extension; the new name has its dot even without an extension.
+  testing::AssertionResult wellFormed = testing::AssertionSuccess();
+  std::vector<std::string> lines = LogLinesWithoutStamps(&wellFormed);
+  EXPECT_TRUE(wellFormed);
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(lines[0], Success(L"IMG_0001", L"2024IMG_0001.JPG"));
+  EXPECT_EQ(lines[12], Success(L"README", L"README_old."));
+}
+
+TEST_F(RenameTest, CollisionsFailWithoutReplacingAndTheNumberWaitsForASuccess) {
+  // An existing file outside the list takes the first number: that row fails, the next row gets the number.
+  std::wstring folder = MakeFolder(L"clash", {{L"Vacances_1.JPG", "ancien"}, {L"b.JPG", "b"}, {L"c.txt", "c"}});
+  ChooseMode(kRenumberBox);
+  Set(kNewNameField, L"Vacances");
+  Tick(kRenumberSeparator, true);
+  List(folder, {L"b.JPG", L"c.txt"});
+  Rename(1);
+  EXPECT_EQ(EntriesOf(folder), (Names{L"Vacances_1.JPG", L"Vacances_1.txt", L"b.JPG"}));
+  EXPECT_EQ(ReadWholeFile(folder + L"Vacances_1.JPG").value_or(""), "ancien");
+  EXPECT_EQ(ReadWholeFile(folder + L"b.JPG").value_or(""), "b");
+  EXPECT_EQ(ReadWholeFile(folder + L"Vacances_1.txt").value_or(""), "c");
+
+  // Increment 0: every row asks for the same name; only the first of each extension gets it.
+  std::wstring same = MakeFolder(L"zero", {{L"a.JPG", "a"}, {L"b.JPG", "b"}, {L"c.JPG", "c"}});
+  ClearList();
+  List(same, {L"a.JPG", L"b.JPG", L"c.JPG"});
+  Set(kRenumberIncrement, L"0");
+  Rename(2);
+  EXPECT_EQ(EntriesOf(same), (Names{L"Vacances_1.JPG", L"b.JPG", L"c.JPG"}));
+  EXPECT_EQ(ReadWholeFile(same + L"Vacances_1.JPG").value_or(""), "a");
+}
+
+TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
+  std::wstring first = MakeFolder(L"un", {{L"lecture.JPG", "1"}, {L"cache.JPG", "2"}, {L"parti.JPG", "3"}});
+  std::wstring second = MakeFolder(L"deux", {{L"autre.JPG", "4"}, {L"reste.png", "5"}});
+  std::wstring third = MakeFolder(L"trois", {{L"Album.JPG\\dedans.jpg", "6"}});
+  ASSERT_TRUE(SetFileAttributesW((first + L"lecture.JPG").c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesW((first + L"cache.JPG").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  ChooseMode(kRenumberBox);
+  Set(kNewNameField, L"Photo");
+  Tick(kRenumberSeparator, true);
+  List(first, {L"lecture.JPG", L"cache.JPG", L"parti.JPG"});
+  ASSERT_TRUE(AddFilesThroughRequester(Program(), second, {L"autre.JPG"}));
+  ASSERT_TRUE(DeleteFileW((first + L"parti.JPG").c_str()));
+
+  // The log is held by another program for the whole pass: its lines are lost, the renames are not.
+  HANDLE held = CreateFileW(RenameLogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Rename(1, kButtonNo, [&] { CloseHandle(held); });
+  EXPECT_EQ(EntriesOf(first), (Names{L"Photo_1.JPG", L"Photo_2.JPG"}));
+  EXPECT_EQ(EntriesOf(second), (Names{L"Photo_3.JPG", L"reste.png"})) << "each row renamed in its own folder";
+  for (const wchar_t* name : {L"Photo_1.JPG", L"Photo_2.JPG"}) {
+    DWORD attributes = GetFileAttributesW((first + name).c_str());
+    EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u) << name;
+  }
+  EXPECT_EQ(ReadWholeFile(RenameLogPath()).value_or("?"), "") << "no line got into the held log";
+  // The list holds the matching entries of the last row's folder only.
+  HWND list = Control(kFileListNumber);
+  ASSERT_TRUE(WaitForListRows(Program(), 1));
+  EXPECT_EQ(ListCellText(list, 0, 1), second + L"Photo_3.JPG");
+  EXPECT_EQ(Text(Control(kFolderPathField)), second);
+
+  // A folder row is renamed like a file.
+  ClearList();
+  ASSERT_TRUE(OpenExplorerFolder(Program(), FolderName()));
+  ASSERT_TRUE(AddFromExplorer(Program(), L"trois"));
+  ASSERT_TRUE(WaitForListRows(Program(), 1));
+  Rename(0);
+  EXPECT_EQ(EntriesOf(third), (Names{L"Photo_1.JPG"}));
+  EXPECT_EQ(ReadWholeFile(third + L"Photo_1.JPG\\dedans.jpg").value_or(""), "6");
+}
+
+TEST_F(RenameTest, TheLogHoldsOneUtf8LinePerAttemptAcrossPassesAndGoesAtExit) {
+  std::wstring folder = MakeFolder(L"journal", {{L"à voir.txt", "1"}, {L"Ωmega.txt", "2"}, {L"fixe.txt", "3"},
+                                                {L"été.txt", "4"}});
+  ChooseMode(kReplaceBox);
+  Set(kPartField, L".txt");
+  Set(kReplacementField, L".md");
+  List(folder, {L"à voir.txt", L"Ωmega.txt"}, L"TXT");
+  Rename(0, kButtonYes);
+
+  // A second pass appends; a failure (the new name exists) is logged with the failure form; No opens nothing.
+  ASSERT_TRUE(folder_->MakeFile(L"journal\\fixe.md", "autre").size() > 0);
+  ClearList();
+  List(folder, {L"fixe.txt", L"été.txt"}, L"TXT");
+  Rename(1);
+  testing::AssertionResult wellFormed = testing::AssertionSuccess();
+  std::vector<std::string> lines = LogLinesWithoutStamps(&wellFormed);
+  EXPECT_TRUE(wellFormed);
+  EXPECT_EQ(lines, (std::vector<std::string>{Success(L"à voir.txt", L"à voir.md"), Success(L"Ωmega.txt", L"Ωmega.md"),
+                                             Failure(L"fixe.txt"), Success(L"été.txt", L"été.md")}));
+
+  // A pass answered No shows nothing.
+  ClearList();
+  List(folder, {L"été.md"}, L"MD");
+  Set(kPartField, L"é");
+  Set(kReplacementField, L"e");
+  Rename(0, kButtonNo);
+  EXPECT_FALSE(WaitUntil([] { return !LogViewers().empty(); }, std::chrono::milliseconds(2000)))
+      << "No opens no viewer";
+  EXPECT_TRUE(FileExists(RenameLogPath()));
+  CloseProgram(Program());
+  EXPECT_FALSE(FileExists(RenameLogPath())) << "the log is deleted at exit";
+}
+
+TEST_F(RenameTest, EveryRefusalNamesItsFieldAndRenamesNothing) {
+  Click(Control(kRenameButton));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"ERREUR", &box));
+  EXPECT_EQ(MessageBoxText(box), L"Aucun fichiers à renommer dans la liste!") << "no confirmation on an empty list";
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+  ASSERT_TRUE(WaitUntilGone(box));
+
+  std::wstring folder = MakeFolder(L"refus", {{L"a.JPG", "a"}});
+  List(folder, {L"a.JPG"});
+  Click(Control(kRenameButton));
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Processus", &box));
+  EXPECT_EQ(MessageBoxText(box), L"Le renommage a été annulé par l'utilisateur!");
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+  ASSERT_TRUE(WaitUntilGone(box));
+
+  const std::wstring forbidden = L"Des caractères interdits ont été détectés dans le nouveau nom. Vous devez modifier "
+                                 L"ces caractères pour valider l'opération.";
+  const std::wstring missingName = L"VOUS DEVEZ SAISIR DES CARACTERES DANS LE CHAMP NOUVEAU NOM!";
+  struct Case {
+    const char* what;
+    int modeBox;
+    std::vector<std::pair<int, const wchar_t*>> fields;
+    const std::wstring text;
+    int focus;
+  };
+  const Case cases[] = {
+      {"replace, part empty", kReplaceBox, {{kPartField, L""}}, L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", kPartField},
+      {"replace, replacement empty", kReplaceBox, {{kPartField, L"a"}, {kReplacementField, L""}}, L"Vous devez saisir des caractères dans le champ du nouveau nom !", kReplacementField},
+      {"replace, replacement a/b", kReplaceBox, {{kReplacementField, L"a/b"}}, forbidden, kReplacementField},
+      {"renumber, new name empty", kRenumberBox, {{kNewNameField, L""}}, missingName, kNewNameField},
+      {"renumber, new name a:b", kRenumberBox, {{kNewNameField, L"a:b"}}, forbidden, kNewNameField},
+      {"add, text empty", kAddBox, {{kAddedTextField, L""}}, missingName, kAddedTextField},
+      {"add, text a?b", kAddBox, {{kAddedTextField, L"a?b"}}, forbidden, kAddedTextField},
+      {"add, no position", kAddBox, {{kAddedTextField, L"ok"}}, L"Vous devez choisir d'ajouter les caractères au début ou à la fin du nom.", kAtStart},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChooseMode(c.modeBox);
+    for (const auto& [field, text] : c.fields) Set(field, text);
+    ExpectRefusal(c.text, c.focus);
+  }
+  // No mode box ticked: after Yes, nothing at all.
+  Tick(kAddBox, false);
+  Click(Control(kRenameButton));
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+  ASSERT_TRUE(WaitUntilGone(box));
+  ASSERT_TRUE(WaitForPostedInput(Control(kAddSeparator)));
+  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty());
+  EXPECT_EQ(EntriesOf(folder), (Names{L"a.JPG"})) << "nothing renamed";
+  EXPECT_FALSE(FileExists(RenameLogPath())) << "nothing logged";
+}
+
+}  // namespace
+
+}  // namespace e2e
