@@ -4,8 +4,9 @@ plain-text version of the same pages.
 
   help-files.py SOURCE_DIR STAGE_DIR TEXT_FILE
 
-STAGE_DIR receives the project, contents, pages and style sheet with every character beyond ASCII written as an
-HTML character reference, so that the help viewer shows the accents whatever code page it reads them in.
+STAGE_DIR receives the project, pages and style sheet with every character beyond ASCII written as an HTML
+character reference, so that the pages show their accents whatever code page they are read in, and the contents
+in the code page of the manual's language, the only form in which the viewer shows their accents.
 TEXT_FILE receives the pages in the order of the contents, as UTF-8 text with a byte-order mark and CR LF line ends,
 which every Windows text viewer reads."""
 
@@ -160,9 +161,14 @@ def main(source_dir, stage_dir, text_file):
     source_dir, stage_dir = pathlib.Path(source_dir), pathlib.Path(stage_dir)
     stage_dir.mkdir(parents=True, exist_ok=True)
     for path in sorted(source_dir.iterdir()):
-        if path.suffix in (".html", ".hhc", ".hhk", ".css", ".hhp"):
+        if path.suffix in (".html", ".css", ".hhp"):
             text = french_spacing(path.read_text(encoding="utf-8"))
             (stage_dir / path.name).write_text(ascii_references(text), encoding="ascii", newline="\r\n")
+        elif path.suffix in (".hhc", ".hhk"):
+            # The viewer reads the contents in the code page of the manual's language (French: 1252) and takes
+            # character references there literally.
+            text = french_spacing(path.read_text(encoding="utf-8")).replace('<meta charset="utf-8">', "")
+            (stage_dir / path.name).write_text(text, encoding="cp1252", errors="xmlcharrefreplace", newline="\r\n")
 
     order = contents_order((source_dir / "toc.hhc").read_text(encoding="utf-8"))
     title = "Tarvelle Rename V 1.40 - Manuel d'utilisation"
