@@ -66,8 +66,13 @@ class ForbiddenCharactersTest : public testing::Test {
 
   testing::AssertionResult Open(HWND* window) {
     Click(Control(kCharactersButton));
-    if (WaitUntil([&] { return (*window = FindTopLevelWindow(program_.ProcessId(), kTitle)) != nullptr; },
-                  kReactionLimit)) {
+    // Shown once complete: visible, with its text box and its button.
+    auto complete = [&] {
+      *window = FindTopLevelWindow(program_.ProcessId(), kTitle);
+      return *window && IsWindowVisible(*window) && ChildOfClass(*window, L"RICHEDIT50W") &&
+             ChildOfClass(*window, L"Button");
+    };
+    if (WaitUntil(complete, kReactionLimit)) {
       return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "no window \"Caractères interdits \"; the program shows:"
