@@ -1,8 +1,11 @@
 #include "app/AppState.h"
 #include "app/ControlReactions.h"
 #include "app/EventLoop.h"
+#include "app/HelpCommands.h"
 #include "app/Numbers.h"
 #include "app/Routing.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/ForbiddenCharacters.h"
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
 #include "rename/StartRename.h"
@@ -13,9 +16,9 @@ namespace {
 
 // Control events, by control number.
 const ControlRoute kControlRoutes[] = {
-    {68, kAboutWindow, kAnyEventType, nullptr},      // website link: OpenWebsite
-    {70, kAboutWindow, kAnyEventType, nullptr},      // support link: WriteToSupport
-    {76, kAboutWindow, kAnyEventType, nullptr},      // "Fermer cette fenêtre": close the About window
+    {68, kAboutWindow, kAnyEventType, OpenWebsite},   // website link
+    {70, kAboutWindow, kAnyEventType, WriteToSupport},  // support link
+    {76, kAboutWindow, kAnyEventType, dialogs::CloseAboutWindow},  // "Fermer cette fenêtre"
     {7, kMainWindow, ui::kChange, ShowPlace},
     {8, kMainWindow, ui::kRightClick, ShowExplorerPopup},
     {13, kMainWindow, kAnyEventType, nullptr},       // open-folder button: OpenListedFolder
@@ -24,12 +27,12 @@ const ControlRoute kControlRoutes[] = {
     {16, kMainWindow, kAnyEventType, OnAppendModeBox},
     {23, kMainWindow, kAnyEventType, RemoveOnlyRelabel},
     {10, kMainWindow, ui::kRightClick, ShowListPopup},
-    {44, kMainWindow, kAnyEventType, nullptr},       // "Caractères ?": ShowForbiddenCharacters
+    {44, kMainWindow, kAnyEventType, dialogs::ShowForbiddenCharacters},  // "Caractères ?"
     {45, kMainWindow, kAnyEventType, renaming::StartRename},
     {46, kMainWindow, kAnyEventType, filelist::RemoveSelectedRows},
     {47, kMainWindow, kAnyEventType, filelist::ClearFileList},
-    {48, kMainWindow, kAnyEventType, nullptr},       // "Aide ?": OpenHelp
-    {49, kMainWindow, kAnyEventType, nullptr},       // About button: ShowAboutWindow
+    {48, kMainWindow, kAnyEventType, OpenHelp},     // "Aide ?"
+    {49, kMainWindow, kAnyEventType, dialogs::ShowAboutWindow},  // About button
     {50, kMainWindow, kAnyEventType, RequestQuit},   // "Quitter"
 };
 
@@ -48,7 +51,7 @@ const MenuRoute kMenuRoutes[] = {
 
 // Close events, by window number.
 const CloseRoute kCloseRoutes[] = {
-    {kAboutWindow, nullptr},  // close the About window, enable the main window
+    {kAboutWindow, dialogs::CloseAboutWindow},
     {kMainWindow, RequestQuit},
 };
 

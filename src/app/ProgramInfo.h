@@ -8,8 +8,9 @@ inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
 inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
 inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
 inline constexpr const wchar_t* kMakerNotice = L"Tarvelle Rename V 1.40 - © 2026 Tarvelle Logiciels - Logiciel gratuit";
+// The website: its name as the About window shows it, and its host (the address is made in app/HelpTexts.h).
 inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
-inline constexpr const wchar_t* kWebsiteAddress = L"https://www.tarvelle.fr/index.html";
+inline constexpr const wchar_t* kWebsiteHost = L"www.tarvelle.fr";
 inline constexpr const wchar_t* kSupportAddress = L"support@tarvelle.fr";
 
 // Upper end of the progress bar.

@@ -1,0 +1,201 @@
+// End-to-end tests of the About window: what it shows and where, the main window disabled while it is open, its
+// two ways of closing, and links that leave it open.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e/Driver.h"
+#include "e2e/ProgramFixtures.h"
+#include "e2e/Screenshot.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V 1.40";
+constexpr int kAboutButton = 49;
+constexpr int kPanel = 65;
+constexpr int kWebsiteLink = 68;
+constexpr int kSupportLink = 70;
+constexpr int kNotice = 75;
+constexpr int kCloseButton = 76;
+constexpr int kStatusBar = 77;
+
+std::string Describe(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+         std::to_string(r.bottom - r.top);
+}
+
+class AboutWindowTest : public FreshRunTest {
+ protected:
+  // Clicks the About button and waits for the window.
+  testing::AssertionResult OpenAbout(HWND* about) {
+    Click(Program().Control(kAboutButton));
+    // Shown once complete: visible, with its close button.
+    auto complete = [&] {
+      *about = FindTopLevelWindow(Program().ProcessId(), kAboutTitle);
+      return *about && IsWindowVisible(*about) && FindControl(*about, kCloseButton);
+    };
+    if (WaitUntil(complete, kReactionLimit)) {
+      return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "no window \"A propos de Tarvelle Rename V 1.40\"; the program shows:"
+                                       << DescribeWindowsOf(Program().ProcessId());
+  }
+
+  // A left click as the mouse makes it, in the middle of the control.
+  void ClickWithMouse(HWND control) {
+    RECT area{};
+    GetClientRect(control, &area);
+    POINT middle{area.right / 2, area.bottom / 2};
+    POINT screen = middle;
+    ClientToScreen(control, &screen);
+    PlacePointer(screen);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
+    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+  }
+};
+
+TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
+  HWND about = nullptr;
+  ASSERT_TRUE(OpenAbout(&about));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(Window()); }, kReactionLimit)) << "main window disabled";
+
+  RECT client{};
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, 500) << "client width";
+  EXPECT_EQ(client.bottom, 225) << "client height";
+  const LONG style = GetWindowLongW(about, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION) << "has a caption";
+  EXPECT_FALSE(style & WS_SYSMENU) << "no system menu, hence no close box";
+  EXPECT_FALSE(style & WS_THICKFRAME) << "not resizable";
+  RECT outer{};
+  GetWindowRect(about, &outer);
+  EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1) << "centred across the screen";
+  EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1) << "centred down the screen";
+
+  struct Element {
+    int number;
+    RECT place;
+    const wchar_t* windowClass;
+    const wchar_t* text;  // null: not checked
+  };
+  const Element elements[] = {
+      {kPanel, {0, 0, 500, 205}, nullptr, nullptr},
+      {78, {0, 0, 247, 197}, L"Static", nullptr},
+      {67, {300, 20, 320, 40}, L"Static", nullptr},
+      {kWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
+      {69, {300, 45, 320, 65}, L"Static", nullptr},
+      {kSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
+      {kNotice, {260, 80, 490, 170}, L"Static",
+       L"Tarvelle Rename V 1.40\r\rPour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail "
+       L"ci-dessus.\r© 2026 Tarvelle Logiciels"},
+      {kCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
+  };
+  HWND panel = FindControl(about, kPanel);
+  ASSERT_NE(panel, nullptr) << "panel 65";
+  EXPECT_TRUE(GetWindowLongW(panel, GWL_STYLE) & WS_BORDER) << "the panel has a one-pixel border";
+  for (const Element& element : elements) {
+    SCOPED_TRACE(testing::Message() << "element " << element.number);
+    HWND control = FindControl(about, element.number);
+    ASSERT_NE(control, nullptr) << "exists";
+    if (element.number != kPanel) {
+      EXPECT_EQ(GetParent(control), panel) << "sits in the panel";
+    }
+    RECT place = PlaceInParent(control);
+    EXPECT_TRUE(EqualRect(&place, &element.place)) << "place " << Describe(place);
+    if (element.windowClass) {
+      EXPECT_EQ(WindowClass(control), element.windowClass) << "kind";
+    }
+    if (element.text) {
+      EXPECT_EQ(Text(control), element.text) << "text";
+    }
+  }
+  EXPECT_TRUE(GetWindowLongW(FindControl(about, kNotice), GWL_STYLE) & SS_CENTER) << "the notice is centred";
+
+  HWND bar = FindControl(about, kStatusBar);
+  ASSERT_NE(bar, nullptr) << "status bar 77";
+  EXPECT_EQ(GetParent(bar), about) << "the status bar belongs to the window, under the panel";
+  EXPECT_GE(PlaceInParent(bar).top, 205) << "below the panel";
+  EXPECT_EQ(SendMessageW(bar, SB_GETPARTS, 0, 0), 2) << "two fields";
+  for (WPARAM field : {0, 1}) {
+    EXPECT_TRUE(HIWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, field, 0)) & SBT_POPOUT) << "field " << field << " raised";
+  }
+  EXPECT_GT(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 1, 0)), 0) << "field 1 holds the maker's notice";
+
+  const auto tips = ToolTipsOf(Program().ProcessId());
+  struct Tip {
+    int link;
+    const wchar_t* text;
+  };
+  for (const Tip& expected : {Tip{kWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
+                              Tip{kSupportLink, L"Envoyer un e-mail au support"}}) {
+    HWND link = FindControl(about, expected.link);
+    bool found = false;
+    for (const ToolTip& tip : tips) {
+      if (tip.toolWindow != link) continue;
+      found = true;
+      EXPECT_EQ(tip.text, expected.text) << "tooltip of link " << expected.link;
+      EXPECT_FALSE(GetWindowLongW(tip.window, GWL_STYLE) & TTS_BALLOON) << "an ordinary tooltip";
+    }
+    EXPECT_TRUE(found) << "a tooltip watches link " << expected.link;
+  }
+
+  PlacePointer({0, 0});
+  WaitUntil([] { return false; }, Milliseconds(300));
+  EXPECT_TRUE(SaveWindowScreenshot("about-window", about));
+}
+
+TEST_F(AboutWindowTest, ItsButtonAndTheCloseKeystrokeCloseItAndEnableTheMainWindow) {
+  for (const char* way : {"button", "Alt+F4"}) {
+    SCOPED_TRACE(way);
+    HWND about = nullptr;
+    ASSERT_TRUE(OpenAbout(&about));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(Window()); }, kReactionLimit)) << "main window disabled";
+    if (std::string(way) == "button") {
+      Click(FindControl(about, kCloseButton));
+    } else {
+      // Alt held: bit 29 of the key data.
+      PostMessageW(about, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+      PostMessageW(about, WM_SYSKEYUP, VK_F4, 1 | (1 << 29) | (1u << 30) | (1u << 31));
+    }
+    ASSERT_TRUE(WaitUntilGone(about));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Window()) != FALSE; }, kReactionLimit))
+        << "main window enabled again";
+    EXPECT_TRUE(Program().IsRunning()) << "closing the About window does not end the program";
+  }
+}
+
+TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
+  HWND about = nullptr;
+  ASSERT_TRUE(OpenAbout(&about));
+  struct LinkCase {
+    int link;
+    const wchar_t* failureTitle;  // the message shown when the shell cannot open the address
+    const wchar_t* failureText;
+  };
+  const LinkCase cases[] = {{kWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
+                            {kSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
+  for (const LinkCase& link : cases) {
+    SCOPED_TRACE(testing::Message() << "link " << link.link);
+    ClickWithMouse(FindControl(about, link.link));
+    // The shell may start a browser or mail program, or fail: then the program says so in its message.
+    HWND box = nullptr;
+    if (WaitForMessageBox(Program().ProcessId(), link.failureTitle, &box, Milliseconds(3000))) {
+      EXPECT_EQ(MessageBoxText(box), link.failureText) << "text of the failure message";
+      ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+      ASSERT_TRUE(WaitUntilGone(box));
+    }
+    EXPECT_TRUE(IsWindow(about) && IsWindowVisible(about)) << "the About window is still open";
+    EXPECT_FALSE(IsWindowEnabled(Window())) << "the main window is still disabled";
+  }
+  Click(FindControl(about, kCloseButton));
+  EXPECT_TRUE(WaitUntilGone(about));
+}
+
+}  // namespace
+
+}  // namespace e2e
