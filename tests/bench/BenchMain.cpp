@@ -1,7 +1,8 @@
 // Measures the running program from outside, as a user's actions would drive it, beside the bare platform calls
 // timed in this process: scripts/bench starts the program, makes the files and reads the program's peak memory.
 //
-//   bench list N FOLDER   FOLDER (a folder name inside Documents) holds N files a*.jpg
+//   bench list N FOLDER     FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
+//   bench rename N FOLDER   the same files renumbered by the program, then renamed back by the bare loop
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "bench/BareCalls.h"
+#include "bench/BareRenames.h"
 #include "e2e/Driver.h"
 #include "e2e/RemoteBuffer.h"
 #include "e2e/Requesters.h"
@@ -181,10 +183,59 @@ int RunListBench(int files, const std::wstring& folderName) {
   return 0;
 }
 
+// Lists the folder through the explorer control's "Ajouter"; the seconds taken, or a negative number.
+double ListThroughExplorer(const Program& program, const std::wstring& folderName, int files) {
+  HWND explorer = program.Control(kExplorer);
+  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
+  int row = -1;
+  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return -1;
+  e2e::SelectListRow(explorer, row, true);
+  auto start = Clock::now();
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
+  if (!WaitForRows(program.Control(kFileList), files)) return -1;
+  return SecondsSince(start);
+}
+
+int RunRenameBench(int files, const std::wstring& folderName) {
+  Program program;
+  if (!Attach(&program)) {
+    std::printf("the program's window did not come\n");
+    return 1;
+  }
+  wchar_t documents[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+  std::wstring folder = std::wstring(documents) + L"\\" + folderName + L"\\";
+  if (ListThroughExplorer(program, folderName, files) < 0) {
+    std::printf("the files were not listed\n");
+    return 1;
+  }
+  e2e::SetTicked(program.Control(15), true);
+  e2e::SetText(program.Control(26), L"Photo");
+  e2e::SetTicked(program.Control(31), false);
+  e2e::Click(program.Control(45));
+  HWND box = nullptr;
+  if (!e2e::WaitForMessageBox(program.processId, L"RENOMMAGE D'UNE LISTE DE FICHIERS", &box)) return 1;
+  auto start = Clock::now();
+  e2e::PressMessageBoxButton(box, e2e::kButtonYes);
+  if (!e2e::WaitForMessageBox(program.processId, L"Renommage", &box, kLongLimit)) {
+    std::printf("no outcome report\n");
+    return 1;
+  }
+  double pass = SecondsSince(start);
+  std::wstring report = e2e::MessageBoxText(box);
+  e2e::PressMessageBoxButton(box, report.find(L"erreur") == std::wstring::npos ? e2e::kButtonNo : e2e::kButtonOk);
+  double bare = bench::TimeBareRenames(folder, L"Photo", L"b", files);
+  if (bare < 0) std::printf("(some bare renames failed)\n");
+  std::printf("%7d files  renumber pass: program %7.2f s   bare loop %7.2f s   ratio %.2f   (%.0f files/s)\n", files,
+              pass, bare < 0 ? -bare : bare, pass / (bare < 0 ? -bare : bare), files / pass);
+  return report.find(L"erreur") == std::wstring::npos ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wstring(argv[1]) == L"list") return RunListBench(_wtoi(argv[2]), argv[3]);
-  std::printf("usage: bench list N FOLDER\n");
+  if (argc == 4 && std::wstring(argv[1]) == L"rename") return RunRenameBench(_wtoi(argv[2]), argv[3]);
+  std::printf("usage: bench list|rename N FOLDER\n");
   return 2;
 }
