@@ -36,6 +36,8 @@ void ShowPropertiesWindow(const std::wstring& path) {
 bool SendToRecycleBin(const std::wstring& path) {
   // The shell expands wildcards in the names it is given: such a path would take every matching file with it.
   if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+  // Nothing to recycle: no need to let the shell offer to destroy what is not there.
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
   EnsureCom();
   std::wstring from = path;
   from.push_back(L'\0');  // the list of names ends with a second zero
