@@ -49,9 +49,7 @@ void OpenRows() { HandEachSelectedPath(OpenWithShell); }
 void RemoveRowsFromList() {
   std::vector<int> selected = SelectedFileRows();
   if (selected.empty()) return;
-  FileListUpdate update;
-  RemoveFileRows(std::move(selected));
-  RefreshCountHeader();
+  RemoveFileRows(std::move(selected));  // refreshes the count header, which keeps its counted form
 }
 
 void RecycleRows() {

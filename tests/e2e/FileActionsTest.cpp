@@ -39,12 +39,6 @@ constexpr int kListDelete = 59;
 using Names = std::vector<std::wstring>;
 namespace fs = std::filesystem;
 
-std::wstring Join(const Names& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) text += L" \"" + name + L"\"";
-  return text;
-}
-
 // Windows of other programs (the shell's viewers) whose title contains the text.
 std::vector<HWND> VisibleWindowsTitled(const std::wstring& part) {
   std::vector<HWND> found;
@@ -107,23 +101,25 @@ class FileActionsTest : public FreshRunTest {
     for (int row = 0, count = ListRowCount(list_); row < count; ++row) names.push_back(ListCellText(list_, row, 0));
     return names;
   }
-  Names NamesAt(const std::vector<int>& rows) {
-    Names names;
-    for (int row : rows) names.push_back(ListCellText(list_, row, 0));
-    return names;
-  }
   std::wstring Header() {
     Names titles = ListColumnTitles(list_);
     return titles.empty() ? L"" : titles.front();
   }
   testing::AssertionResult WaitForRows(const Names& names) {
     if (WaitUntil([&] { return RowNames() == names; }, kReactionLimit)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the list shows" << Join(RowNames()) << " instead of" << Join(names)
-                                       << DescribeWindowsOf(Program().ProcessId());
+    return testing::AssertionFailure() << "the list shows " << testing::PrintToString(RowNames()) << " instead of "
+                                       << testing::PrintToString(names) << DescribeWindowsOf(Program().ProcessId());
   }
-  Names Without(Names names, const Names& gone) {
-    for (const std::wstring& name : gone) names.erase(std::find(names.begin(), names.end(), name));
-    return names;
+  // Runs the command on two adjacent rows of six, then on three, then on the last: each time exactly those rows go
+  // and the header counts the others, down to "Nom ( 0 éléments )".
+  void TakeEveryRowInAdjacentGroups(int command) {
+    Names listed = RowNames();
+    for (const std::vector<int>& rows : {std::vector<int>{1, 2}, std::vector<int>{0, 1, 2}, std::vector<int>{0}}) {
+      for (auto row = rows.rbegin(); row != rows.rend(); ++row) listed.erase(listed.begin() + *row);
+      RunOnRows(command, rows);
+      ASSERT_TRUE(WaitForRows(listed));
+      EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
+    }
   }
 
   void ExpectMessage(const std::wstring& title, const std::wstring& text) {
@@ -197,18 +193,7 @@ TEST_F(FileActionsTest, RemovingFromTheListTakesAdjacentRowsLeavesTheFilesAndKee
   Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
   MakeFiles(names);
   ListFolder(L"TXT", 6);
-  Names listed = RowNames();
-
-  for (const std::vector<int>& rows : {std::vector<int>{1, 2}, std::vector<int>{0, 1, 2}}) {
-    Names gone = NamesAt(rows);
-    RunOnRows(kListRemove, rows);
-    listed = Without(listed, gone);
-    ASSERT_TRUE(WaitForRows(listed));
-    EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
-  }
-  RunOnRows(kListRemove, {0});
-  ASSERT_TRUE(WaitForRows({}));
-  EXPECT_EQ(Header(), L"Nom ( 0 éléments )") << "the counted form stays when the list ends empty";
+  TakeEveryRowInAdjacentGroups(kListRemove);
   for (const std::wstring& name : names) EXPECT_TRUE(FileExists(PathOf(name))) << name << " is left on disk";
 
   // "Retirer sélection" on every row, by contrast, gives "Nom" back.
@@ -220,26 +205,16 @@ TEST_F(FileActionsTest, RemovingFromTheListTakesAdjacentRowsLeavesTheFilesAndKee
 }
 
 TEST_F(FileActionsTest, RecyclingSendsEveryAdjacentSelectedRowToTheRecycleBinAFolderWithItsContent) {
-  MakeFiles({L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"album.txt\\dedans.jpg"});
+  Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"album.txt\\dedans.jpg"};
+  MakeFiles(names);
   ListFolder(L"TXT", 6);
-  Names listed = RowNames();
-  // First the folder row and a neighbour, then three adjacent rows.
-  int album = static_cast<int>(std::find(listed.begin(), listed.end(), L"album.txt") - listed.begin());
-  std::vector<int> besideAlbum = album < 5 ? std::vector<int>{album, album + 1} : std::vector<int>{4, 5};
-  for (const std::vector<int>& rows : {besideAlbum, std::vector<int>{1, 2, 3}}) {
-    Names gone = NamesAt(rows);
-    RunOnRows(kListRecycle, rows);
-    listed = Without(listed, gone);
-    ASSERT_TRUE(WaitForRows(listed));
-    EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
-    for (const std::wstring& name : gone) {
-      EXPECT_FALSE(fs::exists(fs::path(PathOf(name)))) << name << " left its folder";
-      EXPECT_FALSE(Recycled(name).empty()) << name << " is in the recycle bin";
-    }
+  TakeEveryRowInAdjacentGroups(kListRecycle);
+  names.back() = L"album.txt";
+  for (const std::wstring& name : names) {
+    EXPECT_FALSE(fs::exists(fs::path(PathOf(name)))) << name << " left its folder";
+    EXPECT_FALSE(Recycled(name).empty()) << name << " is in the recycle bin";
   }
-  fs::path folder = Recycled(L"album.txt");
-  ASSERT_FALSE(folder.empty()) << "album.txt is in the recycle bin";
-  EXPECT_TRUE(fs::exists(folder / L"dedans.jpg")) << "with its content";
+  EXPECT_TRUE(fs::exists(Recycled(L"album.txt") / L"dedans.jpg")) << "the folder went with its content";
 }
 
 TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheNextIsRecycled) {
@@ -264,26 +239,13 @@ TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheN
 TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesWithoutAQuestion) {
   Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
   MakeFiles(names);
-  for (const std::wstring& name : names) {
-    ASSERT_TRUE(SetFileAttributesW(PathOf(name).c_str(), FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(GetFileAttributesW(PathOf(name).c_str()) & FILE_ATTRIBUTE_READONLY);
-  }
+  for (const std::wstring& name : names) ASSERT_TRUE(SetFileAttributesW(PathOf(name).c_str(), FILE_ATTRIBUTE_READONLY));
   ListFolder(L"TXT", 6);
-  Names listed = RowNames();
-  for (const std::vector<int>& rows : {std::vector<int>{0, 1}, std::vector<int>{1, 2, 3}}) {
-    Names gone = NamesAt(rows);
-    RunOnRows(kListDelete, rows);
-    listed = Without(listed, gone);
-    ASSERT_TRUE(WaitForRows(listed));
-    EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
-    for (const std::wstring& name : gone) {
-      EXPECT_FALSE(FileExists(PathOf(name))) << name << " is deleted";
-      EXPECT_TRUE(Recycled(name).empty()) << name << " is not in the recycle bin";
-    }
+  TakeEveryRowInAdjacentGroups(kListDelete);
+  for (const std::wstring& name : names) {
+    EXPECT_FALSE(FileExists(PathOf(name))) << name << " is deleted";
+    EXPECT_TRUE(Recycled(name).empty()) << name << " is not in the recycle bin";
   }
-  RunOnRows(kListDelete, {0});
-  ASSERT_TRUE(WaitForRows({}));
-  EXPECT_EQ(Header(), L"Nom ( 0 éléments )");
 }
 
 TEST_F(FileActionsTest, DeletingRefusesAFolderAndAFileInUseEachWithItsMessageAndGoesOn) {

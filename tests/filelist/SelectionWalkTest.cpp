@@ -19,13 +19,10 @@ struct WalkCase {
 // A list of six rows on which each handled row is checked by its name and removed when the case says so.
 TEST(SelectionWalk, HandlesEverySelectedRowOnceWhateverTheRemovalsBefore) {
   const WalkCase cases[] = {
-      {"two adjacent rows removed", {1, 2}, {true, true}, {"a", "d", "e", "f"}},
       {"three adjacent rows removed", {2, 3, 4}, {true, true, true}, {"a", "b", "f"}},
       {"every row removed", {0, 1, 2, 3, 4, 5}, {true, true, true, true, true, true}, {}},
-      {"the first kept, the second removed", {0, 1}, {false, true}, {"a", "c", "d", "e", "f"}},
       {"kept and removed in turn, apart", {0, 2, 3, 5}, {true, false, true, true}, {"b", "c", "e"}},
-      {"none removed", {1, 4}, {false, false}, {"a", "b", "c", "d", "e", "f"}},
-      {"nothing selected", {}, {}, {"a", "b", "c", "d", "e", "f"}},
+      {"the first kept, the second removed", {0, 1}, {false, true}, {"a", "c", "d", "e", "f"}},
   };
   for (const WalkCase& c : cases) {
     SCOPED_TRACE(c.what);
