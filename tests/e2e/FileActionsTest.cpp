@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,7 +24,6 @@ namespace {
 constexpr int kTypeField = 4;
 constexpr int kExplorer = 8;
 constexpr int kFileList = 10;
-constexpr int kFolderPathField = 12;
 constexpr int kOpenFolderButton = 13;
 constexpr int kRemoveSelection = 46;
 constexpr int kMarkerBox = 42;  // a box no test looks at, see WaitForPostedInput
