@@ -9,6 +9,8 @@
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
 #include "rename/StartRename.h"
+#include "filelist/FileActions.h"
+#include "filelist/ShellShortcuts.h"
 
 namespace app {
 
@@ -21,7 +23,7 @@ const ControlRoute kControlRoutes[] = {
     {76, kAboutWindow, kAnyEventType, dialogs::CloseAboutWindow},  // "Fermer cette fenêtre"
     {7, kMainWindow, ui::kChange, ShowPlace},
     {8, kMainWindow, ui::kRightClick, ShowExplorerPopup},
-    {13, kMainWindow, kAnyEventType, nullptr},       // open-folder button: OpenListedFolder
+    {13, kMainWindow, kAnyEventType, filelist::OpenListedFolder},
     {14, kMainWindow, kAnyEventType, OnReplaceModeBox},   // mode boxes: SelectRenameMode
     {15, kMainWindow, kAnyEventType, OnRenumberModeBox},
     {16, kMainWindow, kAnyEventType, OnAppendModeBox},
@@ -41,12 +43,12 @@ const MenuRoute kMenuRoutes[] = {
     {kAddFilesCommand, filelist::AddFilesCommand},
     {kAddFolderCommand, filelist::AddFolderCommand},
     {kExplorerAdd, filelist::AddFromExplorerCommand},
-    {kExplorerOpen, nullptr},      // OpenExplorerEntries
-    {kListProperties, nullptr},    // ShowRowProperties
-    {kListOpen, nullptr},          // OpenRows
-    {kListRemove, nullptr},        // RemoveRowsFromList
-    {kListRecycle, nullptr},       // RecycleRows
-    {kListDelete, nullptr},        // DeleteRows
+    {kExplorerOpen, filelist::OpenExplorerEntries},
+    {kListProperties, filelist::ShowRowProperties},
+    {kListOpen, filelist::OpenRows},
+    {kListRemove, filelist::RemoveRowsFromList},
+    {kListRecycle, filelist::RecycleRows},
+    {kListDelete, filelist::DeleteRows},
 };
 
 // Close events, by window number.

@@ -1,8 +1,10 @@
 // Measures the running program from outside, as a user's actions would drive it, beside the bare platform calls
 // timed in this process: scripts/bench starts the program, makes the files and reads the program's peak memory.
 //
-//   bench list N FOLDER     FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
-//   bench rename N FOLDER   the same files renumbered by the program, then renamed back by the bare loop
+//   bench list N FOLDER      FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
+//   bench rename N FOLDER    the same files renumbered by the program, then renamed back by the bare loop
+//   bench actions N FOLDER   the same folder listed, "Retirer de la liste" and "Supprimer" on every row; the
+//                            files are deleted, and as many again in FOLDER-bare deleted by bare calls
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -229,6 +231,56 @@ int RunRenameBench(int files, const std::wstring& folderName) {
   std::printf("%7d files  renumber pass: program %7.2f s   bare loop %7.2f s   ratio %.2f   (%.0f files/s)\n", files,
               pass, bare < 0 ? -bare : bare, pass / (bare < 0 ? -bare : bare), files / pass);
   return report.find(L"erreur") == std::wstring::npos ? 0 : 1;
+
+// Lists the folder through the explorer control's "Ajouter" and selects every row.
+bool ListAndSelectAll(const Program& program, const std::wstring& folderName, int files) {
+  HWND list = program.Control(kFileList);
+  HWND explorer = program.Control(kExplorer);
+  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
+  int row = -1;
+  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return false;
+  e2e::SelectListRow(explorer, row, true);
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
+  if (!WaitForRows(list, files)) return false;
+  return e2e::SelectListRow(list, -1, true);
+}
+
+// Waits until the list is empty with its counted header "Nom ( 0 éléments )".
+bool WaitForCountedEmptyList(HWND list) {
+  return e2e::WaitUntil([&] { return e2e::ListRowCount(list) == 0 && Header(list) == L"Nom ( 0 éléments )"; },
+                        kLongLimit);
+}
+
+int RunActionsBench(int files, const std::wstring& folderName) {
+  Program program;
+  if (!Attach(&program)) return 1;
+  HWND list = program.Control(kFileList);
+  if (!ListAndSelectAll(program, folderName, files)) return 1;
+  auto start = Clock::now();
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(57, 0), 0);
+  if (!WaitForCountedEmptyList(list)) return 1;
+  std::printf("%7d rows   \"Retirer de la liste\" on every row: %.2f s\n", files, SecondsSince(start));
+
+  if (!ListAndSelectAll(program, folderName, files)) return 1;
+  start = Clock::now();
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(59, 0), 0);
+  if (!WaitForCountedEmptyList(list)) return 1;
+  double programSeconds = SecondsSince(start);
+
+  wchar_t documents[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+  std::wstring bare = std::wstring(documents) + L"\\" + folderName + L"-bare\\";
+  start = Clock::now();
+  int deleted = 0;
+  for (int i = 0; i < files; ++i) {
+    std::wstring path = bare + L"a" + std::to_wstring(100000 + i) + L".jpg";
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    deleted += DeleteFileW(path.c_str()) ? 1 : 0;
+  }
+  double bareSeconds = SecondsSince(start);
+  std::printf("%7d rows   \"Supprimer\" on every row: program %.2f s   bare calls %.2f s (%d files)   ratio %.2f\n",
+              files, programSeconds, bareSeconds, deleted, programSeconds / bareSeconds);
+  return 0;
 }
 
 }  // namespace
@@ -236,6 +288,7 @@ int RunRenameBench(int files, const std::wstring& folderName) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wstring(argv[1]) == L"list") return RunListBench(_wtoi(argv[2]), argv[3]);
   if (argc == 4 && std::wstring(argv[1]) == L"rename") return RunRenameBench(_wtoi(argv[2]), argv[3]);
-  std::printf("usage: bench list|rename N FOLDER\n");
+  if (argc == 4 && std::wstring(argv[1]) == L"actions") return RunActionsBench(_wtoi(argv[2]), argv[3]);
+  std::printf("usage: bench list|rename|actions N FOLDER\n");
   return 2;
 }

@@ -1,0 +1,58 @@
+#include "filelist/ShellFileServices.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+namespace filelist {
+
+namespace {
+
+// Shell verbs may be served by shell extensions, which need COM on the calling thread; it stays for the whole run.
+void EnsureCom() {
+  static const bool ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  (void)ready;
+}
+
+}  // namespace
+
+void OpenWithShell(const std::wstring& path) {
+  EnsureCom();
+  ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ShowPropertiesWindow(const std::wstring& path) {
+  EnsureCom();
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = L"properties";
+  info.lpFile = path.c_str();
+  info.nShow = SW_HIDE;
+  ShellExecuteExW(&info);
+  if (info.hProcess) CloseHandle(info.hProcess);
+}
+
+bool SendToRecycleBin(const std::wstring& path) {
+  // The shell expands wildcards in the names it is given: such a path would take every matching file with it.
+  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+  // Nothing to recycle: no need to let the shell offer to destroy what is not there.
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  EnsureCom();
+  std::wstring from = path;
+  from.push_back(L'\0');  // the list of names ends with a second zero
+  SHFILEOPSTRUCTW operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  // Where there is no recycle bin (removable and network drives, files too big for it) the shell would destroy the
+  // file silently: FOF_WANTNUKEWARNING makes it ask first, and a refusal counts as a failure.
+  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_WANTNUKEWARNING;
+  return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+bool DeleteForGood(const std::wstring& path) {
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  return DeleteFileW(path.c_str()) != 0;
+}
+
+}  // namespace filelist

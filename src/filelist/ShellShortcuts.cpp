@@ -1,0 +1,28 @@
+#include "filelist/ShellShortcuts.h"
+
+#include <string>
+
+#include "app/MainControls.h"
+#include "controls/explorer/ExplorerList.h"
+#include "filelist/ShellFileServices.h"
+#include "ui/Controls.h"
+
+namespace filelist {
+
+void OpenExplorerEntries() {
+  int entries = controls::ExplorerEntryCount(app::kExplorer);
+  for (int i = 0; i < entries; ++i) {
+    if (!controls::ExplorerEntryIsSelected(app::kExplorer, i)) continue;
+    // The entry's own path: the current folder and the name for files and folders, and the real place for a drive
+    // (whose row shows its label) and for "..".
+    std::wstring path = controls::ExplorerEntryPath(app::kExplorer, i);
+    if (!path.empty()) OpenWithShell(path);
+  }
+}
+
+void OpenListedFolder() {
+  std::wstring folder = ui::ControlText(app::kFolderPathField);
+  if (!folder.empty()) OpenWithShell(folder);
+}
+
+}  // namespace filelist

@@ -1,0 +1,316 @@
+// End-to-end tests of the file list's popup entries and of the two shell shortcuts beside the list, on real files
+// in the user's Documents folder: the list is filled through the folder requester, the entries are posted as
+// commands, the recycle bin is read where Wine keeps it ($HOME/.local/share/Trash).
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "e2e/Driver.h"
+#include "e2e/ProgramFixtures.h"
+#include "e2e/Requesters.h"
+#include "e2e/ScratchFolder.h"
+#include "e2e/UserFolders.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr int kTypeField = 4;
+constexpr int kExplorer = 8;
+constexpr int kFileList = 10;
+constexpr int kOpenFolderButton = 13;
+constexpr int kRemoveSelection = 46;
+constexpr int kMarkerBox = 42;  // a box no test looks at, see WaitForPostedInput
+constexpr int kAddFolder = 6;
+constexpr int kExplorerOpen = 53;
+constexpr int kListOpen = 56;
+constexpr int kListRemove = 57;
+constexpr int kListRecycle = 58;
+constexpr int kListDelete = 59;
+
+using Names = std::vector<std::wstring>;
+namespace fs = std::filesystem;
+
+// Windows of other programs (the shell's viewers) whose title contains the text.
+std::vector<HWND> VisibleWindowsTitled(const std::wstring& part) {
+  std::vector<HWND> found;
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (IsWindowVisible(window) && WindowTitle(window).find(part) != std::wstring::npos) found.push_back(window);
+  }
+  return found;
+}
+
+class FileActionsTest : public FreshRunTest {
+ protected:
+  void SetUp() override {
+    std::wstring documents = ShellFolderPath(CSIDL_PERSONAL);
+    ASSERT_FALSE(documents.empty()) << "the shell gives no Documents folder";
+    folder_ = std::make_unique<ScratchFolder>(documents);
+    FreshRunTest::SetUp();
+    if (HasFatalFailure()) return;
+    list_ = Program().Control(kFileList);
+    ASSERT_NE(list_, nullptr) << "file list, control 10";
+  }
+  void TearDown() override {
+    FreshRunTest::TearDown();
+    for (HWND window : viewers_) PostMessageW(window, WM_CLOSE, 0, 0);
+    for (const fs::path& entry : TrashEntriesOfOurFolder()) {
+      std::error_code ignored;
+      fs::remove_all(TrashFolder() / L"files" / entry.stem(), ignored);
+      fs::remove(entry, ignored);
+    }
+    folder_.reset();
+  }
+
+  const std::wstring& Folder() const { return folder_->Path(); }
+  std::wstring FolderLeaf() const { return fs::path(Folder()).parent_path().filename().wstring(); }
+  std::wstring PathOf(const std::wstring& name) const { return Folder() + name; }
+
+  void MakeFiles(const Names& names) {
+    for (const std::wstring& name : names) ASSERT_FALSE(folder_->MakeFile(name, "x").empty()) << "file " << name;
+  }
+  void Command(int command) { PostMessageW(Window(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+  testing::AssertionResult CaughtUp() { return WaitForPostedInput(Program().Control(kMarkerBox)); }
+
+  // Lists our folder's entries of the type through "Ajouter un répertoire complet".
+  void ListFolder(const std::wstring& type, int rows) {
+    ASSERT_TRUE(SetText(ComboEditField(Program().Control(kTypeField)), type));
+    Command(kAddFolder);
+    HWND requester = nullptr;
+    ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
+    ASSERT_TRUE(ChooseFolder(requester, Folder()));
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list_) == rows; }, kReactionLimit))
+        << "the list has " << ListRowCount(list_) << " rows instead of " << rows;
+  }
+  // Selects exactly these rows and posts the command.
+  void RunOnRows(int command, const std::vector<int>& rows) {
+    ASSERT_TRUE(SelectListRow(list_, -1, false));
+    for (int row : rows) ASSERT_TRUE(SelectListRow(list_, row, true));
+    Command(command);
+  }
+  Names RowNames() {
+    Names names;
+    for (int row = 0, count = ListRowCount(list_); row < count; ++row) names.push_back(ListCellText(list_, row, 0));
+    return names;
+  }
+  std::wstring Header() {
+    Names titles = ListColumnTitles(list_);
+    return titles.empty() ? L"" : titles.front();
+  }
+  testing::AssertionResult WaitForRows(const Names& names) {
+    if (WaitUntil([&] { return RowNames() == names; }, kReactionLimit)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the list shows " << testing::PrintToString(RowNames()) << " instead of "
+                                       << testing::PrintToString(names) << DescribeWindowsOf(Program().ProcessId());
+  }
+  // Runs the command on two adjacent rows of six, then on three, then on the last: each time exactly those rows go
+  // and the header counts the others, down to "Nom ( 0 éléments )".
+  void TakeEveryRowInAdjacentGroups(int command) {
+    Names listed = RowNames();
+    for (const std::vector<int>& rows : {std::vector<int>{1, 2}, std::vector<int>{0, 1, 2}, std::vector<int>{0}}) {
+      for (auto row = rows.rbegin(); row != rows.rend(); ++row) listed.erase(listed.begin() + *row);
+      RunOnRows(command, rows);
+      ASSERT_TRUE(WaitForRows(listed));
+      EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
+    }
+  }
+
+  void ExpectMessage(const std::wstring& title, const std::wstring& text) {
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), title, &box));
+    EXPECT_EQ(MessageBoxText(box), text) << "text of \"" << title << "\"";
+    EXPECT_EQ(GetWindowLongW(FindWindowExW(box, nullptr, L"Static", nullptr), GWL_STYLE) & SS_ICON, SS_ICON)
+        << "the box shows an icon";
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+    ASSERT_TRUE(WaitUntilGone(box));
+  }
+
+  // "/NAME" and the character that follows it, as a record of the recycle bin writes a plain ASCII name.
+  static std::string TrashRecordPart(const std::wstring& name, char after) {
+    std::string part(1, '/');
+    for (wchar_t c : name) part.push_back(static_cast<char>(c));
+    part.push_back(after);
+    return part;
+  }
+
+  // Wine's recycle bin, where every entry has its record in info/ that names the place it came from.
+  // Wine gives its programs the Unix home folder as WINEHOMEDIR, in the form \??\Z:\...
+  static fs::path TrashFolder() {
+    wchar_t home[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"WINEHOMEDIR", home, MAX_PATH);
+    std::wstring folder = home;
+    if (folder.rfind(L"\\??\\", 0) == 0) folder.erase(0, 4);
+    return fs::path(folder) / L".local" / L"share" / L"Trash";
+  }
+  std::vector<fs::path> TrashEntriesOfOurFolder() const {
+    std::vector<fs::path> entries;
+    std::error_code failed;
+    std::string leaf = TrashRecordPart(FolderLeaf(), '/');
+    for (const fs::directory_entry& entry : fs::directory_iterator(TrashFolder() / L"info", failed)) {
+      auto text = ReadWholeFile(entry.path().wstring());
+      if (text && text->find(leaf) != std::string::npos) entries.push_back(entry.path());
+    }
+    return entries;
+  }
+  // The entry of the recycle bin that came from our folder under this name, or an empty path.
+  fs::path Recycled(const std::wstring& name) const {
+    std::string line = TrashRecordPart(FolderLeaf(), '/');
+    line.append(TrashRecordPart(name, '\n'), 1);
+    for (const fs::path& entry : TrashEntriesOfOurFolder()) {
+      if (ReadWholeFile(entry.wstring())->find(line) != std::string::npos) {
+        return TrashFolder() / L"files" / entry.stem();
+      }
+    }
+    return {};
+  }
+
+  // Waits for a window of the shell's viewers and keeps it to be closed at the end.
+  testing::AssertionResult WaitForViewer(const std::wstring& titlePart) {
+    std::vector<HWND> found;
+    if (!WaitUntil([&] { return !(found = VisibleWindowsTitled(titlePart)).empty(); }, kReactionLimit * 2)) {
+      testing::AssertionResult failure = testing::AssertionFailure();
+      failure << "no window titled with \"" << titlePart << "\" opened; windows on show:";
+      for (HWND window : VisibleWindowsTitled(L"")) failure << " \"" << WindowTitle(window) << "\"";
+      return failure;
+    }
+    viewers_.insert(viewers_.end(), found.begin(), found.end());
+    return testing::AssertionSuccess();
+  }
+
+  std::unique_ptr<ScratchFolder> folder_;
+  HWND list_ = nullptr;
+  std::vector<HWND> viewers_;
+};
+
+TEST_F(FileActionsTest, RemovingFromTheListTakesAdjacentRowsLeavesTheFilesAndKeepsTheCountedHeaderAtZero) {
+  Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
+  MakeFiles(names);
+  ListFolder(L"TXT", 6);
+  TakeEveryRowInAdjacentGroups(kListRemove);
+  for (const std::wstring& name : names) EXPECT_TRUE(FileExists(PathOf(name))) << name << " is left on disk";
+
+  // "Retirer sélection" on every row, by contrast, gives "Nom" back.
+  ListFolder(L"TXT", 6);
+  ASSERT_TRUE(SelectListRow(list_, -1, true));
+  Click(Program().Control(kRemoveSelection));
+  ASSERT_TRUE(WaitForRows({}));
+  EXPECT_EQ(Header(), L"Nom");
+}
+
+TEST_F(FileActionsTest, RecyclingSendsEveryAdjacentSelectedRowToTheRecycleBinAFolderWithItsContent) {
+  Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"album.txt\\dedans.jpg"};
+  MakeFiles(names);
+  ListFolder(L"TXT", 6);
+  TakeEveryRowInAdjacentGroups(kListRecycle);
+  names.back() = L"album.txt";
+  for (const std::wstring& name : names) {
+    EXPECT_FALSE(fs::exists(fs::path(PathOf(name)))) << name << " left its folder";
+    EXPECT_FALSE(Recycled(name).empty()) << name << " is in the recycle bin";
+  }
+  EXPECT_TRUE(fs::exists(Recycled(L"album.txt") / L"dedans.jpg")) << "the folder went with its content";
+}
+
+TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheNextIsRecycled) {
+  MakeFiles({L"a.txt", L"b.txt", L"c.txt"});
+  ListFolder(L"TXT", 3);
+  Names listed = RowNames();
+  ASSERT_TRUE(DeleteFileW(PathOf(listed[0]).c_str()));
+  RunOnRows(kListRecycle, {0, 1});
+  ExpectMessage(L"Envoi à la corbeille", L"Le fichier " + listed[0] + L" n'a pu être placé dans la corbeille !");
+  ASSERT_TRUE(WaitForRows({listed[0], listed[2]}));
+  EXPECT_FALSE(Recycled(listed[1]).empty()) << listed[1] << " is in the recycle bin";
+  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "one message only";
+
+  // A row whose name is a pattern must not take the files it matches along: the shell would expand it.
+  ASSERT_GE(AppendListRow(list_, {L"*.txt", PathOf(L"*.txt")}), 0);
+  RunOnRows(kListRecycle, {2});
+  ExpectMessage(L"Envoi à la corbeille", L"Le fichier *.txt n'a pu être placé dans la corbeille !");
+  EXPECT_TRUE(FileExists(PathOf(listed[2])));
+  EXPECT_EQ(ListRowCount(list_), 3);
+}
+
+TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesWithoutAQuestion) {
+  Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
+  MakeFiles(names);
+  for (const std::wstring& name : names) ASSERT_TRUE(SetFileAttributesW(PathOf(name).c_str(), FILE_ATTRIBUTE_READONLY));
+  ListFolder(L"TXT", 6);
+  TakeEveryRowInAdjacentGroups(kListDelete);
+  for (const std::wstring& name : names) {
+    EXPECT_FALSE(FileExists(PathOf(name))) << name << " is deleted";
+    EXPECT_TRUE(Recycled(name).empty()) << name << " is not in the recycle bin";
+  }
+}
+
+TEST_F(FileActionsTest, DeletingRefusesAFolderAndAFileInUseEachWithItsMessageAndGoesOn) {
+  MakeFiles({L"a.txt", L"b.txt", L"c.txt", L"album.txt\\dedans.jpg"});
+  ListFolder(L"TXT", 4);
+  Names listed = RowNames();
+  std::wstring held = listed[0] == L"album.txt" ? listed[1] : listed[0];
+  HANDLE open = CreateFileW(PathOf(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(open, INVALID_HANDLE_VALUE) << "holding " << held << " open";
+
+  ASSERT_TRUE(SelectListRow(list_, -1, true));
+  Command(kListDelete);
+  // The messages come in list order, one per row that stays.
+  for (const std::wstring& name : listed) {
+    if (name == held || name == L"album.txt") ExpectMessage(L"Suppression", L"Le fichier " + name + L" n'a pu être supprimé !");
+  }
+  CloseHandle(open);
+  Names kept;
+  for (const std::wstring& name : listed) {
+    if (name == held || name == L"album.txt") kept.push_back(name);
+  }
+  ASSERT_TRUE(WaitForRows(kept));
+  EXPECT_TRUE(FileExists(PathOf(held)));
+  EXPECT_TRUE(FileExists(PathOf(L"album.txt\\dedans.jpg"))) << "the folder keeps its content";
+  EXPECT_EQ(Header(), L"Nom ( 2 éléments )");
+}
+
+TEST_F(FileActionsTest, OpeningShowsFilesAndFoldersInTheShellsViewersAndTheFolderButtonNeedsAListedFolder) {
+  // Debian's Wine gives .ini files to notepad, and has no program for .txt files.
+  MakeFiles({L"note-liste.ini", L"note-explorateur.ini", L"dossier\\x.jpg"});
+  // With no folder listed, the button does nothing: no window of any program comes up.
+  std::vector<HWND> before = VisibleWindowsTitled(L"");
+  Click(Program().Control(kOpenFolderButton));
+  ASSERT_TRUE(CaughtUp());
+  EXPECT_FALSE(WaitUntil([&] { return VisibleWindowsTitled(L"") != before; }, Milliseconds(3000)))
+      << "a window came up";
+
+  ListFolder(L"INI", 2);
+  int row = RowNames()[0] == L"note-liste.ini" ? 0 : 1;
+  RunOnRows(kListOpen, {row});
+  ASSERT_TRUE(WaitForViewer(L"note-liste.ini")) << "\"Ouvrir/voir\" opens the file";
+
+  Click(Program().Control(kOpenFolderButton));
+  ASSERT_TRUE(WaitForViewer(FolderLeaf())) << "the listed folder opens";
+
+  // The explorer control: our folder, then "Ouvrir" on a file and on a folder.
+  HWND explorer = Program().Control(kExplorer);
+  auto explorerRow = [&](const std::wstring& name) {
+    for (int i = 0, count = ListRowCount(explorer); i < count; ++i) {
+      if (ListCellText(explorer, i, 0) == name) return i;
+    }
+    return -1;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return explorerRow(FolderLeaf()) >= 0; }, kReactionLimit));
+  RECT place{};
+  ASSERT_TRUE(ListRowNamePlace(explorer, explorerRow(FolderLeaf()), &place));
+  DoubleClickAt(explorer, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+  ASSERT_TRUE(WaitUntil([&] { return explorerRow(L"dossier") >= 0; }, kReactionLimit));
+  ASSERT_TRUE(SelectListRow(explorer, explorerRow(L"note-explorateur.ini"), true));
+  Command(kExplorerOpen);
+  ASSERT_TRUE(WaitForViewer(L"note-explorateur.ini"));
+  ASSERT_TRUE(SelectListRow(explorer, explorerRow(L"dossier"), true));
+  Command(kExplorerOpen);
+  ASSERT_TRUE(WaitForViewer(L"dossier"));
+  EXPECT_EQ(ListRowCount(list_), 2) << "opening changes nothing in the list";
+}
+
+}  // namespace
+
+}  // namespace e2e
