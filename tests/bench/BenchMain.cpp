@@ -231,6 +231,7 @@ int RunRenameBench(int files, const std::wstring& folderName) {
   std::printf("%7d files  renumber pass: program %7.2f s   bare loop %7.2f s   ratio %.2f   (%.0f files/s)\n", files,
               pass, bare < 0 ? -bare : bare, pass / (bare < 0 ? -bare : bare), files / pass);
   return report.find(L"erreur") == std::wstring::npos ? 0 : 1;
+}
 
 // Lists the folder through the explorer control's "Ajouter" and selects every row.
 bool ListAndSelectAll(const Program& program, const std::wstring& folderName, int files) {

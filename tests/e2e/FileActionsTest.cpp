@@ -225,13 +225,6 @@ TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheN
   ASSERT_TRUE(WaitForRows({listed[0], listed[2]}));
   EXPECT_FALSE(Recycled(listed[1]).empty()) << listed[1] << " is in the recycle bin";
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "one message only";
-
-  // A row whose name is a pattern must not take the files it matches along: the shell would expand it.
-  ASSERT_GE(AppendListRow(list_, {L"*.txt", PathOf(L"*.txt")}), 0);
-  RunOnRows(kListRecycle, {2});
-  ExpectMessage(L"Envoi à la corbeille", L"Le fichier *.txt n'a pu être placé dans la corbeille !");
-  EXPECT_TRUE(FileExists(PathOf(listed[2])));
-  EXPECT_EQ(ListRowCount(list_), 3);
 }
 
 TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesWithoutAQuestion) {
