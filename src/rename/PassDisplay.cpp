@@ -19,13 +19,13 @@ constexpr ULONGLONG kPaintInterval = 50;
 PassDisplay::PassDisplay() : lastPaint_(GetTickCount64()) {}
 
 void PassDisplay::ShowRow(const std::wstring& path) {
-  if (HWND line = ui::ControlHandle(app::kActivityLine)) SetWindowTextW(line, path.c_str());
+  row_ = path;
   pending_ = true;
   PaintWhenDue();
 }
 
 void PassDisplay::ShowProgress(int percent) {
-  if (HWND bar = ui::ControlHandle(app::kProgressBar)) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  percent_ = percent;
   pending_ = true;
   PaintWhenDue();
 }
@@ -37,6 +37,8 @@ void PassDisplay::PaintWhenDue() {
 
 void PassDisplay::Flush() {
   if (!pending_) return;
+  if (HWND line = ui::ControlHandle(app::kActivityLine)) SetWindowTextW(line, row_.c_str());
+  if (HWND bar = ui::ControlHandle(app::kProgressBar)) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(percent_), 0);
   for (int number : {static_cast<int>(app::kActivityLine), static_cast<int>(app::kProgressBar)}) {
     if (HWND control = ui::ControlHandle(number)) {
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);

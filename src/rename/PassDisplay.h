@@ -1,7 +1,8 @@
 #pragma once
 // What the user sees of a rename pass: the row being renamed in the activity line and the percentage in the
 // progress bar. The pass takes no input from the queue, so the two controls are painted here directly, several
-// times a second, and the system is shown the thread is alive.
+// times a second (what no one could see between two paints is not even handed to them), and the system is shown
+// the thread is alive.
 
 #include <string>
 
@@ -18,6 +19,8 @@ class PassDisplay {
 
  private:
   void PaintWhenDue();
+  std::wstring row_;
+  int percent_ = 0;
   unsigned long long lastPaint_ = 0;
   bool pending_ = false;
 };

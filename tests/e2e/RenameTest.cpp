@@ -445,6 +445,54 @@ TEST_F(RenameTest, TheLogHoldsOneUtf8LinePerAttemptAcrossPassesAndGoesAtExit) {
   EXPECT_FALSE(FileExists(RenameLogPath())) << "the log is deleted at exit";
 }
 
+TEST_F(RenameTest, ALongPassShowsItsCurrentRowAsItGoesAndNeverLooksHung) {
+  constexpr int kFiles = 3000;
+  std::vector<std::pair<std::wstring, std::string>> files;
+  for (int i = 0; i < kFiles; ++i) files.push_back({L"p" + std::to_wstring(10000 + i) + L".jpg", ""});
+  std::wstring folder = MakeFolder(L"long", files);
+  ASSERT_TRUE(ChooseType(Program(), L"JPG"));
+  ASSERT_TRUE(ListFolderThroughRequester(Program(), folder, kFiles));
+  ChooseMode(kRenumberBox);
+  Set(kNewNameField, L"Photo");
+  Click(Control(kRenameButton));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+
+  // The activity line is read as the system keeps it, without asking the busy program.
+  HWND line = Control(kActivityLine);
+  std::vector<std::wstring> shown;
+  auto lastChange = std::chrono::steady_clock::now();
+  std::chrono::milliseconds longestWait{0};
+  bool hung = false;
+  bool enabled = false;
+  while (MessageBoxesOf(Program().ProcessId()).empty() && Program().IsRunning()) {
+    // Read before the line: the pass empties the line before it enables the window again.
+    bool enabledNow = IsWindowEnabled(Window()) != FALSE;
+    wchar_t text[MAX_PATH] = {};
+    GetWindowTextW(line, text, MAX_PATH);
+    auto now = std::chrono::steady_clock::now();
+    if (text[0] != L'\0' && (shown.empty() || shown.back() != text)) {
+      if (!shown.empty()) {
+        longestWait = std::max(longestWait, std::chrono::duration_cast<std::chrono::milliseconds>(now - lastChange));
+      }
+      shown.push_back(text);
+      lastChange = now;
+    }
+    hung = hung || IsHungAppWindow(Window());
+    enabled = enabled || (enabledNow && text[0] != L'\0');
+    Sleep(5);
+  }
+  EXPECT_GT(shown.size(), 10u) << "rows seen in the activity line during the pass";
+  EXPECT_LT(longestWait.count(), 400) << "longest time the activity line stood still, in ms";
+  EXPECT_FALSE(hung) << "the system took the program for hung";
+  EXPECT_FALSE(enabled) << "the main window took input during the pass";
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
+  ASSERT_TRUE(WaitForListRows(Program(), kFiles));
+  EXPECT_EQ(ListColumnTitles(Control(kFileListNumber)).front(), L"Nom ( 3000 éléments )");
+}
+
 TEST_F(RenameTest, EveryRefusalNamesItsFieldAndRenamesNothing) {
   Click(Control(kRenameButton));
   HWND box = nullptr;
