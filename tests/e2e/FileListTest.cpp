@@ -218,12 +218,13 @@ TEST_F(FileListTest, TheOpenFileRequesterAddsEachChosenFileOnceAndNextOpensInThe
   ASSERT_TRUE(WaitForDialog(Program().ProcessId(), kOpenRequesterTitle, &requester));
   EXPECT_TRUE(OpenRequesterFolder(requester) + L"\\" == Folder() || OpenRequesterFolder(requester) == Folder())
       << "the requester opens in " << OpenRequesterFolder(requester);
-  ASSERT_TRUE(ChooseFiles(requester, Folder(), {L"a.jpg", L"absent.jpg"}));
-  ASSERT_TRUE(WaitForRowCount(4));
+  ASSERT_TRUE(ChooseFiles(requester, Folder(), {L"a.jpg", L"absent.jpg", L"B.JPG"}));
+  ASSERT_TRUE(WaitForRowCount(5));
   EXPECT_EQ(ListCellText(list_, 3, 1), Folder() + L"absent.jpg");
+  EXPECT_EQ(ListCellText(list_, 4, 1), Folder() + L"B.JPG") << "another letter case makes another row";
   EXPECT_GE(RowImage(list_, 0), 0) << "an existing file has its icon";
   EXPECT_LT(RowImage(list_, 3), 0) << "a file that does not exist has no icon";
-  EXPECT_EQ(Header(), L"Nom ( 4 éléments )");
+  EXPECT_EQ(Header(), L"Nom ( 5 éléments )");
 }
 
 TEST_F(FileListTest, ExplorerAddsMatchingFilesOnceListsFoldersAndRefusesOtherFiles) {
