@@ -62,6 +62,13 @@ double MegabytesOf(DWORD processId) {
   return got ? static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0) : -1.0;
 }
 
+// The user's Documents folder, ending with a backslash.
+std::wstring DocumentsFolder() {
+  wchar_t documents[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+  return std::wstring(documents) + L"\\";
+}
+
 std::wstring Header(HWND list) {
   std::vector<std::wstring> titles = e2e::ListColumnTitles(list);
   return titles.empty() ? L"" : titles.front();
@@ -92,33 +99,34 @@ void SelectEveryOtherRow(HWND list, int rows) {
   }
 }
 
+// Lists the folder through the explorer control's "Ajouter"; the seconds taken, or a negative number.
+double ListThroughExplorer(const Program& program, const std::wstring& folderName, int files) {
+  HWND explorer = program.Control(kExplorer);
+  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
+  int row = -1;
+  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return -1;
+  e2e::SelectListRow(explorer, row, true);
+  auto start = Clock::now();
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
+  if (!WaitForRows(program.Control(kFileList), files)) return -1;
+  return SecondsSince(start);
+}
+
 int RunListBench(int files, const std::wstring& folderName) {
   Program program;
   if (!Attach(&program)) {
     std::printf("the program's window did not come\n");
     return 1;
   }
-  wchar_t documents[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
-  std::wstring folder = std::wstring(documents) + L"\\" + folderName + L"\\";
+  std::wstring folder = DocumentsFolder() + folderName + L"\\";
   HWND list = program.Control(kFileList);
-  HWND explorer = program.Control(kExplorer);
-  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
 
   // The folder scan, through the explorer control's "Ajouter".
-  int row = -1;
-  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) {
-    std::printf("the explorer control does not show the folder\n");
-    return 1;
-  }
-  e2e::SelectListRow(explorer, row, true);
-  auto start = Clock::now();
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
-  if (!WaitForRows(list, files)) {
+  double scan = ListThroughExplorer(program, folderName, files);
+  if (scan < 0) {
     std::printf("the list did not reach %d rows\n", files);
     return 1;
   }
-  double scan = SecondsSince(start);
   std::printf("%7d rows   program's memory with the rows listed: %.0f MB\n", files, MegabytesOf(program.processId));
 
   double before = MegabytesOf(GetCurrentProcessId());
@@ -129,7 +137,7 @@ int RunListBench(int files, const std::wstring& folderName) {
               bare.seconds, bare.rows, scan / bare.seconds);
 
   if (files >= 100000) {
-    start = Clock::now();
+    auto start = Clock::now();
     for (int page = 0; page < 20; ++page) SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
     SendMessageW(list, WM_VSCROLL, SB_BOTTOM, 0);
     UpdateWindow(list);
@@ -147,7 +155,7 @@ int RunListBench(int files, const std::wstring& folderName) {
                 SecondsSince(start), MegabytesOf(program.processId));
   }
 
-  start = Clock::now();
+  auto start = Clock::now();
   e2e::Click(program.Control(kClearAll));
   if (!WaitForRows(list, 0)) return 1;
   std::printf("%7d rows   \"Retirer tout\": %.2f s\n", e2e::ListRowCount(list) == 0 ? files : -1, SecondsSince(start));
@@ -185,28 +193,13 @@ int RunListBench(int files, const std::wstring& folderName) {
   return 0;
 }
 
-// Lists the folder through the explorer control's "Ajouter"; the seconds taken, or a negative number.
-double ListThroughExplorer(const Program& program, const std::wstring& folderName, int files) {
-  HWND explorer = program.Control(kExplorer);
-  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
-  int row = -1;
-  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return -1;
-  e2e::SelectListRow(explorer, row, true);
-  auto start = Clock::now();
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
-  if (!WaitForRows(program.Control(kFileList), files)) return -1;
-  return SecondsSince(start);
-}
-
 int RunRenameBench(int files, const std::wstring& folderName) {
   Program program;
   if (!Attach(&program)) {
     std::printf("the program's window did not come\n");
     return 1;
   }
-  wchar_t documents[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
-  std::wstring folder = std::wstring(documents) + L"\\" + folderName + L"\\";
+  std::wstring folder = DocumentsFolder() + folderName + L"\\";
   if (ListThroughExplorer(program, folderName, files) < 0) {
     std::printf("the files were not listed\n");
     return 1;
@@ -235,15 +228,7 @@ int RunRenameBench(int files, const std::wstring& folderName) {
 
 // Lists the folder through the explorer control's "Ajouter" and selects every row.
 bool ListAndSelectAll(const Program& program, const std::wstring& folderName, int files) {
-  HWND list = program.Control(kFileList);
-  HWND explorer = program.Control(kExplorer);
-  e2e::SetText(e2e::ComboEditField(program.Control(kTypeField)), L"JPG");
-  int row = -1;
-  if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return false;
-  e2e::SelectListRow(explorer, row, true);
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
-  if (!WaitForRows(list, files)) return false;
-  return e2e::SelectListRow(list, -1, true);
+  return ListThroughExplorer(program, folderName, files) >= 0 && e2e::SelectListRow(program.Control(kFileList), -1, true);
 }
 
 // Waits until the list is empty with its counted header "Nom ( 0 éléments )".
@@ -268,9 +253,7 @@ int RunActionsBench(int files, const std::wstring& folderName) {
   if (!WaitForCountedEmptyList(list)) return 1;
   double programSeconds = SecondsSince(start);
 
-  wchar_t documents[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
-  std::wstring bare = std::wstring(documents) + L"\\" + folderName + L"-bare\\";
+  std::wstring bare = DocumentsFolder() + folderName + L"-bare\\";
   start = Clock::now();
   int deleted = 0;
   for (int i = 0; i < files; ++i) {

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "e2e/Driver.h"
+#include "e2e/FileListFixture.h"
+#include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Requesters.h"
 #include "e2e/ScratchFolder.h"
@@ -26,7 +28,6 @@ constexpr int kExplorer = 8;
 constexpr int kFileList = 10;
 constexpr int kOpenFolderButton = 13;
 constexpr int kRemoveSelection = 46;
-constexpr int kMarkerBox = 42;  // a box no test looks at, see WaitForPostedInput
 constexpr int kAddFolder = 6;
 constexpr int kExplorerOpen = 53;
 constexpr int kListOpen = 56;
@@ -34,29 +35,10 @@ constexpr int kListRemove = 57;
 constexpr int kListRecycle = 58;
 constexpr int kListDelete = 59;
 
-using Names = std::vector<std::wstring>;
 namespace fs = std::filesystem;
 
-// Windows of other programs (the shell's viewers) whose title contains the text.
-std::vector<HWND> VisibleWindowsTitled(const std::wstring& part) {
-  std::vector<HWND> found;
-  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (IsWindowVisible(window) && WindowTitle(window).find(part) != std::wstring::npos) found.push_back(window);
-  }
-  return found;
-}
-
-class FileActionsTest : public FreshRunTest {
+class FileActionsTest : public FileListFixture {
  protected:
-  void SetUp() override {
-    std::wstring documents = ShellFolderPath(CSIDL_PERSONAL);
-    ASSERT_FALSE(documents.empty()) << "the shell gives no Documents folder";
-    folder_ = std::make_unique<ScratchFolder>(documents);
-    FreshRunTest::SetUp();
-    if (HasFatalFailure()) return;
-    list_ = Program().Control(kFileList);
-    ASSERT_NE(list_, nullptr) << "file list, control 10";
-  }
   void TearDown() override {
     FreshRunTest::TearDown();
     for (HWND window : viewers_) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -65,48 +47,21 @@ class FileActionsTest : public FreshRunTest {
       fs::remove_all(TrashFolder() / L"files" / entry.stem(), ignored);
       fs::remove(entry, ignored);
     }
-    folder_.reset();
+    FileListFixture::TearDown();
   }
 
-  const std::wstring& Folder() const { return folder_->Path(); }
   std::wstring FolderLeaf() const { return fs::path(Folder()).parent_path().filename().wstring(); }
-  std::wstring PathOf(const std::wstring& name) const { return Folder() + name; }
-
-  void MakeFiles(const Names& names) {
-    for (const std::wstring& name : names) ASSERT_FALSE(folder_->MakeFile(name, "x").empty()) << "file " << name;
-  }
-  void Command(int command) { PostMessageW(Window(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
-  testing::AssertionResult CaughtUp() { return WaitForPostedInput(Program().Control(kMarkerBox)); }
 
   // Lists our folder's entries of the type through "Ajouter un répertoire complet".
   void ListFolder(const std::wstring& type, int rows) {
-    ASSERT_TRUE(SetText(ComboEditField(Program().Control(kTypeField)), type));
-    Command(kAddFolder);
-    HWND requester = nullptr;
-    ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
-    ASSERT_TRUE(ChooseFolder(requester, Folder()));
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list_) == rows; }, kReactionLimit))
-        << "the list has " << ListRowCount(list_) << " rows instead of " << rows;
+    ASSERT_TRUE(ChooseType(Program(), type));
+    ASSERT_TRUE(ListFolderThroughRequester(Program(), Folder(), rows));
   }
   // Selects exactly these rows and posts the command.
   void RunOnRows(int command, const std::vector<int>& rows) {
     ASSERT_TRUE(SelectListRow(list_, -1, false));
     for (int row : rows) ASSERT_TRUE(SelectListRow(list_, row, true));
     Command(command);
-  }
-  Names RowNames() {
-    Names names;
-    for (int row = 0, count = ListRowCount(list_); row < count; ++row) names.push_back(ListCellText(list_, row, 0));
-    return names;
-  }
-  std::wstring Header() {
-    Names titles = ListColumnTitles(list_);
-    return titles.empty() ? L"" : titles.front();
-  }
-  testing::AssertionResult WaitForRows(const Names& names) {
-    if (WaitUntil([&] { return RowNames() == names; }, kReactionLimit)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the list shows " << testing::PrintToString(RowNames()) << " instead of "
-                                       << testing::PrintToString(names) << DescribeWindowsOf(Program().ProcessId());
   }
   // Runs the command on two adjacent rows of six, then on three, then on the last: each time exactly those rows go
   // and the header counts the others, down to "Nom ( 0 éléments )".
@@ -120,14 +75,13 @@ class FileActionsTest : public FreshRunTest {
     }
   }
 
+  // Every failure message of these commands shows the error icon.
   void ExpectMessage(const std::wstring& title, const std::wstring& text) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), title, &box));
-    EXPECT_EQ(MessageBoxText(box), text) << "text of \"" << title << "\"";
     EXPECT_EQ(GetWindowLongW(FindWindowExW(box, nullptr, L"Static", nullptr), GWL_STYLE) & SS_ICON, SS_ICON)
         << "the box shows an icon";
-    ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
-    ASSERT_TRUE(WaitUntilGone(box));
+    FileListFixture::ExpectMessage(title, text);
   }
 
   // "/NAME" and the character that follows it, as a record of the recycle bin writes a plain ASCII name.
@@ -182,8 +136,6 @@ class FileActionsTest : public FreshRunTest {
     return testing::AssertionSuccess();
   }
 
-  std::unique_ptr<ScratchFolder> folder_;
-  HWND list_ = nullptr;
   std::vector<HWND> viewers_;
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "e2e/Driver.h"
+#include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/RemoteBuffer.h"
@@ -32,24 +33,15 @@ constexpr int kFileList = 10;
 constexpr int kFolderPathField = 12;
 constexpr int kRemoveSelection = 46;
 constexpr int kClearAll = 47;
-constexpr int kMarkerBox = 42;  // a box no test looks at, see WaitForPostedInput
 constexpr int kAddFiles = 5;
 constexpr int kAddFolder = 6;
 constexpr int kExplorerAdd = 52;
 
 constexpr const wchar_t* kOpenRequesterTitle = L"Sélectionnez un fichier il sera ajouté à la liste";
 
-using Names = std::vector<std::wstring>;
-
 Names Sorted(Names names) {
   std::sort(names.begin(), names.end());
   return names;
-}
-
-std::wstring Join(const Names& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) text += L" \"" + name + L"\"";
-  return text;
 }
 
 int RowImage(HWND list, int row) {
@@ -63,75 +55,19 @@ int RowImage(HWND list, int row) {
   return item.iImage;
 }
 
-class FileListTest : public FreshRunTest {
+class FileListTest : public FileListFixture {
  protected:
-  void SetUp() override {
-    documents_ = ShellFolderPath(CSIDL_PERSONAL);
-    ASSERT_FALSE(documents_.empty()) << "the shell gives no Documents folder";
-    folder_ = std::make_unique<ScratchFolder>(documents_);
-    FreshRunTest::SetUp();
-    if (HasFatalFailure()) return;
-    list_ = Program().Control(kFileList);
-    ASSERT_NE(list_, nullptr) << "file list, control 10";
-  }
-  void TearDown() override {
-    FreshRunTest::TearDown();
-    folder_.reset();
-  }
-
-  const std::wstring& Folder() const { return folder_->Path(); }
-  std::wstring FolderName() const {
-    return Folder().substr(documents_.size(), Folder().size() - documents_.size() - 1);
-  }
-
-  void MakeFiles(const Names& names) {
-    for (const std::wstring& name : names) ASSERT_FALSE(folder_->MakeFile(name, "x").empty()) << "file " << name;
-  }
-
   void ChooseType(const std::wstring& type) { ASSERT_TRUE(e2e::ChooseType(Program(), type)); }
-  void Command(int command) { PostCommand(Program(), command); }
-  testing::AssertionResult CaughtUp() { return WaitForPostedInput(Program().Control(kMarkerBox)); }
 
-  Names RowNames() {
-    Names names;
-    for (int row = 0, count = ListRowCount(list_); row < count; ++row) names.push_back(ListCellText(list_, row, 0));
-    return names;
-  }
-  Names RowPaths() {
-    Names paths;
-    for (int row = 0, count = ListRowCount(list_); row < count; ++row) paths.push_back(ListCellText(list_, row, 1));
-    return paths;
-  }
-  std::wstring Header() {
-    Names titles = ListColumnTitles(list_);
-    return titles.empty() ? L"" : titles.front();
-  }
-
-  testing::AssertionResult WaitForRows(const Names& names) {
-    if (WaitUntil([&] { return RowNames() == names; }, kReactionLimit)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the list shows" << Join(RowNames()) << " instead of" << Join(names);
-  }
   testing::AssertionResult WaitForRowCount(int count) {
     if (WaitUntil([&] { return ListRowCount(list_) == count; }, kReactionLimit)) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the list has " << ListRowCount(list_) << " rows instead of " << count;
-  }
-
-  // Answers the box that must come, and checks its text.
-  void ExpectMessage(const std::wstring& title, const std::wstring& text) {
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), title, &box));
-    EXPECT_EQ(MessageBoxText(box), text) << "text of \"" << title << "\"";
-    ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
-    ASSERT_TRUE(WaitUntilGone(box));
   }
 
   void OpenFolderInExplorer() { ASSERT_TRUE(OpenExplorerFolder(Program(), FolderName())); }
   int ExplorerRow(const std::wstring& name) { return e2e::ExplorerRow(Program(), name); }
   void AddFromExplorer(const std::wstring& name) { ASSERT_TRUE(e2e::AddFromExplorer(Program(), name)); }
 
-  std::wstring documents_;
-  std::unique_ptr<ScratchFolder> folder_;
-  HWND list_ = nullptr;
 };
 
 TEST_F(FileListTest, EveryAddingCommandWithoutAChosenTypeSaysSoAndPutsTheFocusOnTheTypeField) {
@@ -186,7 +122,7 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
   ASSERT_TRUE(WaitForRowCount(6));
   EXPECT_EQ(Header(), L"Nom ( 6 éléments )");
   Names twice = RowNames();
-  EXPECT_TRUE(std::equal(twice.begin(), twice.begin() + 3, twice.begin() + 3)) << "rows:" << Join(twice);
+  EXPECT_TRUE(std::equal(twice.begin(), twice.begin() + 3, twice.begin() + 3)) << "rows:" << JoinNames(twice);
 
   // A cancelled requester adds nothing.
   Command(kAddFolder);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "e2e/Driver.h"
+#include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Requesters.h"
@@ -37,14 +38,6 @@ constexpr int kRenameButton = 45;
 constexpr int kClearAll = 47;
 
 constexpr const wchar_t* kConfirmTitle = L"RENOMMAGE D'UNE LISTE DE FICHIERS";
-
-using Names = std::vector<std::wstring>;
-
-std::wstring Join(const Names& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) text += L" \"" + name + L"\"";
-  return text;
-}
 
 // Every entry of a folder, hidden ones included, sorted.
 Names EntriesOf(const std::wstring& folder) {
@@ -107,27 +100,11 @@ std::string Failure(const std::wstring& oldName) {
 }
 
 // Windows of the shell's text viewer showing the log.
-std::vector<HWND> LogViewers() {
-  std::vector<HWND> viewers;
-  EnumWindows(
-      [](HWND window, LPARAM found) -> BOOL {
-        if (IsWindowVisible(window) && WindowTitle(window).find(L"RenameLog") != std::wstring::npos) {
-          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&viewers));
-  return viewers;
-}
+std::vector<HWND> LogViewers() { return VisibleWindowsTitled(L"RenameLog"); }
 
 std::wstring AllTitles() {
   std::wstring titles;
-  EnumWindows(
-      [](HWND window, LPARAM found) -> BOOL {
-        if (IsWindowVisible(window)) *reinterpret_cast<std::wstring*>(found) += L" [" + WindowTitle(window) + L"]";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&titles));
+  for (HWND window : VisibleWindowsTitled(L"")) titles += L" [" + WindowTitle(window) + L"]";
   return titles;
 }
 
@@ -136,25 +113,18 @@ void CloseLogViewers() {
   WaitUntil([] { return LogViewers().empty(); }, kReactionLimit);
 }
 
-class RenameTest : public FreshRunTest {
+class RenameTest : public FileListFixture {
  protected:
   void SetUp() override {
     DeleteFileW(RenameLogPath().c_str());
-    documents_ = ShellFolderPath(CSIDL_PERSONAL);
-    ASSERT_FALSE(documents_.empty()) << "the shell gives no Documents folder";
-    folder_ = std::make_unique<ScratchFolder>(documents_);
-    FreshRunTest::SetUp();
+    FileListFixture::SetUp();
   }
   void TearDown() override {
     CloseLogViewers();
-    FreshRunTest::TearDown();
-    folder_.reset();
+    FileListFixture::TearDown();
   }
 
   HWND Control(int number) { return Program().Control(number); }
-  std::wstring FolderName() const {
-    return folder_->Path().substr(documents_.size(), folder_->Path().size() - documents_.size() - 1);
-  }
   void Set(int field, const std::wstring& text) { ASSERT_TRUE(SetText(Control(field), text)) << "field " << field; }
   void Tick(int box, bool ticked) { ASSERT_TRUE(SetTicked(Control(box), ticked)) << "box " << box; }
   void ChooseMode(int box) { Tick(box, true); }
@@ -226,8 +196,6 @@ class RenameTest : public FreshRunTest {
     ASSERT_TRUE(WaitForListRows(Program(), 0));
   }
 
-  std::wstring documents_;
-  std::unique_ptr<ScratchFolder> folder_;
 };
 
 struct ModeCase {
@@ -267,7 +235,7 @@ TEST_F(RenameTest, RenumberGivesTheCommonNameARunningNumberAndTheOwnExtension) {
     Set(kRenumberStart, c.start);
     Set(kRenumberIncrement, c.increment);
     Rename(0);
-    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << Join(EntriesOf(folder));
+    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << JoinNames(EntriesOf(folder));
     EXPECT_EQ(Text(Control(kFolderPathField)), folder) << "the folder of the last row is listed again";
   }
   // Contents follow their files: the first case's IMG_0002.JPG is now Vacances_2.JPG.
@@ -298,7 +266,7 @@ TEST_F(RenameTest, ReplaceChangesEveryOccurrenceIgnoringTheCaseOfAToZOnly) {
     Tick(kRemoveOnlyBox, c.replacement == nullptr);
     if (c.replacement) Set(kReplacementField, c.replacement);
     Rename(0);
-    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << Join(EntriesOf(folder));
+    EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << JoinNames(EntriesOf(folder));
     EXPECT_EQ(ReadWholeFile(folder + c.expected.front()).value_or("?"), "contenu");
   }
 }
@@ -337,7 +305,7 @@ TEST_F(RenameTest, AddPutsTheTextBeforeOrAfterTheBaseNameWithSeparatorAndNumber)
     Rename(0);
     Names expected = c.expected;
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(EntriesOf(folder), expected) << "on disk:" << Join(EntriesOf(folder));
+    EXPECT_EQ(EntriesOf(folder), expected) << "on disk:" << JoinNames(EntriesOf(folder));
   }
   // The log names the old file without its extension; the new name has its dot even without an extension.
   testing::AssertionResult wellFormed = testing::AssertionSuccess();
