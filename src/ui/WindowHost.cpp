@@ -30,6 +30,8 @@ struct HostState {
   std::map<int, ControlColors> colors;
   std::map<COLORREF, HBRUSH> brushes;
   std::vector<HWND> parents;
+  // The parents each open top-level window found when it opened, to be given back when it closes.
+  std::vector<std::pair<HWND, std::vector<HWND>>> parentsBefore;
 };
 
 HostState& Host() {
@@ -229,6 +231,7 @@ HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const w
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) return nullptr;
   RegisterWindow(number, window);
+  Host().parentsBefore.emplace_back(window, Host().parents);
   Host().parents.assign(1, window);
   if (!(flags & kWindowInvisible)) ShowWindow(window, SW_SHOWNORMAL);
   return window;
@@ -239,6 +242,13 @@ void CloseTopLevelWindow(int number) {
   if (window) DestroyWindow(window);
   ForgetWindow(number);
   auto& parents = Host().parents;
+  auto& before = Host().parentsBefore;
+  auto saved = std::find_if(before.begin(), before.end(), [window](const auto& entry) { return entry.first == window; });
+  // New controls go where they went before this window opened.
+  if (saved != before.end()) {
+    if (std::find(parents.begin(), parents.end(), window) != parents.end()) parents = saved->second;
+    before.erase(saved);
+  }
   std::erase_if(parents, [](HWND parent) { return !IsWindow(parent); });
 }
 

@@ -426,6 +426,7 @@ TEST_F(RenameTest, ALongPassShowsItsCurrentRowAsItGoesAndNeverLooksHung) {
   HWND box = nullptr;
   ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
   ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+  ASSERT_TRUE(WaitUntilGone(box));
 
   // The activity line is read as the system keeps it, without asking the busy program.
   HWND line = Control(kActivityLine);

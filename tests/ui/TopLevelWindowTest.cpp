@@ -119,3 +119,12 @@ TEST(UiTopLevelWindow, OwnerCentringPlacesTheWindowOverItsOwnerAndNeverAtANegati
 }
 
 }  // namespace
+
+TEST(UiTopLevelWindow, NewControlsGoBackToTheFormerWindowWhenAnotherClosesAgain) {
+  TestWindow main(wintest::kTestWindow);
+  {
+    TestWindow about(wintest::kTestWindow + 1);
+    EXPECT_EQ(ui::CurrentParent(), about.handle()) << "controls go into the window opened last";
+  }
+  EXPECT_EQ(ui::CurrentParent(), main.handle()) << "after it closed, into the one before";
+}
