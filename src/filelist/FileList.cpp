@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <deque>
 
 #include "app/MainControls.h"
 #include "filelist/FileListText.h"
@@ -34,7 +35,8 @@ struct Row {
 };
 
 struct FileListState {
-  std::vector<Row> rows;
+  // A deque: the file actions remove rows from the front one by one, and the list may hold 100,000 of them.
+  std::deque<Row> rows;
   PathIndex paths;
   std::wstring header = kEmptyCountHeader;
   int updateDepth = 0;
@@ -68,12 +70,15 @@ void WriteRowCount(HWND list) {
   SendMessageW(list, LVM_SETITEMCOUNT, State().rows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
 }
 
+// The control learns of rows added since it last heard, before a row is taken out of it.
+void FlushRowCount() {
+  if (!State().countStale) return;
+  if (HWND list = List()) WriteRowCount(list);
+}
+
 void FlushPending() {
-  FileListState& state = State();
-  if (state.countStale) {
-    if (HWND list = List()) WriteRowCount(list);
-  }
-  if (state.headerStale) WriteHeader(CountHeaderText(state.rows.size()));
+  FlushRowCount();
+  if (State().headerStale) WriteHeader(CountHeaderText(State().rows.size()));
 }
 
 void Repaint(HWND list) {
@@ -143,7 +148,7 @@ int FindRowByName(const NMLVFINDITEMW& request) {
 // row on show stays the first on show where it is kept.
 void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   FileListState& state = State();
-  FlushPending();
+  FlushRowCount();
   int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
   int focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
   std::vector<int> selected = SelectedFileRows();
@@ -268,7 +273,7 @@ void RemoveFileRow(int row) {
   FileListState& state = State();
   HWND list = List();
   if (!list || row < 0 || static_cast<size_t>(row) >= state.rows.size()) return;
-  FlushPending();
+  FlushRowCount();
   state.paths.Remove(state.rows[static_cast<size_t>(row)].path);
   state.rows.erase(state.rows.begin() + row);
   // The control moves the selection and focus of the rows below up by one, as for a row of its own.
@@ -297,7 +302,7 @@ void RemoveFileRows(std::vector<int> rows) {
 void RemoveAllFileRows() {
   FileListState& state = State();
   state.rows.clear();
-  state.rows.shrink_to_fit();
+  state.rows.shrink_to_fit();  // a deque gives its blocks back
   state.paths.Clear();
   state.countStale = false;
   if (HWND list = List()) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
