@@ -8,9 +8,9 @@
 #include "dialogs/ForbiddenCharacters.h"
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
-#include "rename/StartRename.h"
 #include "filelist/FileActions.h"
 #include "filelist/ShellShortcuts.h"
+#include "rename/StartRename.h"
 
 namespace app {
 

@@ -1,7 +1,6 @@
 #include "app/HelpCommands.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -14,24 +13,11 @@ namespace app {
 
 namespace {
 
-// The shell may hand a request to extensions that need COM on this thread; it stays initialised for the rest of
-// the run, since the shell can finish a request after the call returns.
-void PrepareShell() {
-  static const bool prepared = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-  (void)prepared;
-}
-
-bool EntryExists(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return true;
-}
+// A file or a folder of that name counts.
+bool EntryExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The shell's own error boxes are suppressed: the program says it in its own words.
 bool HandToShell(const std::wstring& address) {
-  PrepareShell();
   SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof(request);
   request.fMask = SEE_MASK_FLAG_NO_UI;
@@ -46,7 +32,6 @@ void OpenHelp() {
   for (const wchar_t* relative : {kCompiledHelpFile, kTextHelpFile}) {
     std::wstring path = ProgramFolder() + relative;
     if (EntryExists(path)) {
-      PrepareShell();
       ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       return;
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/AppFolders.h"
 #include "app/EventLoop.h"
@@ -27,9 +28,24 @@ void InitCommonControls() {
   InitCommonControlsEx(&classes);
 }
 
+// The shell's requesters and verbs may call extensions that need COM on this thread: it is there for the whole run.
+class ComForTheRun {
+ public:
+  ComForTheRun() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComForTheRun() {
+    if (started_) CoUninitialize();
+  }
+  ComForTheRun(const ComForTheRun&) = delete;
+  ComForTheRun& operator=(const ComForTheRun&) = delete;
+
+ private:
+  bool started_;
+};
+
 }  // namespace
 
 int RunProgram() {
+  ComForTheRun com;
   InitCommonControls();
   controls::LoadThemeApi();
   resources::RegisterImageDecoders();

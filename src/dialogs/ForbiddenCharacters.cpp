@@ -28,12 +28,6 @@ const wchar_t* RichEditClass() {
   return name;
 }
 
-HWND OwnerToCentreOn() {
-  HWND active = GetActiveWindow();
-  if (active && ui::WindowNumberOf(active) >= 0) return active;
-  return ui::WindowHandle(app::kMainWindow);
-}
-
 void FillTextBox(HWND box) {
   std::wstring text;
   const std::vector<std::wstring> lines = ForbiddenCharactersLines();
@@ -86,7 +80,7 @@ void ShowForbiddenCharacters() {
                                        L"Caractères interdits ",
                                        ui::kWindowSystemMenu | ui::kWindowToolCaption | ui::kWindowOwnerCentered |
                                            ui::kWindowTopmost | ui::kWindowInvisible,
-                                       OwnerToCentreOn());
+                                       ui::ActiveProgramWindow());
   if (!window) return;
 
   if (const wchar_t* richEdit = RichEditClass()) {

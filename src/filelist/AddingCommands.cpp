@@ -1,9 +1,7 @@
 #include "filelist/AddingCommands.h"
 
-#include <windows.h>
-#include <shlobj.h>
-
 #include "app/MainControls.h"
+#include "app/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
@@ -22,17 +20,8 @@ std::wstring& StartFolderText() {
   return folder;
 }
 
-std::wstring DocumentsFolder() {
-  PIDLIST_ABSOLUTE documents = nullptr;
-  if (FAILED(SHGetFolderLocation(nullptr, CSIDL_PERSONAL, nullptr, 0, &documents)) || !documents) return {};
-  wchar_t path[MAX_PATH] = {};
-  BOOL hasPath = SHGetPathFromIDListW(documents, path);
-  CoTaskMemFree(documents);
-  return hasPath ? WithTrailingBackslash(path) : std::wstring();
-}
-
 void EnsureStartFolder() {
-  if (StartFolderText().empty()) StartFolderText() = DocumentsFolder();
+  if (StartFolderText().empty()) StartFolderText() = app::UserFolderPath(app::UserPlace::Documents);
 }
 
 void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenType) {
@@ -43,8 +32,6 @@ void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenTy
 }
 
 }  // namespace
-
-const std::wstring& StartFolder() { return StartFolderText(); }
 
 bool RequireChosenType(std::wstring* chosenType) {
   *chosenType = ChosenTypeOf(ui::ControlText(app::kTypeField));

@@ -1,6 +1,6 @@
 #pragma once
-// The three commands that fill the file list, all driven by the chosen type of the type field, and the start
-// folder in which both requesters open.
+// The three commands that fill the file list, all driven by the chosen type of the type field. Both requesters open
+// in the start folder: the user's Documents folder at first, then the folder of the last file or folder chosen.
 
 #include <string>
 
@@ -19,8 +19,5 @@ void AddFolderCommand();
 // "Ajouter" of the explorer's popup menu: each selected folder is listed, each selected file of the chosen type is
 // added; another file gets a message and is left out.
 void AddFromExplorerCommand();
-
-// The folder the requesters open in, ending with `\`; empty until a requester first opens.
-const std::wstring& StartFolder();
 
 }  // namespace filelist

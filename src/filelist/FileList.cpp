@@ -28,17 +28,13 @@ constexpr ULONGLONG kRepaintInterval = 125;
 struct Row {
   std::wstring path;
   int image;  // in the list's image list; -1 for none
-  std::wstring_view Name() const {
-    size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring_view(path) : std::wstring_view(path).substr(slash + 1);
-  }
+  std::wstring_view Name() const { return renaming::NamePartView(path); }
 };
 
 struct FileListState {
   // A deque: the file actions remove rows from the front one by one, and the list may hold 100,000 of them.
   std::deque<Row> rows;
   PathIndex paths;
-  std::wstring header = kEmptyCountHeader;
   int updateDepth = 0;
   bool headerStale = false;
   bool countStale = false;
@@ -53,9 +49,7 @@ FileListState& State() {
 HWND List() { return ui::ControlHandle(app::kFileList); }
 
 void WriteHeader(const std::wstring& text) {
-  FileListState& state = State();
-  state.header = text;
-  state.headerStale = false;
+  State().headerStale = false;
   HWND list = List();
   if (!list) return;
   LVCOLUMNW column{};
@@ -144,6 +138,13 @@ int FindRowByName(const NMLVFINDITEMW& request) {
   return -1;
 }
 
+void SetRowState(HWND list, int row, UINT mask, UINT state) {
+  LVITEMW item{};
+  item.stateMask = mask;
+  item.state = state;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 // Removes many rows in one sweep: the other rows close up in their order, keep their selection, and the first
 // row on show stays the first on show where it is kept.
 void SweepRows(HWND list, const std::vector<int>& sortedRows) {
@@ -167,25 +168,14 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   }
   state.rows.resize(kept);
 
-  LVITEMW clear{};
-  clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+  SetRowState(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   WriteRowCount(list);
   for (int row : selected) {
-    if (newIndex[static_cast<size_t>(row)] < 0) continue;
-    LVITEMW select{};
-    select.stateMask = LVIS_SELECTED;
-    select.state = LVIS_SELECTED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(newIndex[static_cast<size_t>(row)]),
-                 reinterpret_cast<LPARAM>(&select));
+    int now = newIndex[static_cast<size_t>(row)];
+    if (now >= 0) SetRowState(list, now, LVIS_SELECTED, LVIS_SELECTED);
   }
-  if (focused >= 0 && newIndex[static_cast<size_t>(focused)] >= 0) {
-    LVITEMW focus{};
-    focus.stateMask = LVIS_FOCUSED;
-    focus.state = LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(newIndex[static_cast<size_t>(focused)]),
-                 reinterpret_cast<LPARAM>(&focus));
-  }
+  int focusedNow = focused >= 0 ? newIndex[static_cast<size_t>(focused)] : -1;
+  if (focusedNow >= 0) SetRowState(list, focusedNow, LVIS_FOCUSED, LVIS_FOCUSED);
   // The first kept row at or after the old top comes on top.
   int newTop = 0;
   for (size_t row = static_cast<size_t>(std::max(top, 0)); row < newIndex.size(); ++row) {
@@ -233,11 +223,6 @@ void RefreshCountHeader() {
 
 void ResetCountHeader() { WriteHeader(kEmptyCountHeader); }
 
-std::wstring CountHeader() {
-  FlushPending();
-  return State().header;
-}
-
 int FileRowCount() { return static_cast<int>(State().rows.size()); }
 
 std::wstring FileRowPath(int row) {
@@ -251,11 +236,6 @@ std::wstring FileRowName(int row) {
                                                              : std::wstring();
 }
 
-bool IsFileRowSelected(int row) {
-  HWND list = List();
-  return list && SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
-}
-
 std::vector<int> SelectedFileRows() {
   std::vector<int> rows;
   HWND list = List();
@@ -266,8 +246,6 @@ std::vector<int> SelectedFileRows() {
   }
   return rows;
 }
-
-bool IsPathListed(const std::wstring& path) { return State().paths.Contains(path); }
 
 void RemoveFileRow(int row) {
   FileListState& state = State();

@@ -23,15 +23,12 @@ void AppendFoundEntry(const std::wstring& path, bool isFolder);
 
 void RefreshCountHeader();  // "Nom ( N éléments )"
 void ResetCountHeader();    // "Nom"
-std::wstring CountHeader();
 
 // Row queries.
 int FileRowCount();
 std::wstring FileRowPath(int row);  // column 1
 std::wstring FileRowName(int row);  // column 0
-bool IsFileRowSelected(int row);
 std::vector<int> SelectedFileRows();  // in list order
-bool IsPathListed(const std::wstring& path);
 
 // Removes one row (the rows after it move up by one), then refreshes the count header.
 void RemoveFileRow(int row);

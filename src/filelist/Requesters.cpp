@@ -2,7 +2,6 @@
 
 #include <windows.h>
 #include <commdlg.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include "filelist/FileListText.h"
@@ -31,20 +30,6 @@ int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
   return 0;
 }
 
-// The new-style folder requester needs COM on this thread; it is left as it was found.
-class ComForThisCall {
- public:
-  ComForThisCall() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComForThisCall() {
-    if (initialized_) CoUninitialize();
-  }
-  ComForThisCall(const ComForThisCall&) = delete;
-  ComForThisCall& operator=(const ComForThisCall&) = delete;
-
- private:
-  bool initialized_;
-};
-
 }  // namespace
 
 std::vector<std::wstring> AskForFiles(const std::wstring& startFolder, const std::wstring& chosenType) {
@@ -65,7 +50,6 @@ std::vector<std::wstring> AskForFiles(const std::wstring& startFolder, const std
 }
 
 std::wstring AskForFolder(const std::wstring& startFolder) {
-  ComForThisCall com;
   std::wstring selected = FolderToSelect(startFolder);
   BROWSEINFOW request{};
   request.hwndOwner = ui::WindowHandle(0);

@@ -1,28 +1,15 @@
 #include "filelist/ShellFileServices.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 namespace filelist {
 
-namespace {
-
-// Shell verbs may be served by shell extensions, which need COM on the calling thread; it stays for the whole run.
-void EnsureCom() {
-  static const bool ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-  (void)ready;
-}
-
-}  // namespace
-
 void OpenWithShell(const std::wstring& path) {
-  EnsureCom();
   ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowPropertiesWindow(const std::wstring& path) {
-  EnsureCom();
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
@@ -38,7 +25,6 @@ bool SendToRecycleBin(const std::wstring& path) {
   if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
   // Nothing to recycle: no need to let the shell offer to destroy what is not there.
   if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-  EnsureCom();
   std::wstring from = path;
   from.push_back(L'\0');  // the list of names ends with a second zero
   SHFILEOPSTRUCTW operation{};

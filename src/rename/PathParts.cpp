@@ -16,7 +16,9 @@ size_t NameStart(std::wstring_view path) {
 
 }  // namespace
 
-std::wstring NamePart(std::wstring_view path) { return std::wstring(path.substr(NameStart(path))); }
+std::wstring_view NamePartView(std::wstring_view path) { return path.substr(NameStart(path)); }
+
+std::wstring NamePart(std::wstring_view path) { return std::wstring(NamePartView(path)); }
 
 std::wstring FolderPart(std::wstring_view path) { return std::wstring(path.substr(0, NameStart(path))); }
 

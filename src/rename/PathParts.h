@@ -8,6 +8,8 @@ namespace renaming {
 
 // The text after the last `\` or `/`; the whole path when it has neither.
 std::wstring NamePart(std::wstring_view path);
+// The same, as a view into the path.
+std::wstring_view NamePartView(std::wstring_view path);
 
 // The path up to and including its last `\` or `/`; empty when it has neither.
 std::wstring FolderPart(std::wstring_view path);

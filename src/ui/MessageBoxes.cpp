@@ -17,17 +17,10 @@ UINT IconStyle(MessageIcon icon) {
   return 0;
 }
 
-// The box belongs to the program's window the user works in, so that it is modal to it.
-HWND OwnerWindow() {
-  HWND active = GetActiveWindow();
-  if (active && WindowNumberOf(active) >= 0 && IsWindowEnabled(active)) return active;
-  return WindowHandle(0);
-}
-
 }  // namespace
 
 int ShowMessage(const std::wstring& title, const std::wstring& text, MessageIcon icon, UINT buttons) {
-  return MessageBoxW(OwnerWindow(), text.c_str(), title.c_str(), buttons | IconStyle(icon));
+  return MessageBoxW(ActiveProgramWindow(), text.c_str(), title.c_str(), buttons | IconStyle(icon));
 }
 
 }  // namespace ui

@@ -54,6 +54,12 @@ int WindowNumberOf(HWND window) {
   return -1;
 }
 
+HWND ActiveProgramWindow() {
+  HWND active = GetActiveWindow();
+  if (active && WindowNumberOf(active) >= 0 && IsWindowEnabled(active)) return active;
+  return WindowHandle(0);
+}
+
 int ReserveControlNumber(int requested) {
   if (requested != kNewNumber) return requested;
   Registry& objects = Objects();

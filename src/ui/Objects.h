@@ -22,6 +22,9 @@ void RegisterWindow(int number, HWND window);
 void ForgetWindow(int number);
 HWND WindowHandle(int number);          // null when no such window exists
 int WindowNumberOf(HWND window);        // -1 when the window is not one of the program's
+// The program's window the user works in: the active window when it is one of the program's and takes input, else
+// the main window (0). Message boxes and small windows belong to it.
+HWND ActiveProgramWindow();
 
 // Controls, children of a window or of a container.
 int ReserveControlNumber(int requested);  // kNewNumber gives a fresh number; otherwise the number itself

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "bench/BareCalls.h"
 #include "bench/BareRenames.h"
 #include "e2e/Driver.h"
@@ -26,11 +28,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using e2e::Milliseconds;
 
-constexpr int kTypeField = 4;
-constexpr int kExplorer = 8;
-constexpr int kFileList = 10;
-constexpr int kRemoveSelection = 46;
-constexpr int kClearAll = 47;
+using namespace app;  // the program's control and command numbers
 constexpr Milliseconds kLongLimit{30 * 60 * 1000};
 
 double SecondsSince(Clock::time_point start) {
@@ -49,7 +47,7 @@ bool Attach(Program* program) {
     return false;
   }
   GetWindowThreadProcessId(program->window, &program->processId);
-  return e2e::WaitUntil([&] { return program->Control(60) != nullptr; }, e2e::kStartLimit);
+  return e2e::WaitUntil([&] { return program->Control(kStatusBar) != nullptr; }, e2e::kStartLimit);
 }
 
 // The program's memory now, as the system counts it.
@@ -107,7 +105,7 @@ double ListThroughExplorer(const Program& program, const std::wstring& folderNam
   if (!e2e::WaitUntil([&] { return (row = ExplorerRow(explorer, folderName)) >= 0; }, e2e::kStartLimit)) return -1;
   e2e::SelectListRow(explorer, row, true);
   auto start = Clock::now();
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(52, 0), 0);
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kExplorerAdd, 0), 0);
   if (!WaitForRows(program.Control(kFileList), files)) return -1;
   return SecondsSince(start);
 }
@@ -146,7 +144,7 @@ int RunListBench(int files, const std::wstring& folderName) {
     SelectEveryOtherRow(list, files);
     std::printf("%7d rows   every other row selected from outside: %.2f s\n", files, SecondsSince(start));
     start = Clock::now();
-    e2e::Click(program.Control(kRemoveSelection));
+    e2e::Click(program.Control(kRemoveSelectionButton));
     if (!WaitForRows(list, files / 2)) {
       std::printf("\"Retirer sélection\" did not leave %d rows\n", files / 2);
       return 1;
@@ -156,13 +154,13 @@ int RunListBench(int files, const std::wstring& folderName) {
   }
 
   auto start = Clock::now();
-  e2e::Click(program.Control(kClearAll));
+  e2e::Click(program.Control(kClearAllButton));
   if (!WaitForRows(list, 0)) return 1;
   std::printf("%7d rows   \"Retirer tout\": %.2f s\n", e2e::ListRowCount(list) == 0 ? files : -1, SecondsSince(start));
 
   // The same files through the open-file requester, typed as names the way a selection comes back.
   if (files > 10000) return 0;
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(5, 0), 0);
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kAddFilesCommand, 0), 0);
   HWND requester = nullptr;
   if (!e2e::WaitForDialog(program.processId, L"Sélectionnez un fichier il sera ajouté à la liste", &requester)) {
     std::printf("no open-file requester\n");
@@ -204,10 +202,10 @@ int RunRenameBench(int files, const std::wstring& folderName) {
     std::printf("the files were not listed\n");
     return 1;
   }
-  e2e::SetTicked(program.Control(15), true);
-  e2e::SetText(program.Control(26), L"Photo");
-  e2e::SetTicked(program.Control(31), false);
-  e2e::Click(program.Control(45));
+  e2e::SetTicked(program.Control(kRenumberModeBox), true);
+  e2e::SetText(program.Control(kNewNameField), L"Photo");
+  e2e::SetTicked(program.Control(kRenumberSeparatorBox), false);
+  e2e::Click(program.Control(kRenameButton));
   HWND box = nullptr;
   if (!e2e::WaitForMessageBox(program.processId, L"RENOMMAGE D'UNE LISTE DE FICHIERS", &box)) return 1;
   auto start = Clock::now();
@@ -243,13 +241,13 @@ int RunActionsBench(int files, const std::wstring& folderName) {
   HWND list = program.Control(kFileList);
   if (!ListAndSelectAll(program, folderName, files)) return 1;
   auto start = Clock::now();
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(57, 0), 0);
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kListRemove, 0), 0);
   if (!WaitForCountedEmptyList(list)) return 1;
   std::printf("%7d rows   \"Retirer de la liste\" on every row: %.2f s\n", files, SecondsSince(start));
 
   if (!ListAndSelectAll(program, folderName, files)) return 1;
   start = Clock::now();
-  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(59, 0), 0);
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kListDelete, 0), 0);
   if (!WaitForCountedEmptyList(list)) return 1;
   double programSeconds = SecondsSince(start);
 

@@ -27,14 +27,6 @@ std::wstring Widen(std::string_view text) {
   return wide;
 }
 
-LRESULT SendWithLimit(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered = nullptr) {
-  DWORD_PTR result = 0;
-  LRESULT sent =
-      SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendLimitMs, &result);
-  if (delivered) *delivered = sent != 0;
-  return static_cast<LRESULT>(result);
-}
-
 void HandleOwnMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -95,6 +87,21 @@ LPARAM KeyParameter(UINT virtualKey, bool release) {
 }
 
 }  // namespace
+
+LRESULT SendWithLimit(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered) {
+  DWORD_PTR result = 0;
+  LRESULT sent =
+      SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendLimitMs, &result);
+  if (delivered) *delivered = sent != 0;
+  return static_cast<LRESULT>(result);
+}
+
+HWND FocusedControlOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, Milliseconds limit) {
   const auto deadline = Clock::now() + limit;

@@ -35,6 +35,12 @@ inline constexpr int kButtonOk = IDOK;
 inline constexpr int kButtonYes = IDYES;
 inline constexpr int kButtonNo = IDNO;
 
+// SendMessage to a window of the program that gives up after a few seconds, so that a hung program cannot hang the
+// test: the message's result, 0 when it was not delivered (*delivered tells which, when given).
+LRESULT SendWithLimit(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered = nullptr);
+// The control of another process that has the keyboard focus.
+HWND FocusedControlOf(HWND window);
+
 // Waits until the condition holds, checking about every 10 ms. Meanwhile this thread's own messages are
 // handled, because the program may send to a window of the test (restoring it, for instance) and waits for the
 // answer. True when the condition held within the limit.

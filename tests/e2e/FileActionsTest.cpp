@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -23,17 +25,7 @@ namespace e2e {
 
 namespace {
 
-constexpr int kTypeField = 4;
-constexpr int kExplorer = 8;
-constexpr int kFileList = 10;
-constexpr int kOpenFolderButton = 13;
-constexpr int kRemoveSelection = 46;
-constexpr int kAddFolder = 6;
-constexpr int kExplorerOpen = 53;
-constexpr int kListOpen = 56;
-constexpr int kListRemove = 57;
-constexpr int kListRecycle = 58;
-constexpr int kListDelete = 59;
+using namespace app;  // the program's control and command numbers
 
 namespace fs = std::filesystem;
 
@@ -149,7 +141,7 @@ TEST_F(FileActionsTest, RemovingFromTheListTakesAdjacentRowsLeavesTheFilesAndKee
   // "Retirer sélection" on every row, by contrast, gives "Nom" back.
   ListFolder(L"TXT", 6);
   ASSERT_TRUE(SelectListRow(list_, -1, true));
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ASSERT_TRUE(WaitForRows({}));
   EXPECT_EQ(Header(), L"Nom");
 }

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "e2e/ListFilling.h"
 #include "e2e/UserFolders.h"
 
@@ -9,7 +11,7 @@ namespace e2e {
 
 namespace {
 
-constexpr int kMarkerBox = 42;  // a box no test of the list looks at, see WaitForPostedInput
+constexpr int kMarkerBox = app::kAppendSeparatorBox;  // see WaitForPostedInput: given back its tick
 
 Names ColumnOf(HWND list, int column) {
   Names cells;
@@ -39,7 +41,7 @@ void FileListFixture::SetUp() {
   folder_ = std::make_unique<ScratchFolder>(documents_);
   FreshRunTest::SetUp();
   if (HasFatalFailure()) return;
-  list_ = Program().Control(kFileListNumber);
+  list_ = Program().Control(app::kFileList);
   ASSERT_NE(list_, nullptr) << "file list, control 10";
 }
 

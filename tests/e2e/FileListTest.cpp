@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -27,15 +29,7 @@ namespace e2e {
 
 namespace {
 
-constexpr int kTypeField = 4;
-constexpr int kExplorer = 8;
-constexpr int kFileList = 10;
-constexpr int kFolderPathField = 12;
-constexpr int kRemoveSelection = 46;
-constexpr int kClearAll = 47;
-constexpr int kAddFiles = 5;
-constexpr int kAddFolder = 6;
-constexpr int kExplorerAdd = 52;
+using namespace app;  // the program's control and command numbers
 
 constexpr const wchar_t* kOpenRequesterTitle = L"Sélectionnez un fichier il sera ajouté à la liste";
 
@@ -74,7 +68,7 @@ TEST_F(FileListTest, EveryAddingCommandWithoutAChosenTypeSaysSoAndPutsTheFocusOn
   MakeFiles({L"a.jpg"});
   OpenFolderInExplorer();
   ASSERT_TRUE(SelectListRow(Program().Control(kExplorer), ExplorerRow(L"a.jpg"), true));
-  for (int command : {kAddFiles, kAddFolder, kExplorerAdd}) {
+  for (int command : {kAddFilesCommand, kAddFolderCommand, kExplorerAdd}) {
     SCOPED_TRACE(testing::Message() << "command " << command);
     SetFocus(nullptr);
     Command(command);
@@ -94,7 +88,7 @@ TEST_F(FileListTest, EveryAddingCommandWithoutAChosenTypeSaysSoAndPutsTheFocusOn
 TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTimeOnThatFolder) {
   MakeFiles({L"a.JPG", L"b.jpg", L"c.Jpg", L"d.jpeg", L"e.png", L"Vacances.JPG\\dedans.JPG"});
   ChooseType(L"JPG");
-  Command(kAddFolder);
+  Command(kAddFolderCommand);
   HWND requester = nullptr;
   ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
   ASSERT_TRUE(ChooseFolder(requester, Folder()));
@@ -115,7 +109,7 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
   EXPECT_TRUE(SaveWindowScreenshot("file-list-folder", Window()));
 
   // The same folder again: it is selected when the requester opens, and every entry gets a second row.
-  Command(kAddFolder);
+  Command(kAddFolderCommand);
   ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
   EXPECT_EQ(FolderRequesterSelection(requester), FolderName());
   ASSERT_TRUE(ChooseFolder(requester, Folder()));
@@ -125,7 +119,7 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
   EXPECT_TRUE(std::equal(twice.begin(), twice.begin() + 3, twice.begin() + 3)) << "rows:" << JoinNames(twice);
 
   // A cancelled requester adds nothing.
-  Command(kAddFolder);
+  Command(kAddFolderCommand);
   ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
   ASSERT_TRUE(CancelDialog(requester));
   ASSERT_TRUE(CaughtUp());
@@ -135,7 +129,7 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
 TEST_F(FileListTest, TheOpenFileRequesterAddsEachChosenFileOnceAndNextOpensInTheirFolder) {
   MakeFiles({L"b.jpg", L"a.jpg", L"c.jpg"});
   ChooseType(L"JPG");
-  Command(kAddFiles);
+  Command(kAddFilesCommand);
   HWND requester = nullptr;
   ASSERT_TRUE(WaitForDialog(Program().ProcessId(), kOpenRequesterTitle, &requester));
   EXPECT_TRUE(OpenRequesterFolder(requester) == documents_ ||
@@ -150,7 +144,7 @@ TEST_F(FileListTest, TheOpenFileRequesterAddsEachChosenFileOnceAndNextOpensInThe
 
   // Next time: it opens in their folder; a file already listed is not added again, a typed name that names no
   // file is added without an icon.
-  Command(kAddFiles);
+  Command(kAddFilesCommand);
   ASSERT_TRUE(WaitForDialog(Program().ProcessId(), kOpenRequesterTitle, &requester));
   EXPECT_TRUE(OpenRequesterFolder(requester) + L"\\" == Folder() || OpenRequesterFolder(requester) == Folder())
       << "the requester opens in " << OpenRequesterFolder(requester);
@@ -203,16 +197,16 @@ TEST_F(FileListTest, ExplorerAddsMatchingFilesOnceListsFoldersAndRefusesOtherFil
 }
 
 TEST_F(FileListTest, RemovingRowsFollowsTheSelectionAndTheHeaderAndBothButtonsRefuseAnEmptyList) {
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ExpectMessage(L"ERREUR", L"Aucun fichiers dans la liste!");
-  Click(Program().Control(kClearAll));
+  Click(Program().Control(kClearAllButton));
   ExpectMessage(L"ERREUR", L"Aucun fichiers dans la liste!");
 
   Names names;
   for (int i = 0; i < 150; ++i) names.push_back(L"f" + std::to_wstring(1000 + i) + L".jpg");
   MakeFiles(names);
   ChooseType(L"JPG");
-  Command(kAddFolder);
+  Command(kAddFolderCommand);
   HWND requester = nullptr;
   ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
   ASSERT_TRUE(ChooseFolder(requester, Folder()));
@@ -223,21 +217,21 @@ TEST_F(FileListTest, RemovingRowsFollowsTheSelectionAndTheHeaderAndBothButtonsRe
 
   // Nothing selected: nothing happens, no message.
   SelectListRow(list_, -1, false);
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ASSERT_TRUE(CaughtUp());
   EXPECT_EQ(ListRowCount(list_), 150);
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty());
 
   // Three rows apart, then every other row: the others stay in their order with their icons.
   for (int row : {0, 2, 149}) ASSERT_TRUE(SelectListRow(list_, row, true));
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ASSERT_TRUE(WaitForRowCount(147));
   EXPECT_EQ(Header(), L"Nom ( 147 éléments )");
   Names expected(listed.begin() + 1, listed.end() - 1);
   expected.erase(expected.begin() + 1);
   EXPECT_EQ(RowNames(), expected);
   for (int row = 0; row < 147; row += 2) ASSERT_TRUE(SelectListRow(list_, row, true));
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ASSERT_TRUE(WaitForRowCount(73));
   Names kept;
   for (size_t i = 1; i < expected.size(); i += 2) kept.push_back(expected[i]);
@@ -247,17 +241,17 @@ TEST_F(FileListTest, RemovingRowsFollowsTheSelectionAndTheHeaderAndBothButtonsRe
 
   // Every row selected: the header goes back to "Nom"; the folder path field stays.
   SelectListRow(list_, -1, true);
-  Click(Program().Control(kRemoveSelection));
+  Click(Program().Control(kRemoveSelectionButton));
   ASSERT_TRUE(WaitForRowCount(0));
   EXPECT_EQ(Header(), L"Nom");
   EXPECT_EQ(Text(Program().Control(kFolderPathField)), Folder());
 
   // "Retirer tout" empties the list and the folder path field.
-  Command(kAddFolder);
+  Command(kAddFolderCommand);
   ASSERT_TRUE(WaitForFolderRequester(Program().ProcessId(), &requester));
   ASSERT_TRUE(ChooseFolder(requester, Folder()));
   ASSERT_TRUE(WaitForRowCount(150));
-  Click(Program().Control(kClearAll));
+  Click(Program().Control(kClearAllButton));
   ASSERT_TRUE(WaitForRowCount(0));
   EXPECT_EQ(Header(), L"Nom");
   EXPECT_EQ(Text(Program().Control(kFolderPathField)), L"");

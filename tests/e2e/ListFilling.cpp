@@ -1,5 +1,7 @@
 #include "e2e/ListFilling.h"
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "e2e/Requesters.h"
 
 namespace e2e {
@@ -9,21 +11,21 @@ void PostCommand(const RunningProgram& program, int command) {
 }
 
 testing::AssertionResult ChooseType(const RunningProgram& program, const std::wstring& type) {
-  HWND edit = ComboEditField(program.Control(kTypeFieldNumber));
+  HWND edit = ComboEditField(program.Control(app::kTypeField));
   if (!edit || !SetText(edit, type)) return testing::AssertionFailure() << "the type field takes no text";
   return testing::AssertionSuccess();
 }
 
 testing::AssertionResult WaitForListRows(const RunningProgram& program, int rows) {
-  HWND list = program.Control(kFileListNumber);
+  HWND list = program.Control(app::kFileList);
   if (WaitUntil([&] { return ListRowCount(list) == rows; }, kReactionLimit)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "the file list has " << ListRowCount(list) << " rows, not " << rows;
 }
 
 testing::AssertionResult AddFilesThroughRequester(const RunningProgram& program, const std::wstring& folder,
                                                   const std::vector<std::wstring>& names) {
-  int before = ListRowCount(program.Control(kFileListNumber));
-  PostCommand(program, kAddFilesCommandNumber);
+  int before = ListRowCount(program.Control(app::kFileList));
+  PostCommand(program, app::kAddFilesCommand);
   HWND requester = nullptr;
   testing::AssertionResult done = WaitForDialog(program.ProcessId(),
                                                 L"Sélectionnez un fichier il sera ajouté à la liste", &requester);
@@ -34,7 +36,7 @@ testing::AssertionResult AddFilesThroughRequester(const RunningProgram& program,
 
 testing::AssertionResult ListFolderThroughRequester(const RunningProgram& program, const std::wstring& folder,
                                                     int rows) {
-  PostCommand(program, kAddFolderCommandNumber);
+  PostCommand(program, app::kAddFolderCommand);
   HWND requester = nullptr;
   testing::AssertionResult done = WaitForFolderRequester(program.ProcessId(), &requester);
   if (done) done = ChooseFolder(requester, folder);
@@ -43,7 +45,7 @@ testing::AssertionResult ListFolderThroughRequester(const RunningProgram& progra
 }
 
 int ExplorerRow(const RunningProgram& program, const std::wstring& name) {
-  HWND explorer = program.Control(kExplorerNumber);
+  HWND explorer = program.Control(app::kExplorer);
   for (int row = 0, count = ListRowCount(explorer); row < count; ++row) {
     if (ListCellText(explorer, row, 0) == name) return row;
   }
@@ -51,7 +53,7 @@ int ExplorerRow(const RunningProgram& program, const std::wstring& name) {
 }
 
 testing::AssertionResult OpenExplorerFolder(const RunningProgram& program, const std::wstring& name) {
-  HWND explorer = program.Control(kExplorerNumber);
+  HWND explorer = program.Control(app::kExplorer);
   int row = -1;
   if (!WaitUntil([&] { return (row = ExplorerRow(program, name)) >= 0; }, kReactionLimit)) {
     return testing::AssertionFailure() << "the explorer control does not show " << name;
@@ -68,10 +70,10 @@ testing::AssertionResult OpenExplorerFolder(const RunningProgram& program, const
 testing::AssertionResult AddFromExplorer(const RunningProgram& program, const std::wstring& name) {
   int row = ExplorerRow(program, name);
   if (row < 0) return testing::AssertionFailure() << "the explorer control shows no " << name;
-  if (!SelectListRow(program.Control(kExplorerNumber), row, true)) {
+  if (!SelectListRow(program.Control(app::kExplorer), row, true)) {
     return testing::AssertionFailure() << "row " << row << " of the explorer control cannot be selected";
   }
-  PostCommand(program, kExplorerAddCommandNumber);
+  PostCommand(program, app::kExplorerAdd);
   return testing::AssertionSuccess();
 }
 

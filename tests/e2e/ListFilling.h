@@ -13,12 +13,6 @@
 
 namespace e2e {
 
-inline constexpr int kTypeFieldNumber = 4;
-inline constexpr int kExplorerNumber = 8;
-inline constexpr int kFileListNumber = 10;
-inline constexpr int kAddFilesCommandNumber = 5;
-inline constexpr int kAddFolderCommandNumber = 6;
-inline constexpr int kExplorerAddCommandNumber = 52;
 
 // A menu command, as a task pane link or a popup menu entry sends it.
 void PostCommand(const RunningProgram& program, int command);

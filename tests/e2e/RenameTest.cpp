@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainControls.h"
+#include "app/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -26,16 +28,7 @@ namespace e2e {
 
 namespace {
 
-constexpr int kActivityLine = 32;
-constexpr int kProgressBar = 11;
-constexpr int kFolderPathField = 12;
-constexpr int kReplaceBox = 14, kRenumberBox = 15, kAddBox = 16;
-constexpr int kPartField = 20, kReplacementField = 22, kRemoveOnlyBox = 23;
-constexpr int kNewNameField = 26, kRenumberIncrement = 28, kRenumberStart = 30, kRenumberSeparator = 31;
-constexpr int kAddedTextField = 35, kAtStart = 36, kAtEnd = 37, kNumberingBox = 38;
-constexpr int kAddIncrement = 39, kAddStart = 41, kAddSeparator = 42;
-constexpr int kRenameButton = 45;
-constexpr int kClearAll = 47;
+using namespace app;  // the program's control and command numbers
 
 constexpr const wchar_t* kConfirmTitle = L"RENOMMAGE D'UNE LISTE DE FICHIERS";
 
@@ -163,7 +156,7 @@ class RenameTest : public FileListFixture {
     EXPECT_EQ(Text(Control(kActivityLine)), L"") << "the activity line is emptied";
     ASSERT_TRUE(PressMessageBoxButton(box, errors == 0 ? answer : kButtonOk));
     ASSERT_TRUE(WaitUntilGone(box));
-    ASSERT_TRUE(WaitForPostedInput(Control(kAddSeparator)));
+    ASSERT_TRUE(WaitForPostedInput(Control(kAppendSeparatorBox)));
     EXPECT_TRUE(IsWindowEnabled(Window())) << "the main window takes input again";
     EXPECT_EQ(SendMessageW(Control(kProgressBar), PBM_GETPOS, 0, 0), 0) << "the progress bar is back to 0";
     if (errors > 0 || answer == kButtonYes) {
@@ -191,8 +184,8 @@ class RenameTest : public FileListFixture {
   }
 
   void ClearList() {
-    if (ListRowCount(Control(kFileListNumber)) == 0) return;
-    Click(Control(kClearAll));
+    if (ListRowCount(Control(kFileList)) == 0) return;
+    Click(Control(kClearAllButton));
     ASSERT_TRUE(WaitForListRows(Program(), 0));
   }
 
@@ -221,7 +214,7 @@ TEST_F(RenameTest, RenumberGivesTheCommonNameARunningNumberAndTheOwnExtension) {
       {{"no extension and a double one", {L"README", L"archive.tar.gz"}, {L"Vacances_1", L"Vacances_2.gz"}}, true, L"1", L"1"},
       {{"start emptied", {L"a.JPG"}, {L"Vacances_0.JPG"}}, true, L"", L"1"},
   };
-  ChooseMode(kRenumberBox);
+  ChooseMode(kRenumberModeBox);
   Set(kNewNameField, L"Vacances");
   for (size_t i = 0; i < std::size(cases); ++i) {
     const Case& c = cases[i];
@@ -231,9 +224,9 @@ TEST_F(RenameTest, RenumberGivesTheCommonNameARunningNumberAndTheOwnExtension) {
     std::wstring folder = MakeFolder(L"renumber" + std::to_wstring(i), files);
     ClearList();
     List(folder, c.files);
-    Tick(kRenumberSeparator, c.separator);
-    Set(kRenumberStart, c.start);
-    Set(kRenumberIncrement, c.increment);
+    Tick(kRenumberSeparatorBox, c.separator);
+    Set(kRenumberStartField, c.start);
+    Set(kRenumberIncrementField, c.increment);
     Rename(0);
     EXPECT_EQ(EntriesOf(folder), c.expected) << "on disk:" << JoinNames(EntriesOf(folder));
     EXPECT_EQ(Text(Control(kFolderPathField)), folder) << "the folder of the last row is listed again";
@@ -279,17 +272,17 @@ TEST_F(RenameTest, AddPutsTheTextBeforeOrAfterTheBaseNameWithSeparatorAndNumber)
     const wchar_t* text;
   };
   const Case cases[] = {
-      {{"start", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024IMG_0001.JPG", L"2024notes.txt"}}, kAtStart, false, false, L"2024"},
-      {{"start, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001.JPG", L"2024_notes.txt"}}, kAtStart, true, false, L"2024"},
-      {{"end, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024.JPG", L"notes_2024.txt"}}, kAtEnd, true, false, L"2024"},
-      {{"end, numbering", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_00012024_1.JPG", L"notes2024_2.txt"}}, kAtEnd, false, true, L"2024"},
-      {{"end, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024_1.JPG", L"notes_2024_2.txt"}}, kAtEnd, true, true, L"2024"},
-      {{"start, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001_1.JPG", L"2024_notes_2.txt"}}, kAtStart, true, true, L"2024"},
-      {{"no extension, double extension", {L"README", L"archive.tar.gz"}, {L"README_old", L"archive.tar_old.gz"}}, kAtEnd, true, false, L"old"},
+      {{"start", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024IMG_0001.JPG", L"2024notes.txt"}}, kAtStartOption, false, false, L"2024"},
+      {{"start, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001.JPG", L"2024_notes.txt"}}, kAtStartOption, true, false, L"2024"},
+      {{"end, separator", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024.JPG", L"notes_2024.txt"}}, kAtEndOption, true, false, L"2024"},
+      {{"end, numbering", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_00012024_1.JPG", L"notes2024_2.txt"}}, kAtEndOption, false, true, L"2024"},
+      {{"end, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"IMG_0001_2024_1.JPG", L"notes_2024_2.txt"}}, kAtEndOption, true, true, L"2024"},
+      {{"start, both", {L"IMG_0001.JPG", L"notes.txt"}, {L"2024_IMG_0001_1.JPG", L"2024_notes_2.txt"}}, kAtStartOption, true, true, L"2024"},
+      {{"no extension, double extension", {L"README", L"archive.tar.gz"}, {L"README_old", L"archive.tar_old.gz"}}, kAtEndOption, true, false, L"old"},
   };
-  ChooseMode(kAddBox);
-  Set(kAddStart, L"1");
-  Set(kAddIncrement, L"1");
+  ChooseMode(kAppendModeBox);
+  Set(kAppendStartField, L"1");
+  Set(kAppendIncrementField, L"1");
   for (size_t i = 0; i < std::size(cases); ++i) {
     const Case& c = cases[i];
     SCOPED_TRACE(c.what);
@@ -300,7 +293,7 @@ TEST_F(RenameTest, AddPutsTheTextBeforeOrAfterTheBaseNameWithSeparatorAndNumber)
     List(folder, c.files);
     Set(kAddedTextField, c.text);
     Tick(c.position, true);
-    Tick(kAddSeparator, c.separator);
+    Tick(kAppendSeparatorBox, c.separator);
     Tick(kNumberingBox, c.numbering);
     Rename(0);
     Names expected = c.expected;
@@ -319,9 +312,9 @@ TEST_F(RenameTest, AddPutsTheTextBeforeOrAfterTheBaseNameWithSeparatorAndNumber)
 TEST_F(RenameTest, CollisionsFailWithoutReplacingAndTheNumberWaitsForASuccess) {
   // An existing file outside the list takes the first number: that row fails, the next row gets the number.
   std::wstring folder = MakeFolder(L"clash", {{L"Vacances_1.JPG", "ancien"}, {L"b.JPG", "b"}, {L"c.txt", "c"}});
-  ChooseMode(kRenumberBox);
+  ChooseMode(kRenumberModeBox);
   Set(kNewNameField, L"Vacances");
-  Tick(kRenumberSeparator, true);
+  Tick(kRenumberSeparatorBox, true);
   List(folder, {L"b.JPG", L"c.txt"});
   Rename(1);
   EXPECT_EQ(EntriesOf(folder), (Names{L"Vacances_1.JPG", L"Vacances_1.txt", L"b.JPG"}));
@@ -333,7 +326,7 @@ TEST_F(RenameTest, CollisionsFailWithoutReplacingAndTheNumberWaitsForASuccess) {
   std::wstring same = MakeFolder(L"zero", {{L"a.JPG", "a"}, {L"b.JPG", "b"}, {L"c.JPG", "c"}});
   ClearList();
   List(same, {L"a.JPG", L"b.JPG", L"c.JPG"});
-  Set(kRenumberIncrement, L"0");
+  Set(kRenumberIncrementField, L"0");
   Rename(2);
   EXPECT_EQ(EntriesOf(same), (Names{L"Vacances_1.JPG", L"b.JPG", L"c.JPG"}));
   EXPECT_EQ(ReadWholeFile(same + L"Vacances_1.JPG").value_or(""), "a");
@@ -345,9 +338,9 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   std::wstring third = MakeFolder(L"trois", {{L"Album.JPG\\dedans.jpg", "6"}});
   ASSERT_TRUE(SetFileAttributesW((first + L"lecture.JPG").c_str(), FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(SetFileAttributesW((first + L"cache.JPG").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
-  ChooseMode(kRenumberBox);
+  ChooseMode(kRenumberModeBox);
   Set(kNewNameField, L"Photo");
-  Tick(kRenumberSeparator, true);
+  Tick(kRenumberSeparatorBox, true);
   List(first, {L"lecture.JPG", L"cache.JPG", L"parti.JPG"});
   ASSERT_TRUE(AddFilesThroughRequester(Program(), second, {L"autre.JPG"}));
   ASSERT_TRUE(DeleteFileW((first + L"parti.JPG").c_str()));
@@ -365,7 +358,7 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   }
   EXPECT_EQ(ReadWholeFile(RenameLogPath()).value_or("?"), "") << "no line got into the held log";
   // The list holds the matching entries of the last row's folder only.
-  HWND list = Control(kFileListNumber);
+  HWND list = Control(kFileList);
   ASSERT_TRUE(WaitForListRows(Program(), 1));
   EXPECT_EQ(ListCellText(list, 0, 1), second + L"Photo_3.JPG");
   EXPECT_EQ(Text(Control(kFolderPathField)), second);
@@ -383,7 +376,7 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
 TEST_F(RenameTest, TheLogHoldsOneUtf8LinePerAttemptAcrossPassesAndGoesAtExit) {
   std::wstring folder = MakeFolder(L"journal", {{L"à voir.txt", "1"}, {L"Ωmega.txt", "2"}, {L"fixe.txt", "3"},
                                                 {L"été.txt", "4"}});
-  ChooseMode(kReplaceBox);
+  ChooseMode(kReplaceModeBox);
   Set(kPartField, L".txt");
   Set(kReplacementField, L".md");
   List(folder, {L"à voir.txt", L"Ωmega.txt"}, L"TXT");
@@ -420,7 +413,7 @@ TEST_F(RenameTest, ALongPassShowsItsCurrentRowAsItGoesAndNeverLooksHung) {
   std::wstring folder = MakeFolder(L"long", files);
   ASSERT_TRUE(ChooseType(Program(), L"JPG"));
   ASSERT_TRUE(ListFolderThroughRequester(Program(), folder, kFiles));
-  ChooseMode(kRenumberBox);
+  ChooseMode(kRenumberModeBox);
   Set(kNewNameField, L"Photo");
   Click(Control(kRenameButton));
   HWND box = nullptr;
@@ -459,7 +452,7 @@ TEST_F(RenameTest, ALongPassShowsItsCurrentRowAsItGoesAndNeverLooksHung) {
   ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box));
   ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
   ASSERT_TRUE(WaitForListRows(Program(), kFiles));
-  EXPECT_EQ(ListColumnTitles(Control(kFileListNumber)).front(), L"Nom ( 3000 éléments )");
+  EXPECT_EQ(ListColumnTitles(Control(kFileList)).front(), L"Nom ( 3000 éléments )");
 }
 
 TEST_F(RenameTest, EveryRefusalNamesItsFieldAndRenamesNothing) {
@@ -491,14 +484,14 @@ TEST_F(RenameTest, EveryRefusalNamesItsFieldAndRenamesNothing) {
     int focus;
   };
   const Case cases[] = {
-      {"replace, part empty", kReplaceBox, {{kPartField, L""}}, L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", kPartField},
-      {"replace, replacement empty", kReplaceBox, {{kPartField, L"a"}, {kReplacementField, L""}}, L"Vous devez saisir des caractères dans le champ du nouveau nom !", kReplacementField},
-      {"replace, replacement a/b", kReplaceBox, {{kReplacementField, L"a/b"}}, forbidden, kReplacementField},
-      {"renumber, new name empty", kRenumberBox, {{kNewNameField, L""}}, missingName, kNewNameField},
-      {"renumber, new name a:b", kRenumberBox, {{kNewNameField, L"a:b"}}, forbidden, kNewNameField},
-      {"add, text empty", kAddBox, {{kAddedTextField, L""}}, missingName, kAddedTextField},
-      {"add, text a?b", kAddBox, {{kAddedTextField, L"a?b"}}, forbidden, kAddedTextField},
-      {"add, no position", kAddBox, {{kAddedTextField, L"ok"}}, L"Vous devez choisir d'ajouter les caractères au début ou à la fin du nom.", kAtStart},
+      {"replace, part empty", kReplaceModeBox, {{kPartField, L""}}, L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", kPartField},
+      {"replace, replacement empty", kReplaceModeBox, {{kPartField, L"a"}, {kReplacementField, L""}}, L"Vous devez saisir des caractères dans le champ du nouveau nom !", kReplacementField},
+      {"replace, replacement a/b", kReplaceModeBox, {{kReplacementField, L"a/b"}}, forbidden, kReplacementField},
+      {"renumber, new name empty", kRenumberModeBox, {{kNewNameField, L""}}, missingName, kNewNameField},
+      {"renumber, new name a:b", kRenumberModeBox, {{kNewNameField, L"a:b"}}, forbidden, kNewNameField},
+      {"add, text empty", kAppendModeBox, {{kAddedTextField, L""}}, missingName, kAddedTextField},
+      {"add, text a?b", kAppendModeBox, {{kAddedTextField, L"a?b"}}, forbidden, kAddedTextField},
+      {"add, no position", kAppendModeBox, {{kAddedTextField, L"ok"}}, L"Vous devez choisir d'ajouter les caractères au début ou à la fin du nom.", kAtStartOption},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -507,12 +500,12 @@ TEST_F(RenameTest, EveryRefusalNamesItsFieldAndRenamesNothing) {
     ExpectRefusal(c.text, c.focus);
   }
   // No mode box ticked: after Yes, nothing at all.
-  Tick(kAddBox, false);
+  Tick(kAppendModeBox, false);
   Click(Control(kRenameButton));
   ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
   ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
   ASSERT_TRUE(WaitUntilGone(box));
-  ASSERT_TRUE(WaitForPostedInput(Control(kAddSeparator)));
+  ASSERT_TRUE(WaitForPostedInput(Control(kAppendSeparatorBox)));
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty());
   EXPECT_EQ(EntriesOf(folder), (Names{L"a.JPG"})) << "nothing renamed";
   EXPECT_FALSE(FileExists(RenameLogPath())) << "nothing logged";

@@ -13,12 +13,6 @@ namespace {
 constexpr int kFileNameBox = 0x47C;
 constexpr size_t kRemoteChars = 1024;
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
-  return static_cast<LRESULT>(result);
-}
-
 HWND FindDescendantOfClass(HWND root, const wchar_t* className) {
   struct Search {
     const wchar_t* className;
@@ -60,7 +54,7 @@ std::wstring OpenRequesterFolder(HWND requester) {
   if (!remote.Ok()) return {};
   wchar_t nothing = L'\0';
   remote.Write(0, &nothing, sizeof(nothing));
-  Send(requester, CDM_GETFOLDERPATH, kRemoteChars, remote.AsParameter());
+  SendWithLimit(requester, CDM_GETFOLDERPATH, kRemoteChars, remote.AsParameter());
   return remote.ReadText(0, kRemoteChars);
 }
 
@@ -114,7 +108,7 @@ testing::AssertionResult WaitForFolderRequester(DWORD processId, HWND* requester
 std::wstring FolderRequesterSelection(HWND requester) {
   HWND tree = FindDescendantOfClass(requester, WC_TREEVIEWW);
   if (!tree) return {};
-  auto item = reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  auto item = reinterpret_cast<HTREEITEM>(SendWithLimit(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
   if (!item) return {};
   constexpr size_t kTextOffset = (sizeof(TVITEMW) + 15) / 16 * 16;
   RemoteBuffer remote(tree, kTextOffset + kRemoteChars * sizeof(wchar_t));
@@ -125,7 +119,7 @@ std::wstring FolderRequesterSelection(HWND requester) {
   record.pszText = reinterpret_cast<wchar_t*>(remote.Address(kTextOffset));
   record.cchTextMax = static_cast<int>(kRemoteChars);
   remote.Write(0, &record, sizeof(record));
-  Send(tree, TVM_GETITEMW, 0, remote.AsParameter());
+  SendWithLimit(tree, TVM_GETITEMW, 0, remote.AsParameter());
   return remote.ReadText(kTextOffset, kRemoteChars);
 }
 
@@ -136,7 +130,7 @@ testing::AssertionResult ChooseFolder(HWND requester, const std::wstring& folder
   if (!remote.Ok() || !remote.Write(0, path.c_str(), (path.size() + 1) * sizeof(wchar_t))) {
     return testing::AssertionFailure() << "no memory in the program for the folder path";
   }
-  Send(requester, BFFM_SETSELECTIONW, TRUE, remote.AsParameter());
+  SendWithLimit(requester, BFFM_SETSELECTIONW, TRUE, remote.AsParameter());
   std::wstring wanted = LastComponent(path);
   if (!WaitUntil([&] { return FolderRequesterSelection(requester) == wanted; }, kReactionLimit)) {
     return testing::AssertionFailure() << "the folder requester did not select " << folder << "; it shows "
@@ -146,13 +140,6 @@ testing::AssertionResult ChooseFolder(HWND requester, const std::wstring& folder
   if (!ok) return testing::AssertionFailure() << "the folder requester has no OK button";
   Click(ok);
   return WaitUntilGone(requester);
-}
-
-HWND FocusedControlOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
 }
 
 }  // namespace e2e

@@ -32,7 +32,4 @@ std::wstring FolderRequesterSelection(HWND requester);
 // Selects `folder` in the requester's tree, checks that it took, confirms and waits until the requester is gone.
 testing::AssertionResult ChooseFolder(HWND requester, const std::wstring& folder);
 
-// The control of another process that has the keyboard focus.
-HWND FocusedControlOf(HWND window);
-
 }  // namespace e2e
