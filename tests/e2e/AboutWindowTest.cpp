@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "app/MainControls.h"
+#include "dialogs/AboutWindow.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Screenshot.h"
@@ -16,13 +18,7 @@ namespace e2e {
 namespace {
 
 constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V 1.40";
-constexpr int kAboutButton = 49;
-constexpr int kPanel = 65;
-constexpr int kWebsiteLink = 68;
-constexpr int kSupportLink = 70;
-constexpr int kNotice = 75;
-constexpr int kCloseButton = 76;
-constexpr int kStatusBar = 77;
+using namespace app;  // the program's control and command numbers
 
 std::string Describe(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
@@ -37,7 +33,7 @@ class AboutWindowTest : public FreshRunTest {
     // Shown once complete: visible, with its close button.
     auto complete = [&] {
       *about = FindTopLevelWindow(Program().ProcessId(), kAboutTitle);
-      return *about && IsWindowVisible(*about) && FindControl(*about, kCloseButton);
+      return *about && IsWindowVisible(*about) && FindControl(*about, dialogs::kAboutCloseButton);
     };
     if (WaitUntil(complete, kReactionLimit)) {
       return testing::AssertionSuccess();
@@ -84,25 +80,25 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     const wchar_t* text;  // null: not checked
   };
   const Element elements[] = {
-      {kPanel, {0, 0, 500, 205}, nullptr, nullptr},
+      {dialogs::kAboutPanel, {0, 0, 500, 205}, nullptr, nullptr},
       {78, {0, 0, 247, 197}, L"Static", nullptr},
       {67, {300, 20, 320, 40}, L"Static", nullptr},
-      {kWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
+      {dialogs::kAboutWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
       {69, {300, 45, 320, 65}, L"Static", nullptr},
-      {kSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
-      {kNotice, {260, 80, 490, 170}, L"Static",
+      {dialogs::kAboutSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
+      {dialogs::kAboutNotice, {260, 80, 490, 170}, L"Static",
        L"Tarvelle Rename V 1.40\r\rPour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail "
        L"ci-dessus.\r© 2026 Tarvelle Logiciels"},
-      {kCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
+      {dialogs::kAboutCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
   };
-  HWND panel = FindControl(about, kPanel);
+  HWND panel = FindControl(about, dialogs::kAboutPanel);
   ASSERT_NE(panel, nullptr) << "panel 65";
   EXPECT_TRUE(GetWindowLongW(panel, GWL_STYLE) & WS_BORDER) << "the panel has a one-pixel border";
   for (const Element& element : elements) {
     SCOPED_TRACE(testing::Message() << "element " << element.number);
     HWND control = FindControl(about, element.number);
     ASSERT_NE(control, nullptr) << "exists";
-    if (element.number != kPanel) {
+    if (element.number != dialogs::kAboutPanel) {
       EXPECT_EQ(GetParent(control), panel) << "sits in the panel";
     }
     RECT place = PlaceInParent(control);
@@ -114,9 +110,9 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
       EXPECT_EQ(Text(control), element.text) << "text";
     }
   }
-  EXPECT_TRUE(GetWindowLongW(FindControl(about, kNotice), GWL_STYLE) & SS_CENTER) << "the notice is centred";
+  EXPECT_TRUE(GetWindowLongW(FindControl(about, dialogs::kAboutNotice), GWL_STYLE) & SS_CENTER) << "the notice is centred";
 
-  HWND bar = FindControl(about, kStatusBar);
+  HWND bar = FindControl(about, dialogs::kAboutStatusBar);
   ASSERT_NE(bar, nullptr) << "status bar 77";
   EXPECT_EQ(GetParent(bar), about) << "the status bar belongs to the window, under the panel";
   EXPECT_GE(PlaceInParent(bar).top, 205) << "below the panel";
@@ -131,8 +127,8 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     int link;
     const wchar_t* text;
   };
-  for (const Tip& expected : {Tip{kWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
-                              Tip{kSupportLink, L"Envoyer un e-mail au support"}}) {
+  for (const Tip& expected : {Tip{dialogs::kAboutWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
+                              Tip{dialogs::kAboutSupportLink, L"Envoyer un e-mail au support"}}) {
     HWND link = FindControl(about, expected.link);
     bool found = false;
     for (const ToolTip& tip : tips) {
@@ -156,7 +152,7 @@ TEST_F(AboutWindowTest, ItsButtonAndTheCloseKeystrokeCloseItAndEnableTheMainWind
     ASSERT_TRUE(OpenAbout(&about));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(Window()); }, kReactionLimit)) << "main window disabled";
     if (std::string(way) == "button") {
-      Click(FindControl(about, kCloseButton));
+      Click(FindControl(about, dialogs::kAboutCloseButton));
     } else {
       // Alt held: bit 29 of the key data.
       PostMessageW(about, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
@@ -177,8 +173,8 @@ TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
     const wchar_t* failureTitle;  // the message shown when the shell cannot open the address
     const wchar_t* failureText;
   };
-  const LinkCase cases[] = {{kWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
-                            {kSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
+  const LinkCase cases[] = {{dialogs::kAboutWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
+                            {dialogs::kAboutSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
   for (const LinkCase& link : cases) {
     SCOPED_TRACE(testing::Message() << "link " << link.link);
     ClickWithMouse(FindControl(about, link.link));
@@ -192,7 +188,7 @@ TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
     EXPECT_TRUE(IsWindow(about) && IsWindowVisible(about)) << "the About window is still open";
     EXPECT_FALSE(IsWindowEnabled(Window())) << "the main window is still disabled";
   }
-  Click(FindControl(about, kCloseButton));
+  Click(FindControl(about, dialogs::kAboutCloseButton));
   EXPECT_TRUE(WaitUntilGone(about));
 }
 

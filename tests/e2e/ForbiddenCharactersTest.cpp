@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainControls.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -17,14 +18,7 @@ namespace e2e {
 namespace {
 
 constexpr const wchar_t* kTitle = L"Caractères interdits ";  // with its trailing space
-constexpr int kCharactersButton = 44;
-constexpr int kRenameButton = 45;
-constexpr int kHelpButton = 48;
-constexpr int kAboutButton = 49;
-constexpr int kReplaceModeBox = 14;
-constexpr int kRenumberModeBox = 15;
-constexpr int kReplacePanel = 18;
-constexpr int kRenumberPanel = 24;
+using namespace app;  // the program's control and command numbers
 constexpr int kMarkerBox = 42;  // the append panel's separator box, looked at by no test here
 
 // The fourteen lines, written out as the user reads them.
