@@ -1,14 +1,11 @@
-# Native (Linux) build: only the window-free code and its tests, with sanitizers in the tests.
+# Native (Linux) build: only the window-free code and its tests, with sanitizers throughout.
 option(TARVELLE_SANITIZE "AddressSanitizer and UBSan in the native build" ON)
 set(TARVELLE_WARNINGS -Wall -Wextra -Wconversion -Wshadow -Werror)
-target_compile_options(tarvelle_core PRIVATE ${TARVELLE_WARNINGS})
 if(TARVELLE_SANITIZE)
-  set(TARVELLE_SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  target_compile_options(tarvelle_core PRIVATE ${TARVELLE_SANITIZERS})
-  target_link_options(tarvelle_core PUBLIC -fsanitize=address,undefined)
-  add_compile_options(${TARVELLE_SANITIZERS})
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
 endif()
 find_package(GTest REQUIRED)
 find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)
-target_link_libraries(tarvelle_core PUBLIC PNG::PNG JPEG::JPEG)
+set(TARVELLE_IMAGE_LIBRARIES PNG::PNG JPEG::JPEG)

@@ -1,7 +1,6 @@
 # Windows build (mingw-w64): the program, its Win32 library, and test programs run under Wine.
 set(TARVELLE_WARNINGS -Wall -Wextra -Wconversion -Wshadow -Werror)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_compile_options(tarvelle_core PRIVATE ${TARVELLE_WARNINGS})
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 # libjpeg and libpng, cross-built by scripts/build-win-deps.
@@ -14,13 +13,9 @@ set_target_properties(win_png PROPERTIES IMPORTED_LOCATION ${TARVELLE_WIN_DEPS}/
   INTERFACE_INCLUDE_DIRECTORIES ${TARVELLE_WIN_DEPS}/include
   INTERFACE_LINK_LIBRARIES /usr/x86_64-w64-mingw32/lib/libz.a)
 
-# Everything of the program that talks to Windows, apart from its entry point.
-add_library(tarvelle_win STATIC)
-target_include_directories(tarvelle_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(tarvelle_win PRIVATE ${TARVELLE_WARNINGS})
-target_link_libraries(tarvelle_core PUBLIC win_jpeg win_png)
-target_link_libraries(tarvelle_win PUBLIC tarvelle_core
-  comctl32 comdlg32 shell32 ole32 uuid msimg32 gdi32 user32 kernel32 advapi32 shlwapi)
+set(TARVELLE_IMAGE_LIBRARIES win_jpeg win_png)
+# What the program's Windows libraries call.
+set(TARVELLE_SYSTEM_LIBRARIES comctl32 comdlg32 shell32 ole32 uuid msimg32 gdi32 user32 kernel32 advapi32 shlwapi)
 
 # GoogleTest from Debian's googletest sources, compiled by the cross toolchain.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

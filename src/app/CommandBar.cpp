@@ -1,6 +1,7 @@
 // The command bar under the progress bar: six icon buttons and the About button.
 #include "app/AppState.h"
 #include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "controls/IconButton.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
@@ -10,10 +11,6 @@
 namespace app {
 
 namespace {
-
-constexpr int kInfoBalloonIcon = 9;
-constexpr int kQuitBalloonIcon = 10;
-constexpr int kAboutPicture = 11;
 
 struct CommandButton {
   int number;
@@ -28,24 +25,24 @@ struct CommandButton {
 
 // In creation order, which is the keyboard order.
 const CommandButton kButtons[] = {
-    {kRenameButton, 5, 110, L"Renommer", &ButtonIcons::rename, L"Renommer tout",
-     L"Renommer tous les fichiers listés avec les critères sélectionnés.", kInfoBalloonIcon},
-    {kRemoveSelectionButton, 115, 130, L"Retirer sélection", &ButtonIcons::remove, L"Retirer sélection",
-     L"Retirer tous les éléments sélectionnés de la liste à renommer.", kInfoBalloonIcon},
-    {kClearAllButton, 245, 110, L"Retirer tout", &ButtonIcons::clear, L"Annuler",
-     L"Annuler tout et vider la liste complète des fichiers à renommer.", kInfoBalloonIcon},
-    {kCharactersButton, 355, 110, L"Caractères ?", &ButtonIcons::characters, L"Caractères interdits",
+    {base::kRenameButton, 5, 110, L"Renommer", &ButtonIcons::rename, L"Renommer tout",
+     L"Renommer tous les fichiers listés avec les critères sélectionnés.", base::kInfoBalloonIcon},
+    {base::kRemoveSelectionButton, 115, 130, L"Retirer sélection", &ButtonIcons::remove, L"Retirer sélection",
+     L"Retirer tous les éléments sélectionnés de la liste à renommer.", base::kInfoBalloonIcon},
+    {base::kClearAllButton, 245, 110, L"Retirer tout", &ButtonIcons::clear, L"Annuler",
+     L"Annuler tout et vider la liste complète des fichiers à renommer.", base::kInfoBalloonIcon},
+    {base::kCharactersButton, 355, 110, L"Caractères ?", &ButtonIcons::characters, L"Caractères interdits",
      L"Voir quels sont les caractères qui ne doivent pas être utilisés dans les noms de fichiers.", -1},
-    {kHelpButton, 465, 90, L"Aide ?", &ButtonIcons::help, L"Aide", L"Ouvrir le fichier d'aide de Tarvelle Rename.",
-     kInfoBalloonIcon},
-    {kQuitButton, 555, 100, L"Quitter", &ButtonIcons::quit, L"Quitter", L"Fermer la fenêtre et quitter le programme.",
-     kQuitBalloonIcon},
+    {base::kHelpButton, 465, 90, L"Aide ?", &ButtonIcons::help, L"Aide", L"Ouvrir le fichier d'aide de Tarvelle Rename.",
+     base::kInfoBalloonIcon},
+    {base::kQuitButton, 555, 100, L"Quitter", &ButtonIcons::quit, L"Quitter", L"Fermer la fenêtre et quitter le programme.",
+     base::kQuitBalloonIcon},
 };
 
 }  // namespace
 
 void CreateCommandBar() {
-  ui::CreateContainer(kCommandBar, 305, 650, 704, 40, ui::ContainerBorder::StaticEdge);
+  ui::CreateContainer(base::kCommandBar, 305, 650, 704, 40, ui::ContainerBorder::StaticEdge);
   for (const CommandButton& button : kButtons) {
     int iconNumber = LoadedButtonIcons.*button.icon;
     controls::CreateIconButton(button.number, button.x, 2, button.width, 35, button.caption,
@@ -53,8 +50,8 @@ void CreateCommandBar() {
     HICON tipIcon = ui::ImageIcon(button.tipIcon < 0 ? iconNumber : button.tipIcon);
     ui::AttachBalloonTip(button.number, button.tipTitle, button.tipText, tipIcon);
   }
-  ui::CreateImageButton(kAboutButton, 660, 2, 40, 35, kAboutPicture);
-  ui::AttachStandardTip(kAboutButton, L"A propos...");
+  ui::CreateImageButton(base::kAboutButton, 660, 2, 40, 35, base::kAboutButtonPicture);
+  ui::AttachStandardTip(base::kAboutButton, L"A propos...");
   ui::CloseChildList();
 }
 

@@ -5,8 +5,8 @@
 
 #include "app/MainControls.h"
 #include "app/ModeSelection.h"
-#include "app/Numbers.h"
-#include "app/UserFolders.h"
+#include "base/Numbers.h"
+#include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
@@ -16,8 +16,8 @@ namespace app {
 
 namespace {
 
-constexpr int kModeBoxes[3] = {kReplaceModeBox, kRenumberModeBox, kAppendModeBox};
-constexpr int kModePanels[3] = {kReplacePanel, kRenumberPanel, kAppendPanel};
+constexpr int kModeBoxes[3] = {base::kReplaceModeBox, base::kRenumberModeBox, base::kAppendModeBox};
+constexpr int kModePanels[3] = {base::kReplacePanel, base::kRenumberPanel, base::kAppendPanel};
 
 void ApplyModeChoice(RenameModeBox clicked) {
   std::array<bool, 3> ticked{};
@@ -31,13 +31,13 @@ void ApplyModeChoice(RenameModeBox clicked) {
 
 struct PlaceEntry {
   const wchar_t* text;
-  UserPlace place;
+  base::UserPlace place;
 };
 
 const PlaceEntry kPlaces[] = {
-    {L"Mes documents", UserPlace::Documents}, {L"Mes images", UserPlace::Pictures},
-    {L"Mes vidéos", UserPlace::Videos},       {L"Ma musique", UserPlace::Music},
-    {L"Mon bureau", UserPlace::Desktop},      {L"Mes téléchargements", UserPlace::Downloads},
+    {L"Mes documents", base::UserPlace::Documents}, {L"Mes images", base::UserPlace::Pictures},
+    {L"Mes vidéos", base::UserPlace::Videos},       {L"Ma musique", base::UserPlace::Music},
+    {L"Mon bureau", base::UserPlace::Desktop},      {L"Mes téléchargements", base::UserPlace::Downloads},
 };
 
 }  // namespace
@@ -47,35 +47,35 @@ void OnRenumberModeBox() { ApplyModeChoice(RenameModeBox::Renumber); }
 void OnAppendModeBox() { ApplyModeChoice(RenameModeBox::Append); }
 
 void RemoveOnlyRelabel() {
-  if (ui::IsControlChecked(kRemoveOnlyBox)) {
-    ui::SetControlText(kReplacementField, L"");
-    ui::ShowControl(kReplacementField, false);
-    ui::SetControlText(kReplacementLabel, L"par rien");
+  if (ui::IsControlChecked(base::kRemoveOnlyBox)) {
+    ui::SetControlText(base::kReplacementField, L"");
+    ui::ShowControl(base::kReplacementField, false);
+    ui::SetControlText(base::kReplacementLabel, L"par rien");
   } else {
-    ui::ShowControl(kReplacementField, true);
-    ui::SetControlText(kReplacementLabel, L"Par ces caractères :");
+    ui::ShowControl(base::kReplacementField, true);
+    ui::SetControlText(base::kReplacementLabel, L"Par ces caractères :");
   }
 }
 
 void ShowPlace() {
-  std::wstring text = ui::SelectedComboText(kPlacesBox);
+  std::wstring text = ui::SelectedComboText(base::kPlacesBox);
   for (const PlaceEntry& entry : kPlaces) {
     if (text == entry.text) {
-      controls::SetExplorerFolder(kExplorer, UserFolderPath(entry.place));
+      controls::SetExplorerFolder(base::kExplorer, base::UserFolderPath(entry.place));
       return;
     }
   }
 }
 
 void ShowExplorerPopup() {
-  if (controls::ExplorerFirstSelected(kExplorer) < 0) return;
-  ui::ShowPopupMenuAtCursor(kExplorerMenu, ui::WindowHandle(kMainWindow));
+  if (controls::ExplorerFirstSelected(base::kExplorer) < 0) return;
+  ui::ShowPopupMenuAtCursor(base::kExplorerMenu, ui::WindowHandle(base::kMainWindow));
 }
 
 void ShowListPopup() {
-  HWND list = ui::ControlHandle(kFileList);
+  HWND list = ui::ControlHandle(base::kFileList);
   if (!list || SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) < 0) return;
-  ui::ShowPopupMenuAtCursor(kListMenu, ui::WindowHandle(kMainWindow));
+  ui::ShowPopupMenuAtCursor(base::kListMenu, ui::WindowHandle(base::kMainWindow));
 }
 
 }  // namespace app

@@ -2,8 +2,8 @@
 #include "app/ControlReactions.h"
 #include "app/EventLoop.h"
 #include "app/HelpCommands.h"
-#include "app/Numbers.h"
 #include "app/Routing.h"
+#include "base/Numbers.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/ForbiddenCharacters.h"
 #include "filelist/AddingCommands.h"
@@ -18,43 +18,43 @@ namespace {
 
 // Control events, by control number.
 const ControlRoute kControlRoutes[] = {
-    {68, kAboutWindow, kAnyEventType, OpenWebsite},   // website link
-    {70, kAboutWindow, kAnyEventType, WriteToSupport},  // support link
-    {76, kAboutWindow, kAnyEventType, dialogs::CloseAboutWindow},  // "Fermer cette fenêtre"
-    {7, kMainWindow, ui::kChange, ShowPlace},
-    {8, kMainWindow, ui::kRightClick, ShowExplorerPopup},
-    {13, kMainWindow, kAnyEventType, filelist::OpenListedFolder},
-    {14, kMainWindow, kAnyEventType, OnReplaceModeBox},   // mode boxes: SelectRenameMode
-    {15, kMainWindow, kAnyEventType, OnRenumberModeBox},
-    {16, kMainWindow, kAnyEventType, OnAppendModeBox},
-    {23, kMainWindow, kAnyEventType, RemoveOnlyRelabel},
-    {10, kMainWindow, ui::kRightClick, ShowListPopup},
-    {44, kMainWindow, kAnyEventType, dialogs::ShowForbiddenCharacters},  // "Caractères ?"
-    {45, kMainWindow, kAnyEventType, renaming::StartRename},
-    {46, kMainWindow, kAnyEventType, filelist::RemoveSelectedRows},
-    {47, kMainWindow, kAnyEventType, filelist::ClearFileList},
-    {48, kMainWindow, kAnyEventType, OpenHelp},     // "Aide ?"
-    {49, kMainWindow, kAnyEventType, dialogs::ShowAboutWindow},  // About button
-    {50, kMainWindow, kAnyEventType, RequestQuit},   // "Quitter"
+    {base::kAboutWebsiteLink, base::kAboutWindow, kAnyEventType, OpenWebsite},
+    {base::kAboutSupportLink, base::kAboutWindow, kAnyEventType, WriteToSupport},
+    {base::kAboutCloseButton, base::kAboutWindow, kAnyEventType, dialogs::CloseAboutWindow},
+    {base::kPlacesBox, base::kMainWindow, ui::kChange, ShowPlace},
+    {base::kExplorer, base::kMainWindow, ui::kRightClick, ShowExplorerPopup},
+    {base::kOpenFolderButton, base::kMainWindow, kAnyEventType, filelist::OpenListedFolder},
+    {base::kReplaceModeBox, base::kMainWindow, kAnyEventType, OnReplaceModeBox},  // mode boxes: SelectRenameMode
+    {base::kRenumberModeBox, base::kMainWindow, kAnyEventType, OnRenumberModeBox},
+    {base::kAppendModeBox, base::kMainWindow, kAnyEventType, OnAppendModeBox},
+    {base::kRemoveOnlyBox, base::kMainWindow, kAnyEventType, RemoveOnlyRelabel},
+    {base::kFileList, base::kMainWindow, ui::kRightClick, ShowListPopup},
+    {base::kCharactersButton, base::kMainWindow, kAnyEventType, dialogs::ShowForbiddenCharacters},
+    {base::kRenameButton, base::kMainWindow, kAnyEventType, renaming::StartRename},
+    {base::kRemoveSelectionButton, base::kMainWindow, kAnyEventType, filelist::RemoveSelectedRows},
+    {base::kClearAllButton, base::kMainWindow, kAnyEventType, filelist::ClearFileList},
+    {base::kHelpButton, base::kMainWindow, kAnyEventType, OpenHelp},
+    {base::kAboutButton, base::kMainWindow, kAnyEventType, dialogs::ShowAboutWindow},
+    {base::kQuitButton, base::kMainWindow, kAnyEventType, RequestQuit},
 };
 
 // Menu events, by command number: popup entries and the task pane's links.
 const MenuRoute kMenuRoutes[] = {
-    {kAddFilesCommand, filelist::AddFilesCommand},
-    {kAddFolderCommand, filelist::AddFolderCommand},
-    {kExplorerAdd, filelist::AddFromExplorerCommand},
-    {kExplorerOpen, filelist::OpenExplorerEntries},
-    {kListProperties, filelist::ShowRowProperties},
-    {kListOpen, filelist::OpenRows},
-    {kListRemove, filelist::RemoveRowsFromList},
-    {kListRecycle, filelist::RecycleRows},
-    {kListDelete, filelist::DeleteRows},
+    {base::kAddFilesCommand, filelist::AddFilesCommand},
+    {base::kAddFolderCommand, filelist::AddFolderCommand},
+    {base::kExplorerAdd, filelist::AddFromExplorerCommand},
+    {base::kExplorerOpen, filelist::OpenExplorerEntries},
+    {base::kListProperties, filelist::ShowRowProperties},
+    {base::kListOpen, filelist::OpenRows},
+    {base::kListRemove, filelist::RemoveRowsFromList},
+    {base::kListRecycle, filelist::RecycleRows},
+    {base::kListDelete, filelist::DeleteRows},
 };
 
 // Close events, by window number.
 const CloseRoute kCloseRoutes[] = {
-    {kAboutWindow, dialogs::CloseAboutWindow},
-    {kMainWindow, RequestQuit},
+    {base::kAboutWindow, dialogs::CloseAboutWindow},
+    {base::kMainWindow, RequestQuit},
 };
 
 }  // namespace

@@ -2,23 +2,24 @@
 
 #include <windows.h>
 
-#include "app/AppFolders.h"
-#include "app/Numbers.h"
+#include "base/AppFolders.h"
+#include "base/Numbers.h"
 #include "controls/ThemeApi.h"
+#include "rename/RenameLog.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
 namespace app {
 
 void ReleaseProgramResources() {
-  ui::CloseTopLevelWindow(kAboutWindow);
-  ui::CloseTopLevelWindow(kMainWindow);
+  ui::CloseTopLevelWindow(base::kAboutWindow);
+  ui::CloseTopLevelWindow(base::kMainWindow);
   ui::ReleaseAllObjects();
   controls::ReleaseThemeApi();
 }
 
 int ExitSequence() {
-  std::wstring log = RenameLogPath();
+  std::wstring log = renaming::RenameLogPath(base::TempFolder());
   if (GetFileAttributesW(log.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileW(log.c_str());
   ReleaseProgramResources();
   return 0;

@@ -4,7 +4,7 @@
 
 #include "app/FrenchDate.h"
 #include "app/GreetingText.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "ui/Objects.h"
 
 namespace app {
@@ -23,14 +23,14 @@ std::optional<std::wstring> LoginName() {
 }
 
 void DrawGreetingOnBanner() {
-  const ui::Image* banner = ui::FindImage(kBannerPicture);
+  const ui::Image* banner = ui::FindImage(base::kBannerPicture);
   if (!banner || !banner->bitmap) return;
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) return;
   HGDIOBJ oldBitmap = SelectObject(dc, banner->bitmap);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
-  HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(kGreetingFont));
+  HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(base::kGreetingFont));
   std::wstring first = GreetingFirstLine(LoginName());
   std::wstring second = GreetingSecondLine(FrenchLongDateToday());
   TextOutW(dc, 10, 5, first.c_str(), static_cast<int>(first.size()));

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "app/AppFolders.h"
 #include "app/HelpTexts.h"
+#include "base/AppFolders.h"
+#include "base/ProgramInfo.h"
 #include "ui/MessageBoxes.h"
 
 namespace app {
@@ -30,17 +31,17 @@ bool HandToShell(const std::wstring& address) {
 
 void OpenHelp() {
   for (const wchar_t* relative : {kCompiledHelpFile, kTextHelpFile}) {
-    std::wstring path = ProgramFolder() + relative;
+    std::wstring path = base::ProgramFolder() + relative;
     if (EntryExists(path)) {
       ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       return;
     }
   }
-  ui::ShowMessage(kShortName, MissingHelpText(), ui::MessageIcon::Question);
+  ui::ShowMessage(base::kShortName, MissingHelpText(), ui::MessageIcon::Question);
 }
 
 void OpenWebsite() {
-  if (!HandToShell(WebsiteAddress())) {
+  if (!HandToShell(base::WebsiteAddress())) {
     ui::ShowMessage(L"Connexion...", L"Impossible de se connecter au site", ui::MessageIcon::Exclamation);
   }
 }

@@ -1,10 +1,10 @@
 #pragma once
-// What the help, website and mail commands hand to the shell or show: the help files' places, the two addresses
-// and the message for a missing help file. Window-free.
+// What the help, website and mail commands hand to the shell or show: the help files' places, the mail address with
+// its subject and the message for a missing help file. Window-free.
 
 #include <string>
 
-#include "app/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 namespace app {
 
@@ -12,12 +12,10 @@ namespace app {
 inline constexpr const wchar_t* kCompiledHelpFile = L"DataFiles\\TRename Help.chm";
 inline constexpr const wchar_t* kTextHelpFile = L"DataFiles\\TRename Help.txt";
 
-inline std::wstring WebsiteAddress() { return std::wstring(L"https://") + kWebsiteHost + L"/index.html"; }
-
 // The address with the subject of the new mail; the blank before "?subject" is part of the text, and mail programs
 // drop it from the address.
 inline std::wstring SupportMailText() {
-  return std::wstring(L"mailto:") + kSupportAddress + L" ?subject=Besoin d'aide avec Tarvelle Rename";
+  return std::wstring(L"mailto:") + base::kSupportAddress + L" ?subject=Besoin d'aide avec Tarvelle Rename";
 }
 
 // Made afresh on every call, so that showing it again never adds to it.

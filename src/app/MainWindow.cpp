@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/Greeting.h"
-#include "app/Numbers.h"
-#include "app/ProgramInfo.h"
+#include "base/Numbers.h"
+#include "base/ProgramInfo.h"
 #include "controls/IconButton.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
@@ -23,48 +23,48 @@ LRESULT MainWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
 
 HWND CreateMainWindow() {
   // The place given here is replaced by the centring.
-  return ui::OpenTopLevelWindow(kMainWindow, 100, 100, kMainClientWidth, kMainClientHeight, kProgramTitle,
+  return ui::OpenTopLevelWindow(base::kMainWindow, 100, 100, kMainClientWidth, kMainClientHeight, base::kProgramTitle,
                                 ui::kWindowSystemMenu | ui::kWindowMinimizeBox | ui::kWindowScreenCentered |
                                     ui::kWindowInvisible);
 }
 
-void InstallMainWindowHook() { ui::SetWindowHook(kMainWindow, MainWindowHook); }
+void InstallMainWindowHook() { ui::SetWindowHook(base::kMainWindow, MainWindowHook); }
 
 void CreateBannerAndSideImage() {
-  ui::CreateImageControl(kBannerImage, 0, 0, 834, 60, kBannerPicture);
+  ui::CreateImageControl(base::kBannerImage, 0, 0, 834, 60, base::kBannerPicture);
   DrawGreetingOnBanner();
-  ui::SetControlImage(kBannerImage, kBannerPicture);
-  if (HWND banner = ui::ControlHandle(kBannerImage)) InvalidateRect(banner, nullptr, FALSE);
-  ui::CreateImageControl(kSideImage, 834, 0, 180, 60, kSidePicture);
+  ui::SetControlImage(base::kBannerImage, base::kBannerPicture);
+  if (HWND banner = ui::ControlHandle(base::kBannerImage)) InvalidateRect(banner, nullptr, FALSE);
+  ui::CreateImageControl(base::kSideImage, 834, 0, 180, 60, base::kSidePicture);
 }
 
 void CreatePopupMenus() {
-  if (ui::CreateNumberedPopupMenu(kExplorerMenu)) {
-    ui::AddMenuEntry(kExplorerMenu, kExplorerAdd, L"Ajouter", 4);
-    ui::AddMenuSeparator(kExplorerMenu);
-    ui::AddMenuEntry(kExplorerMenu, kExplorerOpen, L"Ouvrir", 6);
+  if (ui::CreateNumberedPopupMenu(base::kExplorerMenu)) {
+    ui::AddMenuEntry(base::kExplorerMenu, base::kExplorerAdd, L"Ajouter", base::kAddFilesPicture);
+    ui::AddMenuSeparator(base::kExplorerMenu);
+    ui::AddMenuEntry(base::kExplorerMenu, base::kExplorerOpen, L"Ouvrir", base::kFolderPicture);
   }
-  if (ui::CreateNumberedPopupMenu(kListMenu)) {
-    ui::AddMenuEntry(kListMenu, kListProperties, L"Propriétés", 16);
-    ui::AddMenuSeparator(kListMenu);
-    ui::AddMenuEntry(kListMenu, kListOpen, L"Ouvrir/voir", 18);
-    ui::AddMenuSeparator(kListMenu);
-    ui::AddMenuEntry(kListMenu, kListRemove, L"Retirer de la liste", 17);
-    ui::AddMenuEntry(kListMenu, kListRecycle, L"Envoyer à la corbeille", 14);
-    ui::AddMenuEntry(kListMenu, kListDelete, L"Supprimer", 15);
+  if (ui::CreateNumberedPopupMenu(base::kListMenu)) {
+    ui::AddMenuEntry(base::kListMenu, base::kListProperties, L"Propriétés", base::kPropertiesPicture);
+    ui::AddMenuSeparator(base::kListMenu);
+    ui::AddMenuEntry(base::kListMenu, base::kListOpen, L"Ouvrir/voir", base::kOpenPicture);
+    ui::AddMenuSeparator(base::kListMenu);
+    ui::AddMenuEntry(base::kListMenu, base::kListRemove, L"Retirer de la liste", base::kRemoveFromListPicture);
+    ui::AddMenuEntry(base::kListMenu, base::kListRecycle, L"Envoyer à la corbeille", base::kRecyclePicture);
+    ui::AddMenuEntry(base::kListMenu, base::kListDelete, L"Supprimer", base::kDeletePicture);
   }
 }
 
 void CreateMainStatusBar() {
-  if (!ui::CreateStatusBar(kStatusBar, ui::WindowHandle(kMainWindow))) return;
+  if (!ui::CreateStatusBar(base::kStatusBar, ui::WindowHandle(base::kMainWindow))) return;
   const int widths[] = {20};
-  ui::SetStatusFields(kStatusBar, widths, 1);
-  ui::SetStatusFieldImage(kStatusBar, 0, 5, ui::FieldLook::Normal);
-  ui::SetStatusFieldText(kStatusBar, 1, kMakerNotice, ui::FieldLook::Raised);
+  ui::SetStatusFields(base::kStatusBar, widths, 1);
+  ui::SetStatusFieldImage(base::kStatusBar, 0, base::kStatusPicture, ui::FieldLook::Normal);
+  ui::SetStatusFieldText(base::kStatusBar, 1, base::kMakerNotice, ui::FieldLook::Raised);
 }
 
 void ShowMainWindow() {
-  HWND window = ui::WindowHandle(kMainWindow);
+  HWND window = ui::WindowHandle(base::kMainWindow);
   ShowWindow(window, SW_SHOWNORMAL);
   SetForegroundWindow(window);
 }

@@ -4,13 +4,13 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/AppFolders.h"
 #include "app/EventLoop.h"
 #include "app/ExitSequence.h"
+#include "app/MainControls.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/StartupResources.h"
-#include "app/MainControls.h"
+#include "base/AppFolders.h"
 #include "controls/ThemeApi.h"
 #include "resources/ImageDecoders.h"
 
@@ -50,8 +50,8 @@ int RunProgram() {
   controls::LoadThemeApi();
   resources::RegisterImageDecoders();
   LoadButtonIcons();
-  FixProgramFolder();
-  FixTempFolder();
+  base::FixProgramFolder();
+  base::FixTempFolder();
   LoadGreetingFont();
   LoadPictures();
   if (!SingleInstanceGuard()) {

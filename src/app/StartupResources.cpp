@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/AppState.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "resources/Pictures.h"
 #include "ui/Objects.h"
 
@@ -42,11 +42,11 @@ void LoadGreetingFont() {
   description.lfItalic = TRUE;
   description.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(description.lfFaceName, L"Arial", LF_FACESIZE);
-  ui::RegisterFont(kGreetingFont, CreateFontIndirectW(&description));
+  ui::RegisterFont(base::kGreetingFont, CreateFontIndirectW(&description));
 }
 
 void LoadPictures() {
-  for (int number = kFirstImage; number <= kLastImage; ++number) {
+  for (int number = base::kFirstPicture; number <= base::kLastPicture; ++number) {
     ui::RegisterImage(number, ToImage(resources::LoadImagePicture(number)));
   }
 }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/Numbers.h"
-#include "app/UserFolders.h"
+#include "base/Numbers.h"
+#include "base/UserFolders.h"
 #include "controls/TaskPane.h"
 #include "controls/explorer/ExplorerList.h"
 #include "ui/Controls.h"
@@ -16,8 +16,6 @@
 namespace app {
 
 namespace {
-
-constexpr int kFolderPicture = 6;
 
 // The main window takes no interest in the pane's own events.
 int IgnorePaneEvent(int, int, int, int) { return 0; }
@@ -31,36 +29,36 @@ const wchar_t* const kPlaceTexts[] = {L"Mes documents", L"Mes images",  L"Mes vi
 
 void CreateTypeSelection(int host) {
   ui::OpenChildList(host);
-  ui::CreateTextControl(kTypeLabel, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
-  ui::SetControlColor(kTypeLabel, ui::kBackColor, RGB(68, 94, 138));
-  ui::SetControlColor(kTypeLabel, ui::kFrontColor, RGB(254, 248, 220));
-  ui::CreateComboBox(kTypeField, 150, 5, 60, 20, ui::kComboEditable | ui::kComboUpperCase);
-  ui::AddComboEntry(kTypeField, L"");
-  for (const wchar_t* type : kTypes) ui::AddComboEntry(kTypeField, type);
-  ui::SelectComboEntry(kTypeField, 0);
-  ui::AttachBalloonTip(kTypeField, L"Extension",
+  ui::CreateTextControl(base::kTypeLabel, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
+  ui::SetControlColor(base::kTypeLabel, ui::kBackColor, RGB(68, 94, 138));
+  ui::SetControlColor(base::kTypeLabel, ui::kFrontColor, RGB(254, 248, 220));
+  ui::CreateComboBox(base::kTypeField, 150, 5, 60, 20, ui::kComboEditable | ui::kComboUpperCase);
+  ui::AddComboEntry(base::kTypeField, L"");
+  for (const wchar_t* type : kTypes) ui::AddComboEntry(base::kTypeField, type);
+  ui::SelectComboEntry(base::kTypeField, 0);
+  ui::AttachBalloonTip(base::kTypeField, L"Extension",
                        L"Saisissez directement un type de fichier ou choisissez en un dans la liste déroulante.",
-                       ui::ImageIcon(9));
+                       ui::ImageIcon(base::kInfoBalloonIcon));
   ui::CloseChildList();
 }
 
 void CreateSystemExplorer(int host) {
   ui::OpenChildList(host);
-  ui::CreateComboBox(kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
-  for (const wchar_t* place : kPlaceTexts) ui::AddComboEntry(kPlacesBox, place, kFolderPicture);
-  ui::SelectComboEntry(kPlacesBox, 0);
+  ui::CreateComboBox(base::kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
+  for (const wchar_t* place : kPlaceTexts) ui::AddComboEntry(base::kPlacesBox, place, base::kFolderPicture);
+  ui::SelectComboEntry(base::kPlacesBox, 0);
   // The list is 300 pixels wide but never wider than its host area: with the pane's scroll bar showing, the area is
   // narrower, and a wider list would hide its own vertical scroll bar.
-  int width = std::min(300, controls::GetPaneAttribute(kTaskPane, controls::ContentWidth));
+  int width = std::min(300, controls::GetPaneAttribute(base::kTaskPane, controls::ContentWidth));
   if (width <= 0) width = 300;
-  controls::CreateExplorerList(kExplorer, 0, 30, width, kMainInnerHeight - 295, UserFolderPath(UserPlace::Documents));
+  controls::CreateExplorerList(base::kExplorer, 0, 30, width, kMainInnerHeight - 295, base::UserFolderPath(base::UserPlace::Documents));
   ui::CloseChildList();
 }
 
 }  // namespace
 
 void CreateTaskPaneContent() {
-  controls::CreateTaskPane(kTaskPane, 0, 60, 300, kMainInnerHeight - 85, IgnorePaneEvent);
+  controls::CreateTaskPane(base::kTaskPane, 0, 60, 300, kMainInnerHeight - 85, IgnorePaneEvent);
 
   // One descriptor for every item; only the fields named change between calls, so the second header and its
   // host area keep the command number of the link before them (they do not use it).
@@ -70,27 +68,27 @@ void CreateTaskPaneContent() {
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
   descriptor.commandId = 0;
-  controls::AddControlItem(kTaskPane, -1, L"Sélection de fichiers", ui::ImageIcon(2), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Sélection de fichiers", ui::ImageIcon(base::kSelectionGroupPicture), &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = 30;
-  int typeHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &descriptor);
+  int typeHost = controls::AddControlItem(base::kTaskPane, -1, L"", nullptr, &descriptor);
   CreateTypeSelection(typeHost);
 
   descriptor.kind = controls::LinkItem;
   descriptor.height = 25;
-  descriptor.commandId = kAddFilesCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", ui::ImageIcon(4), &descriptor);
-  descriptor.commandId = kAddFolderCommand;
-  controls::AddControlItem(kTaskPane, -1, L"Ajouter un répertoire complet", ui::ImageIcon(3), &descriptor);
+  descriptor.commandId = base::kAddFilesCommand;
+  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", ui::ImageIcon(base::kAddFilesPicture), &descriptor);
+  descriptor.commandId = base::kAddFolderCommand;
+  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un répertoire complet", ui::ImageIcon(base::kAddFolderPicture), &descriptor);
 
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
-  controls::AddControlItem(kTaskPane, -1, L"Explorateur système", ui::ImageIcon(1), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Explorateur système", ui::ImageIcon(base::kExplorerGroupPicture), &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = kMainInnerHeight - 265;
-  int explorerHost = controls::AddControlItem(kTaskPane, -1, L"", nullptr, &descriptor);
+  int explorerHost = controls::AddControlItem(base::kTaskPane, -1, L"", nullptr, &descriptor);
   CreateSystemExplorer(explorerHost);
 }
 

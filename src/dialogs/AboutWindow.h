@@ -6,19 +6,6 @@
 
 namespace dialogs {
 
-// Numbers of the About window's elements.
-enum AboutElement : int {
-  kAboutPanel = 65,
-  kAboutWebsiteIcon = 67,
-  kAboutWebsiteLink = 68,
-  kAboutSupportIcon = 69,
-  kAboutSupportLink = 70,
-  kAboutNotice = 75,
-  kAboutCloseButton = 76,
-  kAboutStatusBar = 77,
-  kAboutPicture = 78,
-};
-
 // Opens the window centred on the screen, disables the main window and returns. When the window cannot be
 // created nothing changes.
 void ShowAboutWindow();

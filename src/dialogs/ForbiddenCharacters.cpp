@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
@@ -76,7 +76,7 @@ std::vector<std::wstring> ForbiddenCharactersLines() {
 }
 
 void ShowForbiddenCharacters() {
-  HWND window = ui::OpenTopLevelWindow(kForbiddenCharactersWindow, 0, 0, kClientWidth, kClientHeight,
+  HWND window = ui::OpenTopLevelWindow(base::kForbiddenCharactersWindow, 0, 0, kClientWidth, kClientHeight,
                                        L"Caractères interdits ",
                                        ui::kWindowSystemMenu | ui::kWindowToolCaption | ui::kWindowOwnerCentered |
                                            ui::kWindowTopmost | ui::kWindowInvisible,
@@ -88,7 +88,7 @@ void ShowForbiddenCharacters() {
                                        ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 5, 5,
                                        540, 220);
     if (box) {
-      SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui::FontHandle(app::kGreetingFont)), FALSE);
+      SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(ui::FontHandle(base::kGreetingFont)), FALSE);
       FillTextBox(box);
     }
   }
@@ -97,7 +97,7 @@ void ShowForbiddenCharacters() {
   ShowWindow(window, SW_SHOWNORMAL);
   if (button) SetFocus(button);
   RunOwnLoop(button ? GetDlgCtrlID(button) : -1);
-  ui::CloseTopLevelWindow(kForbiddenCharactersWindow);
+  ui::CloseTopLevelWindow(base::kForbiddenCharactersWindow);
 }
 
 }  // namespace dialogs

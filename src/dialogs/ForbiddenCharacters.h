@@ -9,9 +9,6 @@
 
 namespace dialogs {
 
-// Number of the window while it is open; not one of the fixed numbers of the program's other windows.
-inline constexpr int kForbiddenCharactersWindow = 80;
-
 // The text of the window, line by line, runs of spaces included: they align the characters in a column.
 std::vector<std::wstring> ForbiddenCharactersLines();
 

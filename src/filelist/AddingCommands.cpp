@@ -1,13 +1,13 @@
 #include "filelist/AddingCommands.h"
 
-#include "app/MainControls.h"
-#include "app/UserFolders.h"
+#include "base/Numbers.h"
+#include "base/PathParts.h"
+#include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
 #include "filelist/FolderScan.h"
 #include "filelist/Requesters.h"
-#include "rename/PathParts.h"
 #include "ui/Controls.h"
 #include "ui/MessageBoxes.h"
 
@@ -21,11 +21,11 @@ std::wstring& StartFolderText() {
 }
 
 void EnsureStartFolder() {
-  if (StartFolderText().empty()) StartFolderText() = app::UserFolderPath(app::UserPlace::Documents);
+  if (StartFolderText().empty()) StartFolderText() = base::UserFolderPath(base::UserPlace::Documents);
 }
 
 void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenType) {
-  ui::SetControlText(app::kFolderPathField, folder);
+  ui::SetControlText(base::kFolderPathField, folder);
   if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) {
     ui::ShowMessage(L"Répertoire", L"Le dossier choisi n'est pas accessible.", ui::MessageIcon::None);
   }
@@ -34,10 +34,10 @@ void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenTy
 }  // namespace
 
 bool RequireChosenType(std::wstring* chosenType) {
-  *chosenType = ChosenTypeOf(ui::ControlText(app::kTypeField));
+  *chosenType = ChosenTypeOf(ui::ControlText(base::kTypeField));
   if (!chosenType->empty()) return true;
   ui::ShowMessage(L"Extension ??", L"Vous devez choisir le type de fichier.", ui::MessageIcon::None);
-  ui::FocusControl(app::kTypeField);
+  ui::FocusControl(base::kTypeField);
   return false;
 }
 
@@ -48,7 +48,7 @@ void AddFilesCommand() {
   std::vector<std::wstring> files = AskForFiles(StartFolderText(), chosenType);
   FileListUpdate update;
   for (const std::wstring& file : files) {
-    StartFolderText() = renaming::FolderPart(file);
+    StartFolderText() = base::FolderPart(file);
     AddFileToList(file);
   }
 }
@@ -59,7 +59,7 @@ void AddFolderCommand() {
   EnsureStartFolder();
   std::wstring folder = AskForFolder(StartFolderText());
   if (folder.empty()) return;
-  ui::SetControlText(app::kFolderPathField, folder);
+  ui::SetControlText(base::kFolderPathField, folder);
   ListFolderContent(folder, chosenType);
   StartFolderText() = folder;
 }
@@ -67,15 +67,15 @@ void AddFolderCommand() {
 void AddFromExplorerCommand() {
   std::wstring chosenType;
   if (!RequireChosenType(&chosenType)) return;
-  int entries = controls::ExplorerEntryCount(app::kExplorer);
+  int entries = controls::ExplorerEntryCount(base::kExplorer);
   for (int i = 0; i < entries; ++i) {
-    if (!controls::ExplorerEntryIsSelected(app::kExplorer, i)) continue;
+    if (!controls::ExplorerEntryIsSelected(base::kExplorer, i)) continue;
     // The entry's own path: for a folder it is the current folder, the name and `\`; it also leads drives and ".."
     // where they point.
-    std::wstring path = controls::ExplorerEntryPath(app::kExplorer, i);
-    if (controls::ExplorerEntryIsFolder(app::kExplorer, i)) {
-      if (!path.empty()) ListExplorerFolder(WithTrailingBackslash(path), chosenType);
-    } else if (renaming::MatchesChosenType(path, chosenType)) {
+    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, i);
+    if (controls::ExplorerEntryIsFolder(base::kExplorer, i)) {
+      if (!path.empty()) ListExplorerFolder(base::WithTrailingBackslash(path), chosenType);
+    } else if (MatchesChosenType(path, chosenType)) {
       AddFileToList(path);
     } else {
       ui::ShowMessage(L"Extension ?", L"Le fichier sélectionné ne correspond pas au type pré-défini.",

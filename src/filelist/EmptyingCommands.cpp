@@ -1,6 +1,6 @@
 #include "filelist/EmptyingCommands.h"
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "filelist/FileList.h"
 #include "ui/Controls.h"
 #include "ui/MessageBoxes.h"
@@ -32,7 +32,7 @@ void ClearFileList() {
   if (RefuseEmptyList()) return;
   RemoveAllFileRows();
   ResetCountHeader();
-  ui::SetControlText(app::kFolderPathField, L"");
+  ui::SetControlText(base::kFolderPathField, L"");
 }
 
 }  // namespace filelist

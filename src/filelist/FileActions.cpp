@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "base/PathParts.h"
 #include "filelist/FileList.h"
 #include "filelist/SelectionWalk.h"
 #include "filelist/ShellFileServices.h"
-#include "rename/PathParts.h"
 #include "ui/MessageBoxes.h"
 
 namespace filelist {
@@ -30,7 +30,7 @@ void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const 
     }
     // The list is shown as it stands while the message waits.
     update.reset();
-    ui::ShowMessage(failureTitle, L"Le fichier " + renaming::NamePart(path) + failureEnd, ui::MessageIcon::Stop);
+    ui::ShowMessage(failureTitle, L"Le fichier " + base::NamePart(path) + failureEnd, ui::MessageIcon::Stop);
     update.emplace();
     return RowFate::Kept;
   });

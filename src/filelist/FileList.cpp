@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <deque>
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
+#include "base/PathParts.h"
 #include "filelist/FileListText.h"
 #include "filelist/PathIndex.h"
 #include "filelist/RowIcons.h"
-#include "rename/PathParts.h"
 #include "ui/Objects.h"
 #include "ui/ThreadAlive.h"
 
@@ -28,7 +28,7 @@ constexpr ULONGLONG kRepaintInterval = 125;
 struct Row {
   std::wstring path;
   int image;  // in the list's image list; -1 for none
-  std::wstring_view Name() const { return renaming::NamePartView(path); }
+  std::wstring_view Name() const { return base::NamePartView(path); }
 };
 
 struct FileListState {
@@ -46,7 +46,7 @@ FileListState& State() {
   return state;
 }
 
-HWND List() { return ui::ControlHandle(app::kFileList); }
+HWND List() { return ui::ControlHandle(base::kFileList); }
 
 void WriteHeader(const std::wstring& text) {
   State().headerStale = false;

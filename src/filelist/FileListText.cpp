@@ -1,5 +1,9 @@
 #include "filelist/FileListText.h"
 
+#include <array>
+
+#include "base/PathParts.h"
+
 namespace filelist {
 
 std::wstring CountHeaderText(std::size_t rows) {
@@ -15,10 +19,27 @@ std::wstring ChosenTypeOf(std::wstring_view fieldText) {
   return std::wstring(type);
 }
 
-std::wstring WithTrailingBackslash(std::wstring_view path) {
-  std::wstring result(path);
-  if (!result.empty() && result.back() != L'\\' && result.back() != L'/') result += L'\\';
-  return result;
+std::wstring LowerCaseType(std::wstring_view type) {
+  std::wstring lower(type);
+  for (wchar_t& c : lower) {
+    bool asciiCapital = c >= L'A' && c <= L'Z';
+    bool latinCapital = c >= 0xC0 && c <= 0xDE && c != 0xD7;
+    if (asciiCapital || latinCapital) c = static_cast<wchar_t>(c + 0x20);
+  }
+  return lower;
+}
+
+bool MatchesChosenType(std::wstring_view path, std::wstring_view chosenType) {
+  std::wstring extension = base::FileExtension(path);
+  return extension == chosenType || extension == LowerCaseType(chosenType);
+}
+
+bool IsSkippedFolderEntry(std::wstring_view entryName) {
+  constexpr std::array<std::wstring_view, 4> kSkipped = {L"desktop.ini", L"Thumbs.db", L".", L".."};
+  for (std::wstring_view skipped : kSkipped) {
+    if (entryName == skipped) return true;
+  }
+  return false;
 }
 
 std::wstring FolderToSelect(std::wstring_view startFolder) {
@@ -37,7 +58,7 @@ std::vector<std::wstring> RequesterSelection(const wchar_t* buffer, std::size_t 
     at = end + 1;
   }
   if (parts.size() <= 1) return parts;
-  std::wstring folder = WithTrailingBackslash(parts.front());
+  std::wstring folder = base::WithTrailingBackslash(parts.front());
   std::vector<std::wstring> paths;
   paths.reserve(parts.size() - 1);
   for (size_t i = 1; i < parts.size(); ++i) paths.push_back(folder + parts[i]);

@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the file list that need no window: the count header, the chosen type as the type field gives it,
-// and the forms of folder paths the requesters take and give. Window-free.
+// The texts of the file list that need no window: the count header, the chosen type as the type field gives it
+// and the rules it lists by, and the forms of folder paths the requesters take and give. Window-free.
 
 #include <cstddef>
 #include <string>
@@ -19,8 +19,15 @@ std::wstring CountHeaderText(std::size_t rows);
 // without the spaces around it.
 std::wstring ChosenTypeOf(std::wstring_view fieldText);
 
-// The path with a `\` appended when it does not end in `\` or `/` already; an empty path stays empty.
-std::wstring WithTrailingBackslash(std::wstring_view path);
+// The lower-case form of a chosen type: A to Z and the Latin-1 capitals À to Þ (× excepted) become small letters.
+std::wstring LowerCaseType(std::wstring_view type);
+
+// Whether the path's extension is exactly the chosen type or exactly its lower-case form (JPG: .JPG and .jpg, never
+// .Jpg).
+bool MatchesChosenType(std::wstring_view path, std::wstring_view chosenType);
+
+// Entries the folder scan never lists, compared letter case included: "desktop.ini", "Thumbs.db", "." and "..".
+bool IsSkippedFolderEntry(std::wstring_view entryName);
 
 // The folder the folder requester is to select when it opens: the trailing `\` is dropped, except for paths of
 // three characters or fewer, such as C:\.

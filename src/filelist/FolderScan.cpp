@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include "base/PathParts.h"
 #include "filelist/FileList.h"
-#include "rename/PathParts.h"
+#include "filelist/FileListText.h"
 
 namespace filelist {
 
@@ -18,10 +19,10 @@ FolderScanResult ListFolderContent(const std::wstring& folder, const std::wstrin
   FileListUpdate update;
   std::wstring path = folder;
   do {
-    if (renaming::IsSkippedFolderEntry(entry.cFileName)) continue;
+    if (IsSkippedFolderEntry(entry.cFileName)) continue;
     path.resize(folder.size());
     path += entry.cFileName;
-    if (!renaming::MatchesChosenType(path, chosenType)) continue;
+    if (!MatchesChosenType(path, chosenType)) continue;
     AppendFoundEntry(path, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
   } while (FindNextFileW(listing, &entry));
   FindClose(listing);

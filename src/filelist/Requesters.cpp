@@ -4,8 +4,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "base/Numbers.h"
+#include "base/PathParts.h"
 #include "filelist/FileListText.h"
-#include "rename/PathParts.h"
 #include "ui/Objects.h"
 
 namespace filelist {
@@ -19,7 +20,7 @@ constexpr size_t kSelectionRoom = 512000;
 std::wstring FilterText(const std::wstring& chosenType) {
   std::wstring filter = L"Fichiers";
   filter += L'\0';
-  filter += L"*." + chosenType + L";*." + renaming::LowerCaseType(chosenType);
+  filter += L"*." + chosenType + L";*." + LowerCaseType(chosenType);
   filter += L'\0';
   filter += L'\0';
   return filter;
@@ -37,7 +38,7 @@ std::vector<std::wstring> AskForFiles(const std::wstring& startFolder, const std
   std::vector<wchar_t> selection(kSelectionRoom, L'\0');
   OPENFILENAMEW request{};
   request.lStructSize = sizeof(request);
-  request.hwndOwner = ui::WindowHandle(0);
+  request.hwndOwner = ui::WindowHandle(base::kMainWindow);
   request.lpstrFilter = filter.c_str();
   request.nFilterIndex = 1;
   request.lpstrFile = selection.data();
@@ -52,7 +53,7 @@ std::vector<std::wstring> AskForFiles(const std::wstring& startFolder, const std
 std::wstring AskForFolder(const std::wstring& startFolder) {
   std::wstring selected = FolderToSelect(startFolder);
   BROWSEINFOW request{};
-  request.hwndOwner = ui::WindowHandle(0);
+  request.hwndOwner = ui::WindowHandle(base::kMainWindow);
   request.lpszTitle = L"Sélectionnez un répertoire, Son contenu sera listé pour le renommage";
   request.ulFlags = BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
   request.lpfn = SelectStartFolder;
@@ -63,7 +64,7 @@ std::wstring AskForFolder(const std::wstring& startFolder) {
   BOOL hasPath = SHGetPathFromIDListW(chosen, path);
   CoTaskMemFree(chosen);
   if (!hasPath || path[0] == L'\0') return {};
-  return WithTrailingBackslash(path);
+  return base::WithTrailingBackslash(path);
 }
 
 }  // namespace filelist

@@ -5,8 +5,8 @@
 
 #include <unordered_map>
 
+#include "base/PathParts.h"
 #include "filelist/IconTypes.h"
-#include "rename/PathParts.h"
 
 namespace filelist {
 
@@ -65,7 +65,7 @@ int ListImageOf(HWND list, int systemIndex) {
 }
 
 int SystemIconOfFile(const std::wstring& path) {
-  std::wstring extension = renaming::FileExtension(path);
+  std::wstring extension = base::FileExtension(path);
   if (HasIconPerFile(extension)) return SystemIconOfPath(path);
   IconCache& cache = Cache();
   std::wstring key = IconTypeKey(extension);

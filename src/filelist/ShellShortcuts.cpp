@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "controls/explorer/ExplorerList.h"
 #include "filelist/ShellFileServices.h"
 #include "ui/Controls.h"
@@ -10,18 +10,18 @@
 namespace filelist {
 
 void OpenExplorerEntries() {
-  int entries = controls::ExplorerEntryCount(app::kExplorer);
+  int entries = controls::ExplorerEntryCount(base::kExplorer);
   for (int i = 0; i < entries; ++i) {
-    if (!controls::ExplorerEntryIsSelected(app::kExplorer, i)) continue;
+    if (!controls::ExplorerEntryIsSelected(base::kExplorer, i)) continue;
     // The entry's own path: the current folder and the name for files and folders, and the real place for a drive
     // (whose row shows its label) and for "..".
-    std::wstring path = controls::ExplorerEntryPath(app::kExplorer, i);
+    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, i);
     if (!path.empty()) OpenWithShell(path);
   }
 }
 
 void OpenListedFolder() {
-  std::wstring folder = ui::ControlText(app::kFolderPathField);
+  std::wstring folder = ui::ControlText(base::kFolderPathField);
   if (!folder.empty()) OpenWithShell(folder);
 }
 

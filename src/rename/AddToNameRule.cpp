@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/PathParts.h"
 #include "rename/NumberText.h"
-#include "rename/PathParts.h"
 
 namespace renaming {
 
@@ -20,20 +20,20 @@ AddCriteria AddCriteriaFromFields(std::wstring addedText, AddPosition position, 
 }
 
 std::wstring AddToNameNewName(const AddCriteria& criteria, std::wstring_view fullPath) {
-  std::wstring base = BaseName(fullPath);
+  std::wstring base = base::BaseName(fullPath);
   std::wstring joint = criteria.separator ? L"_" : L"";
   std::wstring name = criteria.position == AddPosition::AtStart ? criteria.addedText + joint + base
                                                                 : base + joint + criteria.addedText;
   if (criteria.numbering) name += L'_' + DecimalText(criteria.runningNumber);
   name += L'.';
-  name += FileExtension(fullPath);
+  name += base::FileExtension(fullPath);
   return name;
 }
 
 RenamePlan PlanAddToName(const AddCriteria& criteria, const RenameRow& row) {
   std::wstring newName = AddToNameNewName(criteria, row.fullPath);
-  std::wstring newPath = FolderPart(row.fullPath) + newName;
-  return RenamePlan{std::move(newName), std::move(newPath), BaseName(row.fullPath)};
+  std::wstring newPath = base::FolderPart(row.fullPath) + newName;
+  return RenamePlan{std::move(newName), std::move(newPath), base::BaseName(row.fullPath)};
 }
 
 void AdvanceAfterSuccess(AddCriteria& criteria) {

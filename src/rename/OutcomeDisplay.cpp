@@ -4,9 +4,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/AppFolders.h"
-#include "app/MainControls.h"
+#include "base/AppFolders.h"
+#include "base/Numbers.h"
 #include "rename/OutcomeReport.h"
+#include "rename/RenameLog.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Objects.h"
 
@@ -15,7 +16,7 @@ namespace renaming {
 namespace {
 
 void ResetProgressBar() {
-  if (HWND bar = ui::ControlHandle(app::kProgressBar)) SendMessageW(bar, PBM_SETPOS, 0, 0);
+  if (HWND bar = ui::ControlHandle(base::kProgressBar)) SendMessageW(bar, PBM_SETPOS, 0, 0);
 }
 
 }  // namespace
@@ -34,14 +35,14 @@ void ShowOutcomeReport(int errorCount) {
 }
 
 void OpenRenameLog() {
-  std::wstring log = app::RenameLogPath();
+  std::wstring log = RenameLogPath(base::TempFolder());
   if (GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES) return;
   SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof(request);
   request.fMask = SEE_MASK_FLAG_NO_UI;
-  request.hwnd = ui::WindowHandle(0);
+  request.hwnd = ui::WindowHandle(base::kMainWindow);
   request.lpFile = log.c_str();
-  request.lpDirectory = app::TempFolder().c_str();
+  request.lpDirectory = base::TempFolder().c_str();
   request.nShow = SW_SHOWNORMAL;
   ShellExecuteExW(&request);
 }

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "ui/Objects.h"
 #include "ui/ThreadAlive.h"
 
@@ -18,13 +18,13 @@ constexpr ULONGLONG kPaintInterval = 50;
 
 PassDisplay::PassDisplay() : lastPaint_(GetTickCount64()) {}
 
-void PassDisplay::ShowRow(const std::wstring& path) {
-  row_ = path;
+void PassDisplay::RowStarted(const std::wstring& fullPath) {
+  row_ = fullPath;
   pending_ = true;
   PaintWhenDue();
 }
 
-void PassDisplay::ShowProgress(int percent) {
+void PassDisplay::Progressed(int percent) {
   percent_ = percent;
   pending_ = true;
   PaintWhenDue();
@@ -37,9 +37,9 @@ void PassDisplay::PaintWhenDue() {
 
 void PassDisplay::Flush() {
   if (!pending_) return;
-  if (HWND line = ui::ControlHandle(app::kActivityLine)) SetWindowTextW(line, row_.c_str());
-  if (HWND bar = ui::ControlHandle(app::kProgressBar)) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(percent_), 0);
-  for (int number : {static_cast<int>(app::kActivityLine), static_cast<int>(app::kProgressBar)}) {
+  if (HWND line = ui::ControlHandle(base::kActivityLine)) SetWindowTextW(line, row_.c_str());
+  if (HWND bar = ui::ControlHandle(base::kProgressBar)) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(percent_), 0);
+  for (int number : {static_cast<int>(base::kActivityLine), static_cast<int>(base::kProgressBar)}) {
     if (HWND control = ui::ControlHandle(number)) {
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     }

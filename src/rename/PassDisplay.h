@@ -6,14 +6,16 @@
 
 #include <string>
 
+#include "rename/RenameLoop.h"
+
 namespace renaming {
 
-class PassDisplay {
+class PassDisplay : public PassObserver {
  public:
   PassDisplay();
   // The row being handled.
-  void ShowRow(const std::wstring& path);
-  void ShowProgress(int percent);
+  void RowStarted(const std::wstring& fullPath) override;
+  void Progressed(int percent) override;
   // Paints both controls now.
   void Flush();
 

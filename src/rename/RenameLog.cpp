@@ -1,14 +1,12 @@
 #include "rename/RenameLog.h"
 
+#include "base/PathParts.h"
 #include "rename/Utf8.h"
 
 namespace renaming {
 
 std::wstring RenameLogPath(std::wstring_view tempFolder) {
-  std::wstring path(tempFolder);
-  if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L'\\';
-  path += kRenameLogFileName;
-  return path;
+  return base::WithTrailingBackslash(tempFolder) + std::wstring(kRenameLogFileName);
 }
 
 bool WriteLogLine(LogFileAccess& files, const std::wstring& logPath, std::wstring_view line) {

@@ -1,35 +1,31 @@
 #include "rename/RenamePass.h"
 
-#include <windows.h>
+#include <utility>
 
-#include "app/AppFolders.h"
-#include "app/MainControls.h"
+#include "base/AppFolders.h"
+#include "base/Numbers.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
 #include "filelist/FolderScan.h"
-#include "rename/FileMove.h"
-#include "rename/LogLine.h"
+#include "rename/OutcomeDisplay.h"
 #include "rename/PassDisplay.h"
-#include "rename/PathParts.h"
-#include "rename/RenameLog.h"
-#include "rename/RenameProgress.h"
+#include "rename/RenameLoop.h"
+#include "rename/Win32FileMoves.h"
 #include "rename/Win32LocalTime.h"
 #include "rename/Win32LogFile.h"
-#include "rename/OutcomeDisplay.h"
 #include "ui/Controls.h"
-#include "ui/Objects.h"
+#include "ui/WindowDisabled.h"
 
 namespace renaming {
 
 namespace {
 
-// A read-only file is made writable before its rename; its attributes are not restored.
-void ClearReadOnly(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
-}
+// The file list's rows, read as the pass reaches them.
+class ListedRows : public RenameRows {
+ public:
+  int Count() const override { return filelist::FileRowCount(); }
+  RenameRow Row(int index) const override { return {filelist::FileRowPath(index), filelist::FileRowName(index)}; }
+};
 
 void EmptyFileList() {
   filelist::FileListUpdate update;
@@ -40,60 +36,46 @@ void EmptyFileList() {
 }  // namespace
 
 void RenamePass(RenameCriteria criteria) {
-  HWND mainWindow = ui::WindowHandle(0);
-  EnableWindow(mainWindow, FALSE);
-  std::wstring typeText = ui::ControlText(app::kTypeField);
-  const int rowCount = filelist::FileRowCount();
-  const std::wstring logPath = app::RenameLogPath();
-  Win32LogFileAccess logFiles;
-  PassDisplay display;
-  int errors = 0;
-  std::wstring lastFolder;
-
-  for (int row = 0; row < rowCount; ++row) {
-    RenameRow listed{filelist::FileRowPath(row), filelist::FileRowName(row)};
-    lastFolder = FolderPart(listed.fullPath);
-    display.ShowRow(listed.fullPath);
-    ClearReadOnly(listed.fullPath);
-    RenamePlan plan = PlanRename(criteria, listed);
-    // A name reduced to nothing names the folder itself: that rename fails without asking the platform.
-    if (!plan.newName.empty() && MoveWithoutReplacing(listed.fullPath, plan.newPath)) {
-      AdvanceAfterSuccess(criteria);
-      WriteLogLine(logFiles, logPath, SuccessLine(CurrentLocalTime(), plan.oldNameForLog, plan.newName));
-    } else {
-      ++errors;
-      WriteLogLine(logFiles, logPath, FailureLine(CurrentLocalTime(), plan.oldNameForLog));
-    }
-    display.ShowProgress(ProgressPercent(row + 1, rowCount));
+  std::wstring typeText = ui::ControlText(base::kTypeField);
+  PassOutcome outcome;
+  {
+    ui::WindowDisabled noInput(base::kMainWindow);
+    ListedRows rows;
+    Win32FileMoves files;
+    Win32LogFileAccess logFiles;
+    LocalClock clock;
+    PassDisplay display;
+    PassWorld world{files, logFiles, RenameLogPath(base::TempFolder()), clock, display};
+    outcome = RunRenameLoop(rows, std::move(criteria), world);
+    display.Flush();
+    EmptyFileList();
+    ui::SetControlText(base::kActivityLine, L"");
   }
-  display.Flush();
-
-  EmptyFileList();
-  ui::SetControlText(app::kActivityLine, L"");
-  EnableWindow(mainWindow, TRUE);
-  ShowOutcomeReport(errors);
-  ui::SetControlText(app::kFolderPathField, lastFolder);
-  if (!lastFolder.empty()) filelist::ListFolderContent(lastFolder, filelist::ChosenTypeOf(typeText));
+  ShowOutcomeReport(outcome.errors);
+  ui::SetControlText(base::kFolderPathField, outcome.lastFolder);
+  if (!outcome.lastFolder.empty()) {
+    filelist::ListFolderContent(outcome.lastFolder, filelist::ChosenTypeOf(typeText));
+  }
 }
 
 void RenumberFiles() {
-  RenamePass(RenumberCriteriaFromFields(ui::ControlText(app::kNewNameField), ui::ControlText(app::kRenumberIncrementField),
-                                        ui::ControlText(app::kRenumberStartField),
-                                        ui::IsControlChecked(app::kRenumberSeparatorBox)));
+  RenamePass(RenumberCriteriaFromFields(
+      ui::ControlText(base::kNewNameField), ui::ControlText(base::kRenumberIncrementField),
+      ui::ControlText(base::kRenumberStartField), ui::IsControlChecked(base::kRenumberSeparatorBox)));
 }
 
 void ReplaceInNames() {
-  RenamePass(ReplaceCriteriaFromFields(ui::ControlText(app::kPartField), ui::ControlText(app::kReplacementField),
-                                       ui::IsControlChecked(app::kRemoveOnlyBox)));
+  RenamePass(ReplaceCriteriaFromFields(ui::ControlText(base::kPartField), ui::ControlText(base::kReplacementField),
+                                       ui::IsControlChecked(base::kRemoveOnlyBox)));
 }
 
 void AddToNames() {
-  AddPosition position = AddPositionFromOptions(ui::IsControlChecked(app::kAtStartOption),
-                                                ui::IsControlChecked(app::kAtEndOption));
-  RenamePass(AddCriteriaFromFields(ui::ControlText(app::kAddedTextField), position,
-                                   ui::IsControlChecked(app::kNumberingBox), ui::ControlText(app::kAppendIncrementField),
-                                   ui::ControlText(app::kAppendStartField),
-                                   ui::IsControlChecked(app::kAppendSeparatorBox)));
+  AddPosition position =
+      AddPositionFromOptions(ui::IsControlChecked(base::kAtStartOption), ui::IsControlChecked(base::kAtEndOption));
+  RenamePass(
+      AddCriteriaFromFields(ui::ControlText(base::kAddedTextField), position, ui::IsControlChecked(base::kNumberingBox),
+                            ui::ControlText(base::kAppendIncrementField), ui::ControlText(base::kAppendStartField),
+                            ui::IsControlChecked(base::kAppendSeparatorBox)));
 }
 
 }  // namespace renaming

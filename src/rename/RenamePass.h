@@ -1,6 +1,7 @@
 #pragma once
-// The rename pass: every row of the file list, in list order, renamed in its own folder by the chosen mode, each
-// attempt logged; then the list emptied, the outcome reported, and the folder of the last row listed again.
+// The rename pass as the user sees it: the main window takes no input while the rows of the file list go through
+// the rename loop (rename/RenameLoop.h) with the Windows file calls, log and clock, the activity line and progress
+// bar following; then the list is emptied, the outcome reported, and the folder of the last row listed again.
 
 #include "rename/RenameModes.h"
 

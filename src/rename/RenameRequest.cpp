@@ -1,5 +1,6 @@
 #include "rename/RenameRequest.h"
 
+#include "base/Numbers.h"
 #include "rename/FileNameText.h"
 
 namespace renaming {
@@ -13,23 +14,23 @@ RenameDecision Refuse(const wchar_t* text, int focusControl) {
 RenameDecision Run(RenameStep step) { return RenameDecision{step, {}}; }
 
 RenameDecision DecideRenumber(const RenameRequest& request) {
-  if (request.newNameText.empty()) return Refuse(kMissingNewNameText, kNewNameField);
-  if (!IsValidFileNameText(request.newNameText)) return Refuse(kForbiddenCharactersText, kNewNameField);
+  if (request.newNameText.empty()) return Refuse(kMissingNewNameText, base::kNewNameField);
+  if (!IsValidFileNameText(request.newNameText)) return Refuse(kForbiddenCharactersText, base::kNewNameField);
   return Run(RenameStep::RunRenumber);
 }
 
 // The part is only required, never checked for forbidden characters: it names what is in the names already.
 RenameDecision DecideReplace(const RenameRequest& request) {
-  if (request.partText.empty()) return Refuse(kMissingPartText, kPartField);
+  if (request.partText.empty()) return Refuse(kMissingPartText, base::kPartField);
   if (request.removeOnly) return Run(RenameStep::RunReplace);
-  if (request.replacementText.empty()) return Refuse(kMissingReplacementText, kReplacementField);
-  if (!IsValidFileNameText(request.replacementText)) return Refuse(kForbiddenCharactersText, kReplacementField);
+  if (request.replacementText.empty()) return Refuse(kMissingReplacementText, base::kReplacementField);
+  if (!IsValidFileNameText(request.replacementText)) return Refuse(kForbiddenCharactersText, base::kReplacementField);
   return Run(RenameStep::RunReplace);
 }
 
 RenameDecision DecideAdd(const RenameRequest& request) {
-  if (request.addedText.empty()) return Refuse(kMissingNewNameText, kAddedTextField);
-  if (!IsValidFileNameText(request.addedText)) return Refuse(kForbiddenCharactersText, kAddedTextField);
+  if (request.addedText.empty()) return Refuse(kMissingNewNameText, base::kAddedTextField);
+  if (!IsValidFileNameText(request.addedText)) return Refuse(kForbiddenCharactersText, base::kAddedTextField);
   if (request.addPosition == AddPosition::None) {
     return RenameDecision{RenameStep::ShowMessage, MissingAddPositionRefusal()};
   }
@@ -46,7 +47,7 @@ std::optional<RenameMessage> EmptyListRefusal(int rowCount) {
 RenameMessage CancelledByUserMessage() { return RenameMessage{kCancelledTitle, kCancelledText, kFocusUnchanged}; }
 
 RenameMessage MissingAddPositionRefusal() {
-  return RenameMessage{kRefusalTitle, kMissingAddPositionText, kAtStartOption};
+  return RenameMessage{kRefusalTitle, kMissingAddPositionText, base::kAtStartOption};
 }
 
 RenameDecision DecideConfirmedRename(const RenameRequest& request) {

@@ -5,16 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "base/Numbers.h"
 #include "rename/AddToNameRule.h"
 
 namespace renaming {
 
-// Control numbers of the fields a refusal puts the keyboard focus in.
-inline constexpr int kPartField = 20;
-inline constexpr int kReplacementField = 22;
-inline constexpr int kNewNameField = 26;
-inline constexpr int kAddedTextField = 35;
-inline constexpr int kAtStartOption = 36;
+// A refusal that leaves the keyboard focus where it is; the others name the field at fault.
 inline constexpr int kFocusUnchanged = -1;
 
 // The question asked before anything is checked: warning icon, Yes and No.

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/PathParts.h"
 #include "rename/NumberText.h"
-#include "rename/PathParts.h"
 
 namespace renaming {
 
@@ -17,14 +17,14 @@ std::wstring RenumberNewName(const RenumberCriteria& criteria, std::wstring_view
   if (criteria.separator) name += L'_';
   name += DecimalText(criteria.runningNumber);
   name += L'.';
-  name += FileExtension(fullPath);
+  name += base::FileExtension(fullPath);
   return name;
 }
 
 RenamePlan PlanRenumber(const RenumberCriteria& criteria, const RenameRow& row) {
   std::wstring newName = RenumberNewName(criteria, row.fullPath);
-  std::wstring newPath = FolderPart(row.fullPath) + newName;
-  return RenamePlan{std::move(newName), std::move(newPath), NamePart(row.fullPath)};
+  std::wstring newPath = base::FolderPart(row.fullPath) + newName;
+  return RenamePlan{std::move(newName), std::move(newPath), base::NamePart(row.fullPath)};
 }
 
 void AdvanceAfterSuccess(RenumberCriteria& criteria) {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "rename/PathParts.h"
+#include "base/PathParts.h"
 
 namespace renaming {
 
@@ -43,8 +43,8 @@ std::wstring ReplaceCaseless(std::wstring_view name, std::wstring_view part, std
 
 RenamePlan PlanReplace(const ReplaceCriteria& criteria, const RenameRow& row) {
   std::wstring newName = ReplaceCaseless(row.name, criteria.part, criteria.replacement);
-  std::wstring newPath = FolderPart(row.fullPath) + newName;
-  return RenamePlan{std::move(newName), std::move(newPath), NamePart(row.fullPath)};
+  std::wstring newPath = base::FolderPart(row.fullPath) + newName;
+  return RenamePlan{std::move(newName), std::move(newPath), base::NamePart(row.fullPath)};
 }
 
 }  // namespace renaming

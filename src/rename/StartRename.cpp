@@ -1,6 +1,6 @@
 #include "rename/StartRename.h"
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "filelist/FileList.h"
 #include "rename/AddToNameRule.h"
 #include "rename/RenamePass.h"
@@ -20,16 +20,16 @@ void Show(const RenameMessage& message) {
 RenameRequest ReadRequest() {
   RenameRequest request;
   request.rowCount = filelist::FileRowCount();
-  request.replaceModeBox = ui::IsControlChecked(app::kReplaceModeBox);
-  request.renumberModeBox = ui::IsControlChecked(app::kRenumberModeBox);
-  request.addModeBox = ui::IsControlChecked(app::kAppendModeBox);
-  request.newNameText = ui::ControlText(app::kNewNameField);
-  request.partText = ui::ControlText(app::kPartField);
-  request.replacementText = ui::ControlText(app::kReplacementField);
-  request.addedText = ui::ControlText(app::kAddedTextField);
-  request.removeOnly = ui::IsControlChecked(app::kRemoveOnlyBox);
+  request.replaceModeBox = ui::IsControlChecked(base::kReplaceModeBox);
+  request.renumberModeBox = ui::IsControlChecked(base::kRenumberModeBox);
+  request.addModeBox = ui::IsControlChecked(base::kAppendModeBox);
+  request.newNameText = ui::ControlText(base::kNewNameField);
+  request.partText = ui::ControlText(base::kPartField);
+  request.replacementText = ui::ControlText(base::kReplacementField);
+  request.addedText = ui::ControlText(base::kAddedTextField);
+  request.removeOnly = ui::IsControlChecked(base::kRemoveOnlyBox);
   request.addPosition =
-      AddPositionFromOptions(ui::IsControlChecked(app::kAtStartOption), ui::IsControlChecked(app::kAtEndOption));
+      AddPositionFromOptions(ui::IsControlChecked(base::kAtStartOption), ui::IsControlChecked(base::kAtEndOption));
   return request;
 }
 

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "base/Numbers.h"
+
 namespace ui {
 
 namespace {
@@ -57,7 +59,7 @@ int WindowNumberOf(HWND window) {
 HWND ActiveProgramWindow() {
   HWND active = GetActiveWindow();
   if (active && WindowNumberOf(active) >= 0 && IsWindowEnabled(active)) return active;
-  return WindowHandle(0);
+  return WindowHandle(base::kMainWindow);
 }
 
 int ReserveControlNumber(int requested) {

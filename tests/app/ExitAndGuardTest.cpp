@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppFolders.h"
 #include "app/ExitSequence.h"
-#include "app/ProgramInfo.h"
 #include "app/SingleInstanceGuard.h"
+#include "base/AppFolders.h"
+#include "base/ProgramInfo.h"
+#include "rename/RenameLog.h"
 
 namespace {
 
@@ -20,19 +21,19 @@ void WriteFile(const std::wstring& path, const char* text) {
 }
 
 TEST(ProgramFolders, EndWithABackslashAndTheTempFolderIsTheLongForm) {
-  app::FixProgramFolder();
-  app::FixTempFolder();
-  ASSERT_FALSE(app::ProgramFolder().empty());
-  EXPECT_EQ(app::ProgramFolder().back(), L'\\');
-  ASSERT_FALSE(app::TempFolder().empty());
-  EXPECT_EQ(app::TempFolder().back(), L'\\');
-  EXPECT_EQ(app::TempFolder().find(L'~'), std::wstring::npos) << "no short 8.3 component in the temporary folder";
-  EXPECT_EQ(app::RenameLogPath(), app::TempFolder() + L"RenameLog.txt");
+  base::FixProgramFolder();
+  base::FixTempFolder();
+  ASSERT_FALSE(base::ProgramFolder().empty());
+  EXPECT_EQ(base::ProgramFolder().back(), L'\\');
+  ASSERT_FALSE(base::TempFolder().empty());
+  EXPECT_EQ(base::TempFolder().back(), L'\\');
+  EXPECT_EQ(base::TempFolder().find(L'~'), std::wstring::npos) << "no short 8.3 component in the temporary folder";
+  EXPECT_EQ(renaming::RenameLogPath(base::TempFolder()), base::TempFolder() + L"RenameLog.txt");
 }
 
 TEST(ExitSequence, DeletesTheRenameLogWhateverItHolds) {
-  app::FixTempFolder();
-  std::wstring log = app::RenameLogPath();
+  base::FixTempFolder();
+  std::wstring log = renaming::RenameLogPath(base::TempFolder());
   WriteFile(log, "07/12/2026 à 01:05:09 - Le fichier [a.txt] a été renommé : b.txt\r\n");
   ASSERT_TRUE(Exists(log));
   SetFileAttributesW(log.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -41,8 +42,8 @@ TEST(ExitSequence, DeletesTheRenameLogWhateverItHolds) {
 }
 
 TEST(ExitSequence, EndsWithCodeZeroWhenTheLogCannotBeDeletedOrIsMissing) {
-  app::FixTempFolder();
-  std::wstring log = app::RenameLogPath();
+  base::FixTempFolder();
+  std::wstring log = renaming::RenameLogPath(base::TempFolder());
   DeleteFileW(log.c_str());
   EXPECT_EQ(app::ExitSequence(), 0) << "no log at all";
 
@@ -78,7 +79,7 @@ void Pump() {
 }
 
 TEST(SingleInstanceGuard, AWindowWithTheTitleIsRestoredAndTheNewInstanceStops) {
-  HWND other = MakeWindowTitled(app::kProgramTitle);
+  HWND other = MakeWindowTitled(base::kProgramTitle);
   ASSERT_NE(other, nullptr);
   ShowWindow(other, SW_SHOWMINIMIZED);
   Pump();
@@ -104,7 +105,7 @@ TEST(SingleInstanceGuard, TheNamedMutexStopsASecondInstanceWithoutWindow) {
   // The first call in this process may create the mutex; from then on the name is taken.
   app::SingleInstanceGuard();
   EXPECT_FALSE(app::SingleInstanceGuard()) << "stage 2 must see the mutex already held";
-  HANDLE probe = OpenMutexW(SYNCHRONIZE, FALSE, app::kProgramTitle);
+  HANDLE probe = OpenMutexW(SYNCHRONIZE, FALSE, base::kProgramTitle);
   EXPECT_NE(probe, nullptr) << "the guard keeps its mutex open";
   if (probe) CloseHandle(probe);
 }

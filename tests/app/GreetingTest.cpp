@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/Greeting.h"
-#include "app/Numbers.h"
 #include "app/StartupResources.h"
+#include "base/Numbers.h"
 #include "resources/Pictures.h"
 #include "ui/Objects.h"
 
@@ -30,12 +30,12 @@ std::vector<COLORREF> Pixels(HBITMAP bitmap, int width, int height) {
 }
 
 TEST(Greeting, IsDrawnOnceOntoTheBannerInWhiteFromTheTwoOrigins) {
-  resources::Picture fresh = resources::LoadImagePicture(app::kBannerPicture);
+  resources::Picture fresh = resources::LoadImagePicture(base::kBannerPicture);
   ASSERT_NE(fresh.bitmap, nullptr) << "picture 7 must decode";
   const int width = fresh.width;
   const int height = fresh.height;
   std::vector<COLORREF> before = Pixels(fresh.bitmap, width, height);
-  ui::RegisterImage(app::kBannerPicture, {nullptr, fresh.bitmap, width, height});
+  ui::RegisterImage(base::kBannerPicture, {nullptr, fresh.bitmap, width, height});
   app::LoadGreetingFont();
 
   app::DrawGreetingOnBanner();

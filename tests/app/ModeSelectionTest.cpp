@@ -37,7 +37,9 @@ TEST(SelectRenameMode, TheClickedBoxIsExaminedFirstThenTheOthersInNumberOrder) {
   for (const ModeCase& c : cases) {
     app::ModeChoice choice = app::SelectRenameMode(c.clicked, c.afterToggle);
     EXPECT_EQ(choice.panelChanges, c.panelChanges) << c.what;
-    if (c.panelChanges) EXPECT_EQ(choice.shown, c.shown) << c.what;
+    if (c.panelChanges) {
+      EXPECT_EQ(choice.shown, c.shown) << c.what;
+    }
     EXPECT_EQ(choice.ticked, c.ticked) << c.what;
   }
 }

@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "bench/BareCalls.h"
 #include "bench/BareRenames.h"
 #include "e2e/Driver.h"
@@ -28,7 +27,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using e2e::Milliseconds;
 
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 constexpr Milliseconds kLongLimit{30 * 60 * 1000};
 
 double SecondsSince(Clock::time_point start) {

@@ -320,7 +320,9 @@ TEST_F(TaskPaneOperations, DestroyingThePaneReleasesEverything) {
   EXPECT_FALSE(IsWindow(host));
   EXPECT_EQ(SharedPaneState().livePanes, livePanes - 1);
   EXPECT_EQ(SharedPaneState().hotCanvas, kNoHotCanvas) << "this pane's canvas is no longer hot";
-  if (livePanes == 1) EXPECT_EQ(SharedPaneState().hoverTimer, 0u) << "last pane stops the timer";
+  if (livePanes == 1) {
+    EXPECT_EQ(SharedPaneState().hoverTimer, 0u) << "last pane stops the timer";
+  }
   EXPECT_EQ(CountPaneItems(pane), 0) << "the number no longer names a pane";
 }
 

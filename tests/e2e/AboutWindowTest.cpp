@@ -7,8 +7,7 @@
 
 #include <string>
 
-#include "app/MainControls.h"
-#include "dialogs/AboutWindow.h"
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Screenshot.h"
@@ -18,7 +17,7 @@ namespace e2e {
 namespace {
 
 constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V 1.40";
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 
 std::string Describe(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
@@ -33,7 +32,7 @@ class AboutWindowTest : public FreshRunTest {
     // Shown once complete: visible, with its close button.
     auto complete = [&] {
       *about = FindTopLevelWindow(Program().ProcessId(), kAboutTitle);
-      return *about && IsWindowVisible(*about) && FindControl(*about, dialogs::kAboutCloseButton);
+      return *about && IsWindowVisible(*about) && FindControl(*about, base::kAboutCloseButton);
     };
     if (WaitUntil(complete, kReactionLimit)) {
       return testing::AssertionSuccess();
@@ -80,25 +79,25 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     const wchar_t* text;  // null: not checked
   };
   const Element elements[] = {
-      {dialogs::kAboutPanel, {0, 0, 500, 205}, nullptr, nullptr},
+      {base::kAboutPanel, {0, 0, 500, 205}, nullptr, nullptr},
       {78, {0, 0, 247, 197}, L"Static", nullptr},
       {67, {300, 20, 320, 40}, L"Static", nullptr},
-      {dialogs::kAboutWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
+      {base::kAboutWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
       {69, {300, 45, 320, 65}, L"Static", nullptr},
-      {dialogs::kAboutSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
-      {dialogs::kAboutNotice, {260, 80, 490, 170}, L"Static",
+      {base::kAboutSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
+      {base::kAboutNotice, {260, 80, 490, 170}, L"Static",
        L"Tarvelle Rename V 1.40\r\rPour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail "
        L"ci-dessus.\r© 2026 Tarvelle Logiciels"},
-      {dialogs::kAboutCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
+      {base::kAboutCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
   };
-  HWND panel = FindControl(about, dialogs::kAboutPanel);
+  HWND panel = FindControl(about, base::kAboutPanel);
   ASSERT_NE(panel, nullptr) << "panel 65";
   EXPECT_TRUE(GetWindowLongW(panel, GWL_STYLE) & WS_BORDER) << "the panel has a one-pixel border";
   for (const Element& element : elements) {
     SCOPED_TRACE(testing::Message() << "element " << element.number);
     HWND control = FindControl(about, element.number);
     ASSERT_NE(control, nullptr) << "exists";
-    if (element.number != dialogs::kAboutPanel) {
+    if (element.number != base::kAboutPanel) {
       EXPECT_EQ(GetParent(control), panel) << "sits in the panel";
     }
     RECT place = PlaceInParent(control);
@@ -110,9 +109,9 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
       EXPECT_EQ(Text(control), element.text) << "text";
     }
   }
-  EXPECT_TRUE(GetWindowLongW(FindControl(about, dialogs::kAboutNotice), GWL_STYLE) & SS_CENTER) << "the notice is centred";
+  EXPECT_TRUE(GetWindowLongW(FindControl(about, base::kAboutNotice), GWL_STYLE) & SS_CENTER) << "the notice is centred";
 
-  HWND bar = FindControl(about, dialogs::kAboutStatusBar);
+  HWND bar = FindControl(about, base::kAboutStatusBar);
   ASSERT_NE(bar, nullptr) << "status bar 77";
   EXPECT_EQ(GetParent(bar), about) << "the status bar belongs to the window, under the panel";
   EXPECT_GE(PlaceInParent(bar).top, 205) << "below the panel";
@@ -127,8 +126,8 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     int link;
     const wchar_t* text;
   };
-  for (const Tip& expected : {Tip{dialogs::kAboutWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
-                              Tip{dialogs::kAboutSupportLink, L"Envoyer un e-mail au support"}}) {
+  for (const Tip& expected : {Tip{base::kAboutWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
+                              Tip{base::kAboutSupportLink, L"Envoyer un e-mail au support"}}) {
     HWND link = FindControl(about, expected.link);
     bool found = false;
     for (const ToolTip& tip : tips) {
@@ -152,7 +151,7 @@ TEST_F(AboutWindowTest, ItsButtonAndTheCloseKeystrokeCloseItAndEnableTheMainWind
     ASSERT_TRUE(OpenAbout(&about));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(Window()); }, kReactionLimit)) << "main window disabled";
     if (std::string(way) == "button") {
-      Click(FindControl(about, dialogs::kAboutCloseButton));
+      Click(FindControl(about, base::kAboutCloseButton));
     } else {
       // Alt held: bit 29 of the key data.
       PostMessageW(about, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
@@ -173,8 +172,8 @@ TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
     const wchar_t* failureTitle;  // the message shown when the shell cannot open the address
     const wchar_t* failureText;
   };
-  const LinkCase cases[] = {{dialogs::kAboutWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
-                            {dialogs::kAboutSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
+  const LinkCase cases[] = {{base::kAboutWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
+                            {base::kAboutSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
   for (const LinkCase& link : cases) {
     SCOPED_TRACE(testing::Message() << "link " << link.link);
     ClickWithMouse(FindControl(about, link.link));
@@ -188,7 +187,7 @@ TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
     EXPECT_TRUE(IsWindow(about) && IsWindowVisible(about)) << "the About window is still open";
     EXPECT_FALSE(IsWindowEnabled(Window())) << "the main window is still disabled";
   }
-  Click(FindControl(about, dialogs::kAboutCloseButton));
+  Click(FindControl(about, base::kAboutCloseButton));
   EXPECT_TRUE(WaitUntilGone(about));
 }
 

@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -25,7 +24,7 @@ namespace e2e {
 
 namespace {
 
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 
 namespace fs = std::filesystem;
 

@@ -2,8 +2,7 @@
 
 #include <shlobj.h>
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "e2e/ListFilling.h"
 #include "e2e/UserFolders.h"
 
@@ -11,7 +10,7 @@ namespace e2e {
 
 namespace {
 
-constexpr int kMarkerBox = app::kAppendSeparatorBox;  // see WaitForPostedInput: given back its tick
+constexpr int kMarkerBox = base::kAppendSeparatorBox;  // see WaitForPostedInput: given back its tick
 
 Names ColumnOf(HWND list, int column) {
   Names cells;
@@ -41,7 +40,7 @@ void FileListFixture::SetUp() {
   folder_ = std::make_unique<ScratchFolder>(documents_);
   FreshRunTest::SetUp();
   if (HasFatalFailure()) return;
-  list_ = Program().Control(app::kFileList);
+  list_ = Program().Control(base::kFileList);
   ASSERT_NE(list_, nullptr) << "file list, control 10";
 }
 

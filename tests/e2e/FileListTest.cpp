@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -29,7 +28,7 @@ namespace e2e {
 
 namespace {
 
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 
 constexpr const wchar_t* kOpenRequesterTitle = L"Sélectionnez un fichier il sera ajouté à la liste";
 

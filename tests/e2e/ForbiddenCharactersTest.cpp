@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainControls.h"
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -18,7 +18,7 @@ namespace e2e {
 namespace {
 
 constexpr const wchar_t* kTitle = L"Caractères interdits ";  // with its trailing space
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 constexpr int kMarkerBox = 42;  // the append panel's separator box, looked at by no test here
 
 // The fourteen lines, written out as the user reads them.

@@ -1,7 +1,6 @@
 #include "e2e/ListFilling.h"
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "e2e/Requesters.h"
 
 namespace e2e {
@@ -11,21 +10,21 @@ void PostCommand(const RunningProgram& program, int command) {
 }
 
 testing::AssertionResult ChooseType(const RunningProgram& program, const std::wstring& type) {
-  HWND edit = ComboEditField(program.Control(app::kTypeField));
+  HWND edit = ComboEditField(program.Control(base::kTypeField));
   if (!edit || !SetText(edit, type)) return testing::AssertionFailure() << "the type field takes no text";
   return testing::AssertionSuccess();
 }
 
 testing::AssertionResult WaitForListRows(const RunningProgram& program, int rows) {
-  HWND list = program.Control(app::kFileList);
+  HWND list = program.Control(base::kFileList);
   if (WaitUntil([&] { return ListRowCount(list) == rows; }, kReactionLimit)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "the file list has " << ListRowCount(list) << " rows, not " << rows;
 }
 
 testing::AssertionResult AddFilesThroughRequester(const RunningProgram& program, const std::wstring& folder,
                                                   const std::vector<std::wstring>& names) {
-  int before = ListRowCount(program.Control(app::kFileList));
-  PostCommand(program, app::kAddFilesCommand);
+  int before = ListRowCount(program.Control(base::kFileList));
+  PostCommand(program, base::kAddFilesCommand);
   HWND requester = nullptr;
   testing::AssertionResult done = WaitForDialog(program.ProcessId(),
                                                 L"Sélectionnez un fichier il sera ajouté à la liste", &requester);
@@ -36,7 +35,7 @@ testing::AssertionResult AddFilesThroughRequester(const RunningProgram& program,
 
 testing::AssertionResult ListFolderThroughRequester(const RunningProgram& program, const std::wstring& folder,
                                                     int rows) {
-  PostCommand(program, app::kAddFolderCommand);
+  PostCommand(program, base::kAddFolderCommand);
   HWND requester = nullptr;
   testing::AssertionResult done = WaitForFolderRequester(program.ProcessId(), &requester);
   if (done) done = ChooseFolder(requester, folder);
@@ -45,7 +44,7 @@ testing::AssertionResult ListFolderThroughRequester(const RunningProgram& progra
 }
 
 int ExplorerRow(const RunningProgram& program, const std::wstring& name) {
-  HWND explorer = program.Control(app::kExplorer);
+  HWND explorer = program.Control(base::kExplorer);
   for (int row = 0, count = ListRowCount(explorer); row < count; ++row) {
     if (ListCellText(explorer, row, 0) == name) return row;
   }
@@ -53,7 +52,7 @@ int ExplorerRow(const RunningProgram& program, const std::wstring& name) {
 }
 
 testing::AssertionResult OpenExplorerFolder(const RunningProgram& program, const std::wstring& name) {
-  HWND explorer = program.Control(app::kExplorer);
+  HWND explorer = program.Control(base::kExplorer);
   int row = -1;
   if (!WaitUntil([&] { return (row = ExplorerRow(program, name)) >= 0; }, kReactionLimit)) {
     return testing::AssertionFailure() << "the explorer control does not show " << name;
@@ -70,10 +69,10 @@ testing::AssertionResult OpenExplorerFolder(const RunningProgram& program, const
 testing::AssertionResult AddFromExplorer(const RunningProgram& program, const std::wstring& name) {
   int row = ExplorerRow(program, name);
   if (row < 0) return testing::AssertionFailure() << "the explorer control shows no " << name;
-  if (!SelectListRow(program.Control(app::kExplorer), row, true)) {
+  if (!SelectListRow(program.Control(base::kExplorer), row, true)) {
     return testing::AssertionFailure() << "row " << row << " of the explorer control cannot be selected";
   }
-  PostCommand(program, app::kExplorerAdd);
+  PostCommand(program, base::kExplorerAdd);
   return testing::AssertionSuccess();
 }
 

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainControls.h"
-#include "app/Numbers.h"
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/FileListFixture.h"
 #include "e2e/ListFilling.h"
@@ -28,7 +27,7 @@ namespace e2e {
 
 namespace {
 
-using namespace app;  // the program's control and command numbers
+using namespace base;  // the program's control and command numbers
 
 constexpr const wchar_t* kConfirmTitle = L"RENOMMAGE D'UNE LISTE DE FICHIERS";
 

@@ -10,6 +10,8 @@
 namespace {
 
 using filelist::CountHeaderText;
+using filelist::IsSkippedFolderEntry;
+using filelist::MatchesChosenType;
 using filelist::RequesterSelection;
 
 TEST(CountHeader, UsesThePluralForEveryCountAndPlainDigits) {
@@ -26,10 +28,7 @@ TEST(ChosenType, IsTheFieldTextWithoutDotOrSurroundingSpaces) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(filelist::ChosenTypeOf(text), expected) << "field " << text;
 }
 
-TEST(FolderForms, TrailingBackslashAddedForResultsAndDroppedForTheSelectionBeyondADriveRoot) {
-  EXPECT_EQ(filelist::WithTrailingBackslash(L"D:\\Photos"), L"D:\\Photos\\");
-  EXPECT_EQ(filelist::WithTrailingBackslash(L"C:\\"), L"C:\\");
-  EXPECT_EQ(filelist::WithTrailingBackslash(L""), L"");
+TEST(FolderForms, TrailingBackslashDroppedForTheSelectionBeyondADriveRoot) {
   EXPECT_EQ(filelist::FolderToSelect(L"D:\\Photos\\"), L"D:\\Photos");
   EXPECT_EQ(filelist::FolderToSelect(L"C:\\"), L"C:\\");
   EXPECT_EQ(filelist::FolderToSelect(L""), L"");
@@ -58,6 +57,38 @@ TEST(IconTypes, FilesOfTheSameTypeShareAKeyWhateverTheirLetterCase) {
   EXPECT_TRUE(filelist::HasIconPerFile(L"lnk"));
   EXPECT_FALSE(filelist::HasIconPerFile(L"jpg"));
   EXPECT_FALSE(filelist::HasIconPerFile(L""));
+}
+
+TEST(ChosenType, ChosenTypeMatchesItsUpperAndLowerCaseFormsOnly) {
+  struct MatchCase {
+    const wchar_t* path;
+    const wchar_t* type;
+    bool matches;
+  };
+  const MatchCase cases[] = {
+      {L"C:\\a\\photo.JPG", L"JPG", true},   {L"C:\\a\\photo.jpg", L"JPG", true},
+      {L"C:\\a\\photo.Jpg", L"JPG", false},  {L"C:\\a\\photo.jpeg", L"JPG", false},
+      {L"C:\\a\\e.png", L"JPG", false},      {L"C:\\a\\Vacances.JPG", L"JPG", true},
+      {L"C:\\a\\photo.JPG copy", L"JPG", false}, {L"C:\\a\\Desktop.ini", L"INI", true},
+      {L"C:\\a\\clip.MP4", L"MP4", true},    {L"C:\\a\\clip.mp4", L"MP4", true},
+      {L"C:\\a\\note.été", L"ÉTÉ", true},    {L"C:\\a\\note.ÉTÉ", L"ÉTÉ", true},
+  };
+  for (const MatchCase& c : cases) {
+    EXPECT_EQ(MatchesChosenType(c.path, c.type), c.matches) << "path " << c.path << " type " << c.type;
+  }
+}
+
+TEST(ChosenType, FolderScanSkipsFourNamesInTheirExactCase) {
+  struct SkipCase {
+    const wchar_t* name;
+    bool skipped;
+  };
+  const SkipCase cases[] = {
+      {L"desktop.ini", true}, {L"Thumbs.db", true},  {L".", true},          {L"..", true},
+      {L"Desktop.ini", false}, {L"thumbs.db", false}, {L"DESKTOP.INI", false}, {L"...", false},
+      {L"photo.jpg", false},  {L"", false},
+  };
+  for (const SkipCase& c : cases) EXPECT_EQ(IsSkippedFolderEntry(c.name), c.skipped) << "entry " << c.name;
 }
 
 }  // namespace

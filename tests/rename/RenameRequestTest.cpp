@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Numbers.h"
+
 namespace {
 
 using renaming::AddPosition;
@@ -74,9 +76,9 @@ void CheckDecisions(const DecisionCase* begin, const DecisionCase* end) {
 
 TEST(RenameRequest, RenumberNeedsAValidNewName) {
   const DecisionCase cases[] = {
-      {"empty new name", Renumber(L""), RenameStep::ShowMessage, kMissingNewName, 26},
-      {"new name a/b", Renumber(L"a/b"), RenameStep::ShowMessage, kForbidden, 26},
-      {"new name with a tab", Renumber(L"a\tb"), RenameStep::ShowMessage, kForbidden, 26},
+      {"empty new name", Renumber(L""), RenameStep::ShowMessage, kMissingNewName, base::kNewNameField},
+      {"new name a/b", Renumber(L"a/b"), RenameStep::ShowMessage, kForbidden, base::kNewNameField},
+      {"new name with a tab", Renumber(L"a\tb"), RenameStep::ShowMessage, kForbidden, base::kNewNameField},
       {"three spaces", Renumber(L"   "), RenameStep::RunRenumber, nullptr, 0},
       {"[ ] = , ;", Renumber(L"[a]=b,c;d"), RenameStep::RunRenumber, nullptr, 0},
   };
@@ -86,12 +88,12 @@ TEST(RenameRequest, RenumberNeedsAValidNewName) {
 TEST(RenameRequest, ReplaceNeedsAPartAndAValidReplacementUnlessOnlyRemoving) {
   const DecisionCase cases[] = {
       {"empty part", Replace(L"", L"x", false), RenameStep::ShowMessage,
-       L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", 20},
+       L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", base::kPartField},
       {"empty part, remove only", Replace(L"", L"", true), RenameStep::ShowMessage,
-       L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", 20},
+       L"Vous devez saisir des caractères à supprimer dans le nom d'origine !", base::kPartField},
       {"empty replacement", Replace(L"a", L"", false), RenameStep::ShowMessage,
-       L"Vous devez saisir des caractères dans le champ du nouveau nom !", 22},
-      {"replacement a*b", Replace(L"a", L"a*b", false), RenameStep::ShowMessage, kForbidden, 22},
+       L"Vous devez saisir des caractères dans le champ du nouveau nom !", base::kReplacementField},
+      {"replacement a*b", Replace(L"a", L"a*b", false), RenameStep::ShowMessage, kForbidden, base::kReplacementField},
       {"part a:b is not checked", Replace(L"a:b", L"x", false), RenameStep::RunReplace, nullptr, 0},
       {"remove only, replacement empty", Replace(L"a", L"", true), RenameStep::RunReplace, nullptr, 0},
       {"remove only, replacement invalid", Replace(L"a", L"?", true), RenameStep::RunReplace, nullptr, 0},
@@ -101,10 +103,10 @@ TEST(RenameRequest, ReplaceNeedsAPartAndAValidReplacementUnlessOnlyRemoving) {
 
 TEST(RenameRequest, AddNeedsAValidTextThenAPosition) {
   const DecisionCase cases[] = {
-      {"empty text", Add(L"", AddPosition::AtEnd), RenameStep::ShowMessage, kMissingNewName, 35},
-      {"text with <", Add(L"<x>", AddPosition::AtEnd), RenameStep::ShowMessage, kForbidden, 35},
-      {"empty text, no position", Add(L"", AddPosition::None), RenameStep::ShowMessage, kMissingNewName, 35},
-      {"invalid text, no position", Add(L"|", AddPosition::None), RenameStep::ShowMessage, kForbidden, 35},
+      {"empty text", Add(L"", AddPosition::AtEnd), RenameStep::ShowMessage, kMissingNewName, base::kAddedTextField},
+      {"text with <", Add(L"<x>", AddPosition::AtEnd), RenameStep::ShowMessage, kForbidden, base::kAddedTextField},
+      {"empty text, no position", Add(L"", AddPosition::None), RenameStep::ShowMessage, kMissingNewName, base::kAddedTextField},
+      {"invalid text, no position", Add(L"|", AddPosition::None), RenameStep::ShowMessage, kForbidden, base::kAddedTextField},
       {"no position", Add(L"2024", AddPosition::None), RenameStep::ShowMessage,
        L"Vous devez choisir d'ajouter les caractères au début ou à la fin du nom.", 36},
       {"at start", Add(L"2024", AddPosition::AtStart), RenameStep::RunAdd, nullptr, 0},

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/PathParts.h"
 #include "rename/AddToNameRule.h"
 #include "rename/NumberText.h"
-#include "rename/PathParts.h"
 #include "rename/RenumberRule.h"
 #include "rename/ReplaceRule.h"
 
@@ -64,10 +64,10 @@ TEST(RenameRulesProperty, PathPartsPutTheNameBackTogether) {
   RandomNames random(20240501);
   for (int round = 0; round < kRounds; ++round) {
     std::wstring path = random.Path();
-    std::wstring name = renaming::NamePart(path);
-    std::wstring extension = renaming::FileExtension(path);
-    std::wstring base = renaming::BaseName(path);
-    ASSERT_EQ(renaming::FolderPart(path) + name, path) << "folder and name make the path: " << path;
+    std::wstring name = base::NamePart(path);
+    std::wstring extension = base::FileExtension(path);
+    std::wstring base = base::BaseName(path);
+    ASSERT_EQ(base::FolderPart(path) + name, path) << "folder and name make the path: " << path;
     ASSERT_EQ(extension.find_first_of(L"./\\ "), std::wstring::npos) << "extension of " << path << ": " << extension;
     if (extension.empty()) {
       ASSERT_EQ(base, name) << "no extension, the base name is the whole name: " << path;
@@ -84,7 +84,7 @@ TEST(RenameRulesProperty, RenumberWritesTheNameTheNumberAndTheExtensionOnly) {
     std::wstring path = random.Path();
     renaming::RenumberCriteria criteria{random.NonEmptyText(6), L"1", random.Number(), random.Coin()};
     std::wstring newName = renaming::RenumberNewName(criteria, path);
-    std::wstring extension = renaming::FileExtension(path);
+    std::wstring extension = base::FileExtension(path);
     std::wstring number = renaming::DecimalText(criteria.runningNumber);
     ASSERT_TRUE(StartsWith(newName, criteria.newName + (criteria.separator ? L"_" : L"") + number))
         << "new name " << newName << " for " << path;
@@ -136,8 +136,8 @@ TEST(RenameRulesProperty, AddToNameKeepsTheBaseNameTheTextAndTheExtension) {
     renaming::AddCriteria criteria{random.NonEmptyText(5), random.Coin() ? AddPosition::AtStart : AddPosition::AtEnd,
                                    random.Coin(), L"1", random.Number(), random.Coin()};
     std::wstring newName = renaming::AddToNameNewName(criteria, path);
-    std::wstring base = renaming::BaseName(path);
-    std::wstring extension = renaming::FileExtension(path);
+    std::wstring base = base::BaseName(path);
+    std::wstring extension = base::FileExtension(path);
     std::wstring joint = criteria.separator ? L"_" : L"";
     std::wstring core = criteria.position == AddPosition::AtStart ? criteria.addedText + joint + base
                                                                   : base + joint + criteria.addedText;

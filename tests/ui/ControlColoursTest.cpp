@@ -64,7 +64,9 @@ TEST(UiControlColours, AControlsOwnColoursAnswerItsColourRequest) {
   };
   for (const Case& c : cases) {
     TestWindow window;
-    if (c.inContainer) ASSERT_NE(ui::CreateContainer(780, 0, 0, 300, 200, ui::ContainerBorder::None), nullptr);
+    if (c.inContainer) {
+      ASSERT_NE(ui::CreateContainer(780, 0, 0, 300, 200, ui::ContainerBorder::None), nullptr);
+    }
     HWND label = ui::CreateTextControl(781, 5, 5, 100, 20, L"Extension");
     ASSERT_NE(label, nullptr) << c.name;
     ui::SetControlColor(781, ui::kFrontColor, c.front);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "base/PathParts.h"
 #include "controls/explorer/ExplorerListing.h"
 #include "controls/explorer/ExplorerPath.h"
 #include "controls/explorer/ExplorerSort.h"
@@ -117,7 +118,7 @@ std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
 
 // Lists `folder` afresh in the current sort order and selects the entry leading to `selectPath`.
 void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const std::wstring& selectPath) {
-  state.folder = WithTrailingBackslash(folder);
+  state.folder = base::WithTrailingBackslash(folder);
   state.entries = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
   FillRows(list, state, selectPath);

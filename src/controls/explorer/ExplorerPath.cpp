@@ -1,5 +1,6 @@
 #include "controls/explorer/ExplorerPath.h"
 
+#include "base/PathParts.h"
 #include "controls/explorer/ExplorerNameOrder.h"
 
 namespace controls {
@@ -21,14 +22,8 @@ size_t SeparatorsFrom(std::wstring_view folder, size_t start) {
 
 }  // namespace
 
-std::wstring WithTrailingBackslash(std::wstring_view folder) {
-  std::wstring result(folder);
-  if (!result.empty() && !IsSeparator(result.back())) result += L'\\';
-  return result;
-}
-
 bool IsRootFolder(std::wstring_view folder) {
-  std::wstring full = WithTrailingBackslash(folder);
+  std::wstring full = base::WithTrailingBackslash(folder);
   std::wstring_view path = full;
   if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) {
     path.remove_prefix(4);
@@ -42,7 +37,7 @@ bool IsRootFolder(std::wstring_view folder) {
 }
 
 std::wstring ParentFolder(std::wstring_view folder) {
-  std::wstring full = WithTrailingBackslash(folder);
+  std::wstring full = base::WithTrailingBackslash(folder);
   if (full.empty() || IsRootFolder(full)) return {};
   full.pop_back();
   size_t last = full.find_last_of(L"\\/");
@@ -51,17 +46,17 @@ std::wstring ParentFolder(std::wstring_view folder) {
 }
 
 std::wstring JoinFolder(std::wstring_view folder, std::wstring_view name) {
-  return WithTrailingBackslash(JoinFile(folder, name));
+  return base::WithTrailingBackslash(JoinFile(folder, name));
 }
 
 std::wstring JoinFile(std::wstring_view folder, std::wstring_view name) {
-  std::wstring path = WithTrailingBackslash(folder);
+  std::wstring path = base::WithTrailingBackslash(folder);
   path += name;
   return path;
 }
 
 bool SameFolder(std::wstring_view a, std::wstring_view b) {
-  return FoldLetterCase(WithTrailingBackslash(a)) == FoldLetterCase(WithTrailingBackslash(b));
+  return FoldLetterCase(base::WithTrailingBackslash(a)) == FoldLetterCase(base::WithTrailingBackslash(b));
 }
 
 }  // namespace controls

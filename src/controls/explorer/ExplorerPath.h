@@ -7,9 +7,6 @@
 
 namespace controls {
 
-// The folder with a `\` appended when it ends with neither `\` nor `/` ("C:" gives "C:\"); empty stays empty.
-std::wstring WithTrailingBackslash(std::wstring_view folder);
-
 // Whether the folder is the root of a drive or of a network share: "C:\", "\\server\share\", "\\?\C:\".
 bool IsRootFolder(std::wstring_view folder);
 

@@ -1,8 +1,6 @@
-#include "rename/PathParts.h"
+#include "base/PathParts.h"
 
-#include <array>
-
-namespace renaming {
+namespace base {
 
 namespace {
 
@@ -48,27 +46,10 @@ std::wstring BaseName(std::wstring_view path) {
   return std::wstring(name);
 }
 
-std::wstring LowerCaseType(std::wstring_view type) {
-  std::wstring lower(type);
-  for (wchar_t& c : lower) {
-    bool asciiCapital = c >= L'A' && c <= L'Z';
-    bool latinCapital = c >= 0xC0 && c <= 0xDE && c != 0xD7;
-    if (asciiCapital || latinCapital) c = static_cast<wchar_t>(c + 0x20);
-  }
-  return lower;
+std::wstring WithTrailingBackslash(std::wstring_view path) {
+  std::wstring result(path);
+  if (!result.empty() && !IsSeparator(result.back())) result += L'\\';
+  return result;
 }
 
-bool MatchesChosenType(std::wstring_view path, std::wstring_view chosenType) {
-  std::wstring extension = FileExtension(path);
-  return extension == chosenType || extension == LowerCaseType(chosenType);
-}
-
-bool IsSkippedFolderEntry(std::wstring_view entryName) {
-  constexpr std::array<std::wstring_view, 4> kSkipped = {L"desktop.ini", L"Thumbs.db", L".", L".."};
-  for (std::wstring_view skipped : kSkipped) {
-    if (entryName == skipped) return true;
-  }
-  return false;
-}
-
-}  // namespace renaming
+}  // namespace base

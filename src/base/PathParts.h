@@ -1,10 +1,11 @@
 #pragma once
-// The parts of a file path that the rename rules and the folder scan look at. Window-free; no letter case changes.
+// The parts of a file path that the program looks at: the name, the folder, the extension and the base name, and a
+// folder path's trailing separator. Both `\` and `/` count as separators. Window-free; no letter case changes.
 
 #include <string>
 #include <string_view>
 
-namespace renaming {
+namespace base {
 
 // The text after the last `\` or `/`; the whole path when it has neither.
 std::wstring NamePart(std::wstring_view path);
@@ -23,14 +24,7 @@ std::wstring FileExtension(std::wstring_view path);
 // dot, the dot is the name's first character, or the dot is its last character; then the whole name part.
 std::wstring BaseName(std::wstring_view path);
 
-// The lower-case form of a chosen type: A to Z and the Latin-1 capitals À to Þ (× excepted) become small letters.
-std::wstring LowerCaseType(std::wstring_view type);
+// The path with a `\` appended when it ends with neither `\` nor `/` ("C:" gives "C:\"); empty stays empty.
+std::wstring WithTrailingBackslash(std::wstring_view path);
 
-// Whether the path's extension is exactly the chosen type or exactly its lower-case form (JPG: .JPG and .jpg, never
-// .Jpg).
-bool MatchesChosenType(std::wstring_view path, std::wstring_view chosenType);
-
-// Entries the folder scan never lists, compared letter case included: "desktop.ini", "Thumbs.db", "." and "..".
-bool IsSkippedFolderEntry(std::wstring_view entryName);
-
-}  // namespace renaming
+}  // namespace base

@@ -1,19 +1,21 @@
 #pragma once
 // Who the program is: its title, version and the maker's addresses. Window-free.
 
-namespace app {
+#include <string>
+
+namespace base {
 
 // The main window's title, also the name of the single-instance mutex.
 inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
 inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
 inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
 inline constexpr const wchar_t* kMakerNotice = L"Tarvelle Rename V 1.40 - © 2026 Tarvelle Logiciels - Logiciel gratuit";
-// The website: its name as the About window shows it, and its host (the address is made in app/HelpTexts.h).
+// The website: its name as the About window shows it, and its host.
 inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
 inline constexpr const wchar_t* kWebsiteHost = L"www.tarvelle.fr";
 inline constexpr const wchar_t* kSupportAddress = L"support@tarvelle.fr";
 
-// Upper end of the progress bar.
-inline constexpr int kProgressMaximum = 100;
+// The address the website link and its tooltip give.
+inline std::wstring WebsiteAddress() { return std::wstring(L"https://") + kWebsiteHost + L"/index.html"; }
 
-}  // namespace app
+}  // namespace base

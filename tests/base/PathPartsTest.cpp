@@ -1,15 +1,14 @@
-#include "rename/PathParts.h"
+#include "base/PathParts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using renaming::BaseName;
-using renaming::FileExtension;
-using renaming::FolderPart;
-using renaming::IsSkippedFolderEntry;
-using renaming::MatchesChosenType;
-using renaming::NamePart;
+using base::BaseName;
+using base::FileExtension;
+using base::FolderPart;
+using base::NamePart;
+using base::WithTrailingBackslash;
 
 struct PathCase {
   const wchar_t* path;
@@ -80,36 +79,12 @@ TEST(PathParts, BaseNameDropsOnlyTheLastExtension) {
   for (const PathCase& c : cases) EXPECT_EQ(BaseName(c.path), c.expected) << "path " << c.path;
 }
 
-TEST(PathParts, ChosenTypeMatchesItsUpperAndLowerCaseFormsOnly) {
-  struct MatchCase {
-    const wchar_t* path;
-    const wchar_t* type;
-    bool matches;
+TEST(PathParts, TrailingBackslashIsAddedUnlessEitherSeparatorEndsThePath) {
+  const PathCase cases[] = {
+      {L"D:\\Photos", L"D:\\Photos\\"}, {L"C:", L"C:\\"},       {L"C:\\", L"C:\\"},
+      {L"C:/x/", L"C:/x/"},           {L"", L""},
   };
-  const MatchCase cases[] = {
-      {L"C:\\a\\photo.JPG", L"JPG", true},   {L"C:\\a\\photo.jpg", L"JPG", true},
-      {L"C:\\a\\photo.Jpg", L"JPG", false},  {L"C:\\a\\photo.jpeg", L"JPG", false},
-      {L"C:\\a\\e.png", L"JPG", false},      {L"C:\\a\\Vacances.JPG", L"JPG", true},
-      {L"C:\\a\\photo.JPG copy", L"JPG", false}, {L"C:\\a\\Desktop.ini", L"INI", true},
-      {L"C:\\a\\clip.MP4", L"MP4", true},    {L"C:\\a\\clip.mp4", L"MP4", true},
-      {L"C:\\a\\note.été", L"ÉTÉ", true},    {L"C:\\a\\note.ÉTÉ", L"ÉTÉ", true},
-  };
-  for (const MatchCase& c : cases) {
-    EXPECT_EQ(MatchesChosenType(c.path, c.type), c.matches) << "path " << c.path << " type " << c.type;
-  }
-}
-
-TEST(PathParts, FolderScanSkipsFourNamesInTheirExactCase) {
-  struct SkipCase {
-    const wchar_t* name;
-    bool skipped;
-  };
-  const SkipCase cases[] = {
-      {L"desktop.ini", true}, {L"Thumbs.db", true},  {L".", true},          {L"..", true},
-      {L"Desktop.ini", false}, {L"thumbs.db", false}, {L"DESKTOP.INI", false}, {L"...", false},
-      {L"photo.jpg", false},  {L"", false},
-  };
-  for (const SkipCase& c : cases) EXPECT_EQ(IsSkippedFolderEntry(c.name), c.skipped) << "entry " << c.name;
+  for (const PathCase& c : cases) EXPECT_EQ(WithTrailingBackslash(c.path), c.expected) << "path " << c.path;
 }
 
 }  // namespace

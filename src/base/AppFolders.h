@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace app {
+namespace base {
 
 // The folder of the program file (DataFiles lies beside the program).
 const std::wstring& ProgramFolder();
@@ -14,7 +14,4 @@ const std::wstring& TempFolder();
 void FixProgramFolder();
 void FixTempFolder();
 
-// The rename log's full path.
-std::wstring RenameLogPath();
-
-}  // namespace app
+}  // namespace base

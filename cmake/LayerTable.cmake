@@ -1,0 +1,10 @@
+# The folders each layer stands on, directly or further down.
+set(TARVELLE_BENEATH_base "")
+set(TARVELLE_BENEATH_resources base)
+set(TARVELLE_BENEATH_ui resources base)
+set(TARVELLE_BENEATH_controls ui resources base)
+set(TARVELLE_BENEATH_filelist controls ui resources base)
+set(TARVELLE_BENEATH_rename filelist controls ui resources base)
+set(TARVELLE_BENEATH_dialogs controls ui resources base)
+set(TARVELLE_BENEATH_app dialogs rename filelist controls ui resources base)
+set(TARVELLE_LAYERS base resources ui controls filelist rename dialogs app)

@@ -1,0 +1,29 @@
+#include "rename/RenameLoop.h"
+
+#include "base/PathParts.h"
+#include "rename/RenameProgress.h"
+
+namespace renaming {
+
+PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassWorld& world) {
+  PassOutcome outcome;
+  const int rowCount = rows.Count();
+  for (int index = 0; index < rowCount; ++index) {
+    RenameRow row = rows.Row(index);
+    outcome.lastFolder = base::FolderPart(row.fullPath);
+    world.observer.RowStarted(row.fullPath);
+    world.files.MakeWritable(row.fullPath);
+    RenamePlan plan = PlanRename(criteria, row);
+    if (!plan.newName.empty() && MoveWithoutReplacing(world.files, row.fullPath, plan.newPath)) {
+      AdvanceAfterSuccess(criteria);
+      WriteLogLine(world.logFiles, world.logPath, SuccessLine(world.clock.Now(), plan.oldNameForLog, plan.newName));
+    } else {
+      ++outcome.errors;
+      WriteLogLine(world.logFiles, world.logPath, FailureLine(world.clock.Now(), plan.oldNameForLog));
+    }
+    world.observer.Progressed(ProgressPercent(index + 1, rowCount));
+  }
+  return outcome;
+}
+
+}  // namespace renaming

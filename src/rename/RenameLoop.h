@@ -1,0 +1,59 @@
+#pragma once
+// The rename pass itself, without windows: every row in list order, planned by the chosen mode, renamed on disk in
+// its own folder without replacing anything, each attempt logged with its date stamp. The pass talks to the world
+// through the small interfaces below: the program hands it the Windows ones (rename/RenamePass.cpp), the tests
+// hand it fakes.
+
+#include <string>
+
+#include "rename/FileMoves.h"
+#include "rename/LogLine.h"
+#include "rename/RenameLog.h"
+#include "rename/RenameModes.h"
+
+namespace renaming {
+
+// The rows to rename, in list order; a row is read when the pass reaches it.
+class RenameRows {
+ public:
+  virtual ~RenameRows() = default;
+  virtual int Count() const = 0;
+  virtual RenameRow Row(int index) const = 0;
+};
+
+// The local clock, read for every log line.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime Now() = 0;
+};
+
+// What the user is shown while the pass runs.
+class PassObserver {
+ public:
+  virtual ~PassObserver() = default;
+  // The row whose rename is tried next, by its full path.
+  virtual void RowStarted(const std::wstring& fullPath) = 0;
+  // After each row: the share of rows done, as the progress bar's percentage.
+  virtual void Progressed(int percent) = 0;
+};
+
+struct PassWorld {
+  FileMoves& files;
+  LogFileAccess& logFiles;
+  std::wstring logPath;
+  Clock& clock;
+  PassObserver& observer;
+};
+
+struct PassOutcome {
+  int errors = 0;
+  std::wstring lastFolder;  // the folder of the last row, where the list is filled again; empty for no rows
+};
+
+// Tries every row once. A name that the mode reduces to nothing fails without asking the platform, since its path
+// would name the folder itself. A failure is counted and logged and never stops the pass; the mode's running number
+// moves on only after a success.
+PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassWorld& world);
+
+}  // namespace renaming

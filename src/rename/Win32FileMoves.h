@@ -1,0 +1,19 @@
+#pragma once
+// The file moves of a rename on Windows files.
+
+#include "rename/FileMoves.h"
+
+namespace renaming {
+
+class Win32FileMoves : public FileMoves {
+ public:
+  void MakeWritable(const std::wstring& path) override;
+  // MoveFileW, which never replaces an existing file.
+  MoveResult Move(const std::wstring& from, const std::wstring& to) override;
+  // The ordinal comparison without letter case that NTFS applies to names.
+  bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override;
+  // "~tarvelle-<process>-<ticks>-<attempt>.tmp".
+  std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override;
+};
+
+}  // namespace renaming

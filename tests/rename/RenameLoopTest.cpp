@@ -1,0 +1,234 @@
+// The rename loop against a folder held in memory: every step it takes on disk, every log line it writes and what
+// it shows, in order.
+#include "rename/RenameLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using renaming::MoveResult;
+using renaming::RenameRow;
+
+// Entries of one folder. A plain move onto an existing name is refused, as on Windows; `keepsNameOnCaseMove` makes
+// a letter-case-only move report success and change nothing, as some file systems do; `refusedMoves` makes the
+// numbered moves (from 1) fail.
+class MemoryDisk : public renaming::FileMoves {
+ public:
+  explicit MemoryDisk(std::set<std::wstring> entries) : entries_(std::move(entries)) {}
+
+  void MakeWritable(const std::wstring& path) override { steps.push_back(L"writable " + path); }
+
+  MoveResult Move(const std::wstring& from, const std::wstring& to) override {
+    ++moves_;
+    steps.push_back(L"move " + from + L" > " + to);
+    if (refusedMoves.count(moves_) || !entries_.count(from)) return MoveResult::Failed;
+    if (DifferOnlyInLetterCase(from, to) && keepsNameOnCaseMove) return MoveResult::Moved;
+    if (std::any_of(entries_.begin(), entries_.end(), [&](const std::wstring& e) { return Folded(e) == Folded(to); })) {
+      return MoveResult::NameTaken;
+    }
+    entries_.erase(from);
+    entries_.insert(to);
+    return MoveResult::Moved;
+  }
+
+  bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override {
+    return a != b && Folded(a) == Folded(b);
+  }
+
+  std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override {
+    return folder + L"~tmp" + std::to_wstring(attempt);
+  }
+
+  const std::set<std::wstring>& Entries() const { return entries_; }
+
+  std::vector<std::wstring> steps;
+  std::set<int> refusedMoves;
+  bool keepsNameOnCaseMove = false;
+
+ private:
+  static std::wstring Folded(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return text;
+  }
+  std::set<std::wstring> entries_;
+  int moves_ = 0;
+};
+
+// The log's lines, kept in memory; `refused` makes every open fail, as when another program holds the file.
+class MemoryLog : public renaming::LogFileAccess {
+ public:
+  std::unique_ptr<renaming::OpenLogFile> OpenExclusive(const std::wstring& path) override {
+    if (refused) return nullptr;
+    paths.insert(path);
+    return std::make_unique<Handle>(bytes);
+  }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
+      lines.push_back(bytes.substr(at, end - at));
+    }
+    return lines;
+  }
+  std::string bytes;
+  std::set<std::wstring> paths;
+  bool refused = false;
+
+ private:
+  class Handle : public renaming::OpenLogFile {
+   public:
+    explicit Handle(std::string& bytes) : bytes_(bytes) {}
+    bool SeekToEnd() override { return true; }
+    bool Write(std::string_view bytes) override {
+      bytes_ += bytes;
+      return true;
+    }
+
+   private:
+    std::string& bytes_;
+  };
+};
+
+// A clock that moves on by one second at each reading.
+class SteppingClock : public renaming::Clock {
+ public:
+  renaming::LocalTime Now() override { return {2026, 3, 5, 9, 4, seconds_++}; }
+
+ private:
+  int seconds_ = 7;
+};
+
+class RecordingObserver : public renaming::PassObserver {
+ public:
+  void RowStarted(const std::wstring& fullPath) override { events.push_back(L"row " + fullPath); }
+  void Progressed(int percent) override { events.push_back(L"progress " + std::to_wstring(percent)); }
+  std::vector<std::wstring> events;
+};
+
+class VectorRows : public renaming::RenameRows {
+ public:
+  explicit VectorRows(std::vector<std::wstring> paths) {
+    for (std::wstring& path : paths) rows_.push_back({path, path.substr(path.find_last_of(L"\\/") + 1)});
+  }
+  int Count() const override { return static_cast<int>(rows_.size()); }
+  RenameRow Row(int index) const override { return rows_.at(static_cast<size_t>(index)); }
+
+ private:
+  std::vector<RenameRow> rows_;
+};
+
+struct Pass {
+  explicit Pass(std::set<std::wstring> entries) : disk(std::move(entries)) {}
+  renaming::PassOutcome Run(const std::vector<std::wstring>& rows, renaming::RenameCriteria criteria) {
+    renaming::PassWorld world{disk, log, L"T:\\RenameLog.txt", clock, observer};
+    return renaming::RunRenameLoop(VectorRows(rows), std::move(criteria), world);
+  }
+  MemoryDisk disk;
+  MemoryLog log;
+  SteppingClock clock;
+  RecordingObserver observer;
+};
+
+renaming::RenameCriteria Renumber(const wchar_t* name, const wchar_t* increment = L"1") {
+  return renaming::RenumberCriteriaFromFields(name, increment, L"1", true);
+}
+
+TEST(RenameLoop, TriesEveryRowInListOrderAndLogsEachAttempt) {
+  Pass pass({L"P\\b.jpg", L"P\\a.JPG", L"Q\\c.txt"});
+  renaming::PassOutcome outcome = pass.Run({L"P\\b.jpg", L"P\\a.JPG", L"Q\\c.txt"}, Renumber(L"Vacances"));
+
+  EXPECT_EQ(outcome.errors, 0);
+  EXPECT_EQ(outcome.lastFolder, L"Q\\") << "the list is filled again from the last row's folder";
+  EXPECT_EQ(pass.disk.Entries(),
+            (std::set<std::wstring>{L"P\\Vacances_1.jpg", L"P\\Vacances_2.JPG", L"Q\\Vacances_3.txt"}));
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\b.jpg", L"move P\\b.jpg > P\\Vacances_1.jpg",
+                                                        L"writable P\\a.JPG", L"move P\\a.JPG > P\\Vacances_2.JPG",
+                                                        L"writable Q\\c.txt", L"move Q\\c.txt > Q\\Vacances_3.txt"}))
+      << "each row is made writable, then moved in its own folder";
+  EXPECT_EQ(pass.log.paths, (std::set<std::wstring>{L"T:\\RenameLog.txt"}));
+  EXPECT_EQ(
+      pass.log.Lines(),
+      (std::vector<std::string>{
+          "05/03/2026 \xC3\xA0 09:04:07 - Le fichier [b.jpg] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : Vacances_1.jpg",
+          "05/03/2026 \xC3\xA0 09:04:08 - Le fichier [a.JPG] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : Vacances_2.JPG",
+          "05/03/2026 \xC3\xA0 09:04:09 - Le fichier [c.txt] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : Vacances_3.txt"}))
+      << "one dated UTF-8 line per attempt, the clock read for each";
+  EXPECT_EQ(pass.observer.events, (std::vector<std::wstring>{L"row P\\b.jpg", L"progress 33", L"row P\\a.JPG",
+                                                             L"progress 67", L"row Q\\c.txt", L"progress 100"}));
+}
+
+TEST(RenameLoop, AFailureIsCountedAndLoggedAndTheRunningNumberWaitsForTheNextSuccess) {
+  Pass pass({L"P\\a.jpg", L"P\\b.png", L"P\\c.jpg", L"P\\V_2.png"});
+  renaming::PassOutcome outcome = pass.Run({L"P\\a.jpg", L"P\\b.png", L"P\\c.jpg"}, Renumber(L"V"));
+
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\V_1.jpg", L"P\\b.png", L"P\\V_2.png", L"P\\V_2.jpg"}))
+      << "b.png keeps its name, the file outside the list is not replaced, and c.jpg gets the number b.png missed";
+  ASSERT_EQ(pass.log.Lines().size(), 3u);
+  EXPECT_EQ(pass.log.Lines()[1],
+            "05/03/2026 \xC3\xA0 09:04:08 - Erreur! - Le fichier [b.png] n'a pu \xC3\xAAtre renomm\xC3\xA9!");
+}
+
+TEST(RenameLoop, ANameReducedToNothingFailsWithoutAskingThePlatform) {
+  Pass pass({L"P\\abc"});
+  renaming::PassOutcome outcome = pass.Run({L"P\\abc"}, renaming::ReplaceCriteriaFromFields(L"ABC", L"", true));
+
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\abc"})) << "no move is tried";
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\abc"}));
+}
+
+TEST(RenameLoop, ALetterCaseRenameGoesThroughATemporaryName) {
+  Pass pass({L"P\\report.txt"});
+  pass.disk.keepsNameOnCaseMove = true;
+  renaming::PassOutcome outcome =
+      pass.Run({L"P\\report.txt"}, renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false));
+
+  EXPECT_EQ(outcome.errors, 0);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\REPORT.txt"}));
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\report.txt", L"move P\\report.txt > P\\~tmp0",
+                                                        L"move P\\~tmp0 > P\\REPORT.txt"}));
+}
+
+TEST(RenameLoop, ALetterCaseRenameWhoseSecondStepFailsGivesTheFileItsOldNameBack) {
+  Pass pass({L"P\\report.txt", L"P\\~tmp0"});
+  pass.disk.refusedMoves = {3};  // the move from the temporary name to the new one
+  renaming::PassOutcome outcome =
+      pass.Run({L"P\\report.txt"}, renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false));
+
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt", L"P\\~tmp0"}));
+  EXPECT_EQ(pass.disk.steps,
+            (std::vector<std::wstring>{L"writable P\\report.txt", L"move P\\report.txt > P\\~tmp0",
+                                       L"move P\\report.txt > P\\~tmp1", L"move P\\~tmp1 > P\\REPORT.txt",
+                                       L"move P\\~tmp1 > P\\report.txt"}))
+      << "a temporary name that exists is passed over; after the failed second step the file moves back";
+  EXPECT_NE(pass.log.Lines().at(0).find("Erreur!"), std::string::npos);
+}
+
+TEST(RenameLoop, ALogThatCannotBeOpenedDoesNotStopThePass) {
+  Pass pass({L"P\\a.jpg", L"P\\b.jpg"});
+  pass.log.refused = true;
+  renaming::PassOutcome outcome = pass.Run({L"P\\a.jpg", L"P\\b.jpg"}, Renumber(L"V"));
+
+  EXPECT_EQ(outcome.errors, 0);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\V_1.jpg", L"P\\V_2.jpg"}));
+}
+
+TEST(RenameLoop, AnEmptyListTouchesNothing) {
+  Pass pass({L"P\\a.jpg"});
+  renaming::PassOutcome outcome = pass.Run({}, Renumber(L"V"));
+  EXPECT_EQ(outcome.errors, 0);
+  EXPECT_EQ(outcome.lastFolder, L"");
+  EXPECT_TRUE(pass.disk.steps.empty());
+  EXPECT_TRUE(pass.log.bytes.empty());
+  EXPECT_TRUE(pass.observer.events.empty());
+}
+
+}  // namespace
