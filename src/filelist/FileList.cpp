@@ -4,12 +4,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <deque>
 
 #include "base/Numbers.h"
-#include "base/PathParts.h"
 #include "filelist/FileListText.h"
-#include "filelist/PathIndex.h"
+#include "filelist/FileRows.h"
 #include "filelist/RowIcons.h"
 #include "ui/Objects.h"
 #include "ui/ThreadAlive.h"
@@ -18,23 +16,13 @@ namespace filelist {
 
 namespace {
 
-// Above this many rows to remove at once, one sweep over the rows costs less than removing them one by one.
-constexpr size_t kSweepAbove = 64;
 // Time between two repaints while rows come and go.
 constexpr ULONGLONG kRepaintInterval = 125;
 
 // The list control shows the rows kept here (a virtual list): it asks for a row's texts and icon when it draws
 // the row, so 100,000 rows cost only their paths.
-struct Row {
-  std::wstring path;
-  int image;  // in the list's image list; -1 for none
-  std::wstring_view Name() const { return base::NamePartView(path); }
-};
-
 struct FileListState {
-  // A deque: the file actions remove rows from the front one by one, and the list may hold 100,000 of them.
-  std::deque<Row> rows;
-  PathIndex paths;
+  FileRows rows;
   int updateDepth = 0;
   bool headerStale = false;
   bool countStale = false;
@@ -61,7 +49,7 @@ void WriteHeader(const std::wstring& text) {
 // Tells the control how many rows there are; rows already on show and the scroll position stay.
 void WriteRowCount(HWND list) {
   State().countStale = false;
-  SendMessageW(list, LVM_SETITEMCOUNT, State().rows.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  SendMessageW(list, LVM_SETITEMCOUNT, State().rows.Count(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
 }
 
 // The control learns of rows added since it last heard, before a row is taken out of it.
@@ -72,7 +60,7 @@ void FlushRowCount() {
 
 void FlushPending() {
   FlushRowCount();
-  if (State().headerStale) WriteHeader(CountHeaderText(State().rows.size()));
+  if (State().headerStale) WriteHeader(CountHeaderText(State().rows.Count()));
 }
 
 void Repaint(HWND list) {
@@ -98,8 +86,7 @@ void NoteRowChange() {
 
 void AppendRow(const std::wstring& path, int image) {
   FileListState& state = State();
-  state.rows.push_back({path, image});
-  state.paths.Add(path);
+  state.rows.Append(path, image);
   state.countStale = true;
   RefreshCountHeader();
   NoteRowChange();
@@ -120,16 +107,16 @@ bool StartsWithCaseless(std::wstring_view text, std::wstring_view prefix) {
 
 // Typing the start of a name in the list goes to the next row whose name starts so.
 int FindRowByName(const NMLVFINDITEMW& request) {
-  const auto& rows = State().rows;
-  if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !request.lvfi.psz || rows.empty()) return -1;
+  const FileRows& rows = State().rows;
+  if (!(request.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !request.lvfi.psz || rows.Count() == 0) return -1;
   std::wstring_view wanted = request.lvfi.psz;
   bool partial = (request.lvfi.flags & LVFI_PARTIAL) != 0;
-  size_t count = rows.size();
+  size_t count = rows.Count();
   size_t start = request.iStart >= 0 ? static_cast<size_t>(request.iStart) % count : 0;
   for (size_t step = 0; step < count; ++step) {
     size_t row = (start + step) % count;
     if (!(request.lvfi.flags & LVFI_WRAP) && row < start) break;
-    std::wstring_view name = rows[row].Name();
+    std::wstring_view name = rows.At(row).Name();
     if (partial ? StartsWithCaseless(name, wanted)
                 : name.size() == wanted.size() && StartsWithCaseless(name, wanted)) {
       return static_cast<int>(row);
@@ -148,46 +135,22 @@ void SetRowState(HWND list, int row, UINT mask, UINT state) {
 // Removes many rows in one sweep: the other rows close up in their order, keep their selection, and the first
 // row on show stays the first on show where it is kept.
 void SweepRows(HWND list, const std::vector<int>& sortedRows) {
-  FileListState& state = State();
   FlushRowCount();
-  int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
-  int focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-  std::vector<int> selected = SelectedFileRows();
-  std::vector<int> newIndex(state.rows.size(), -1);
-  size_t next = 0;
-  size_t kept = 0;
-  for (size_t row = 0; row < state.rows.size(); ++row) {
-    if (next < sortedRows.size() && static_cast<size_t>(sortedRows[next]) == row) {
-      state.paths.Remove(state.rows[row].path);
-      ++next;
-      continue;
-    }
-    newIndex[row] = static_cast<int>(kept);
-    if (kept != row) state.rows[kept] = std::move(state.rows[row]);
-    ++kept;
-  }
-  state.rows.resize(kept);
+  ListMarks before;
+  before.top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  before.focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  before.selected = SelectedFileRows();
+  ListMarks after = State().rows.RemoveSorted(sortedRows, before);
 
   SetRowState(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   WriteRowCount(list);
-  for (int row : selected) {
-    int now = newIndex[static_cast<size_t>(row)];
-    if (now >= 0) SetRowState(list, now, LVIS_SELECTED, LVIS_SELECTED);
-  }
-  int focusedNow = focused >= 0 ? newIndex[static_cast<size_t>(focused)] : -1;
-  if (focusedNow >= 0) SetRowState(list, focusedNow, LVIS_FOCUSED, LVIS_FOCUSED);
-  // The first kept row at or after the old top comes on top.
-  int newTop = 0;
-  for (size_t row = static_cast<size_t>(std::max(top, 0)); row < newIndex.size(); ++row) {
-    if (newIndex[row] >= 0) {
-      newTop = newIndex[row];
-      break;
-    }
-  }
+  for (int row : after.selected) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+  if (after.focused >= 0) SetRowState(list, after.focused, LVIS_FOCUSED, LVIS_FOCUSED);
   int currentTop = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
   RECT first{LVIR_BOUNDS, 0, 0, 0};
-  if (newTop != currentTop && kept > 0 && SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
-    SendMessageW(list, LVM_SCROLL, 0, (newTop - currentTop) * (first.bottom - first.top));
+  if (after.top != currentTop && State().rows.Count() > 0 &&
+      SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
+    SendMessageW(list, LVM_SCROLL, 0, (after.top - currentTop) * (first.bottom - first.top));
   }
   RefreshCountHeader();
   NoteRowChange();
@@ -196,7 +159,7 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
 }  // namespace
 
 void AddFileToList(const std::wstring& path) {
-  if (State().paths.Contains(path)) return;
+  if (State().rows.Contains(path)) return;
   AppendFileRow(path);
 }
 
@@ -218,22 +181,22 @@ void RefreshCountHeader() {
     state.headerStale = true;
     return;
   }
-  WriteHeader(CountHeaderText(state.rows.size()));
+  WriteHeader(CountHeaderText(state.rows.Count()));
 }
 
 void ResetCountHeader() { WriteHeader(kEmptyCountHeader); }
 
-int FileRowCount() { return static_cast<int>(State().rows.size()); }
+int FileRowCount() { return static_cast<int>(State().rows.Count()); }
 
 std::wstring FileRowPath(int row) {
-  const auto& rows = State().rows;
-  return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)].path : std::wstring();
+  const FileRows& rows = State().rows;
+  return row >= 0 && static_cast<size_t>(row) < rows.Count() ? rows.At(static_cast<size_t>(row)).path : std::wstring();
 }
 
 std::wstring FileRowName(int row) {
-  const auto& rows = State().rows;
-  return row >= 0 && static_cast<size_t>(row) < rows.size() ? std::wstring(rows[static_cast<size_t>(row)].Name())
-                                                             : std::wstring();
+  const FileRows& rows = State().rows;
+  return row >= 0 && static_cast<size_t>(row) < rows.Count() ? std::wstring(rows.At(static_cast<size_t>(row)).Name())
+                                                              : std::wstring();
 }
 
 std::vector<int> SelectedFileRows() {
@@ -250,10 +213,9 @@ std::vector<int> SelectedFileRows() {
 void RemoveFileRow(int row) {
   FileListState& state = State();
   HWND list = List();
-  if (!list || row < 0 || static_cast<size_t>(row) >= state.rows.size()) return;
+  if (!list || row < 0 || static_cast<size_t>(row) >= state.rows.Count()) return;
   FlushRowCount();
-  state.paths.Remove(state.rows[static_cast<size_t>(row)].path);
-  state.rows.erase(state.rows.begin() + row);
+  state.rows.RemoveAt(static_cast<size_t>(row));
   // The control moves the selection and focus of the rows below up by one, as for a row of its own.
   SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
   RefreshCountHeader();
@@ -262,12 +224,8 @@ void RemoveFileRow(int row) {
 
 void RemoveFileRows(std::vector<int> rows) {
   HWND list = List();
-  if (!list || rows.empty()) return;
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  int count = FileRowCount();
-  rows.erase(std::remove_if(rows.begin(), rows.end(), [count](int row) { return row < 0 || row >= count; }),
-             rows.end());
+  if (!list) return;
+  rows = RowsToRemove(std::move(rows), State().rows.Count());
   if (rows.empty()) return;
   FileListUpdate update;
   if (rows.size() <= kSweepAbove) {
@@ -279,9 +237,7 @@ void RemoveFileRows(std::vector<int> rows) {
 
 void RemoveAllFileRows() {
   FileListState& state = State();
-  state.rows.clear();
-  state.rows.shrink_to_fit();  // a deque gives its blocks back
-  state.paths.Clear();
+  state.rows.Clear();
   state.countStale = false;
   if (HWND list = List()) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
 }
@@ -289,12 +245,12 @@ void RemoveAllFileRows() {
 bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
   auto* header = reinterpret_cast<const NMHDR*>(notification);
   if (!header || header->hwndFrom != List()) return false;
-  const auto& rows = State().rows;
+  const FileRows& rows = State().rows;
   if (header->code == LVN_GETDISPINFOW) {
     auto* request = reinterpret_cast<NMLVDISPINFOW*>(notification);
     LVITEMW& item = request->item;
-    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.size()) return true;
-    const Row& row = rows[static_cast<size_t>(item.iItem)];
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.Count()) return true;
+    const FileRow& row = rows.At(static_cast<size_t>(item.iItem));
     if (item.mask & LVIF_TEXT) {
       CopyText(item.iSubItem == 1 ? std::wstring_view(row.path) : row.Name(), item.pszText, item.cchTextMax);
     }

@@ -3,9 +3,9 @@
 // (column 0), its full path (column 1, the row's identity) and the shell's small icon for it. Rows stay in the
 // order they were added. The count header is the title of column 0: "Nom", or "Nom ( N éléments )".
 //
-// The control is a virtual list: the rows are kept here and the control asks for the texts and icon of each row
-// it draws, so that a hundred thousand rows stay light. An index of the listed paths is kept beside them, so that
-// the duplicate test does not read every row. Rows are only added and removed through these functions.
+// The control is a virtual list: the rows are kept here (filelist/FileRows.h) and the control asks for the texts
+// and icon of each row it draws, so that a hundred thousand rows stay light. Rows are only added and removed
+// through these functions.
 
 #include <windows.h>
 
