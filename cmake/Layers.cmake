@@ -11,6 +11,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/LayerTable.cmake)
 
 # Where a target's include root is made: one folder per target, with a link per visible folder.
 set(TARVELLE_VIEWS ${CMAKE_BINARY_DIR}/layers)
+# Files the build writes (base/Version.h, the manifest), seen by every target beside its include root.
+set(TARVELLE_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/src/base/Version.h.in ${TARVELLE_GENERATED}/base/Version.h @ONLY)
 
 # Gives the target an include root that shows the named folders of src and nothing else.
 function(tarvelle_include_view target)
@@ -20,7 +23,7 @@ function(tarvelle_include_view target)
   foreach(folder ${ARGN})
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${folder} ${view}/${folder} SYMBOLIC)
   endforeach()
-  target_include_directories(${target} PRIVATE ${view})
+  target_include_directories(${target} PRIVATE ${view} ${TARVELLE_GENERATED})
 endfunction()
 
 # The libraries of the folder this is called from: CORE the window-free files, WIN the files that include windows.h

@@ -2,13 +2,13 @@
 """Makes the program's manual from its one source (data/help): the pages ready for the help compiler, and the
 plain-text version of the same pages.
 
-  help-files.py SOURCE_DIR STAGE_DIR TEXT_FILE
+  help-files.py SOURCE_DIR STAGE_DIR TEXT_FILE VERSION
 
 STAGE_DIR receives the project, pages and style sheet with every character beyond ASCII written as an HTML
 character reference, so that the pages show their accents whatever code page they are read in, and the contents
 in the code page of the manual's language, the only form in which the viewer shows their accents.
 TEXT_FILE receives the pages in the order of the contents, as UTF-8 text with a byte-order mark and CR LF line ends,
-which every Windows text viewer reads."""
+which every Windows text viewer reads. @VERSION@ in the pages becomes the program's version."""
 
 import html.parser
 import pathlib
@@ -157,30 +157,34 @@ def page_text(source):
     return lines
 
 
-def main(source_dir, stage_dir, text_file):
+def main(source_dir, stage_dir, text_file, version):
     source_dir, stage_dir = pathlib.Path(source_dir), pathlib.Path(stage_dir)
     stage_dir.mkdir(parents=True, exist_ok=True)
+
+    def source(path):
+        return french_spacing(path.read_text(encoding="utf-8").replace("@VERSION@", version))
+
     for path in sorted(source_dir.iterdir()):
         if path.suffix in (".html", ".css", ".hhp"):
-            text = french_spacing(path.read_text(encoding="utf-8"))
+            text = source(path)
             (stage_dir / path.name).write_text(ascii_references(text), encoding="ascii", newline="\r\n")
         elif path.suffix in (".hhc", ".hhk"):
             # The viewer reads the contents in the code page of the manual's language (French: 1252) and takes
             # character references there literally.
-            text = french_spacing(path.read_text(encoding="utf-8")).replace('<meta charset="utf-8">', "")
+            text = source(path).replace('<meta charset="utf-8">', "")
             (stage_dir / path.name).write_text(text, encoding="cp1252", errors="xmlcharrefreplace", newline="\r\n")
 
     order = contents_order((source_dir / "toc.hhc").read_text(encoding="utf-8"))
-    title = "Tarvelle Rename V 1.40 - Manuel d'utilisation"
+    title = "Tarvelle Rename V %s - Manuel d'utilisation" % version
     lines = [title, "#" * len(title), ""]
     for name in order:
-        lines += page_text(french_spacing((source_dir / name).read_text(encoding="utf-8"))) + ["", ""]
+        lines += page_text(source(source_dir / name)) + ["", ""]
     while lines[-1] == "":
         lines.pop()
     pathlib.Path(text_file).write_text("\ufeff" + "\r\n".join(lines) + "\r\n", encoding="utf-8", newline="")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
     main(*sys.argv[1:])

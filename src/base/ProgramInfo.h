@@ -3,13 +3,17 @@
 
 #include <string>
 
+#include "base/Version.h"
+
 namespace base {
 
+inline constexpr const wchar_t* kVersion = L"" TARVELLE_VERSION;
 // The main window's title, also the name of the single-instance mutex.
-inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
+inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V " TARVELLE_VERSION;
 inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
 inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
-inline constexpr const wchar_t* kMakerNotice = L"Tarvelle Rename V 1.40 - © 2026 Tarvelle Logiciels - Logiciel gratuit";
+inline constexpr const wchar_t* kMakerNotice =
+    L"Tarvelle Rename V " TARVELLE_VERSION L" - © 2026 Tarvelle Logiciels - Logiciel gratuit";
 // The website: its name as the About window shows it, and its host.
 inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
 inline constexpr const wchar_t* kWebsiteHost = L"www.tarvelle.fr";

@@ -57,7 +57,7 @@ void ShowAboutWindow() {
   if (ui::WindowHandle(base::kAboutWindow)) return;
   HWND main = ui::WindowHandle(base::kMainWindow);
   HWND window = ui::OpenTopLevelWindow(base::kAboutWindow, 0, 0, kClientWidth, kClientHeight,
-                                       L"A propos de Tarvelle Rename V 1.40",
+                                       (std::wstring(L"A propos de ") + base::kProgramTitle).c_str(),
                                        ui::kWindowCaption | ui::kWindowScreenCentered | ui::kWindowInvisible, main);
   if (!window) return;
   if (main) EnableWindow(main, FALSE);

@@ -91,7 +91,7 @@ TEST(SingleInstanceGuard, AWindowWithTheTitleIsRestoredAndTheNewInstanceStops) {
 }
 
 TEST(SingleInstanceGuard, TheTitleMustMatchExactly) {
-  HWND nearMiss = MakeWindowTitled(L"Tarvelle Rename V 1.40 ");
+  HWND nearMiss = MakeWindowTitled((std::wstring(base::kProgramTitle) + L" ").c_str());
   ASSERT_NE(nearMiss, nullptr);
   ShowWindow(nearMiss, SW_SHOWMINIMIZED);
   // Whatever the mutex says, the nearMiss-miss window must not be touched by stage 1.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/Numbers.h"
+#include "base/ProgramInfo.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Screenshot.h"
@@ -16,7 +17,7 @@ namespace e2e {
 
 namespace {
 
-constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V 1.40";
+const std::wstring kAboutTitle = std::wstring(L"A propos de ") + base::kProgramTitle;
 using namespace base;  // the program's control and command numbers
 
 std::string Describe(const RECT& r) {
@@ -37,7 +38,7 @@ class AboutWindowTest : public FreshRunTest {
     if (WaitUntil(complete, kReactionLimit)) {
       return testing::AssertionSuccess();
     }
-    return testing::AssertionFailure() << "no window \"A propos de Tarvelle Rename V 1.40\"; the program shows:"
+    return testing::AssertionFailure() << "no About window; the program shows:"
                                        << DescribeWindowsOf(Program().ProcessId());
   }
 
@@ -78,16 +79,17 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     const wchar_t* windowClass;
     const wchar_t* text;  // null: not checked
   };
+  const std::wstring notice = std::wstring(base::kProgramTitle) +
+                              L"\r\rPour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail "
+                              L"ci-dessus.\r© 2026 Tarvelle Logiciels";
   const Element elements[] = {
       {base::kAboutPanel, {0, 0, 500, 205}, nullptr, nullptr},
-      {78, {0, 0, 247, 197}, L"Static", nullptr},
-      {67, {300, 20, 320, 40}, L"Static", nullptr},
+      {base::kAboutPicture, {0, 0, 247, 197}, L"Static", nullptr},
+      {base::kAboutWebsiteIcon, {300, 20, 320, 40}, L"Static", nullptr},
       {base::kAboutWebsiteLink, {325, 20, 405, 40}, nullptr, L"tarvelle.fr"},
-      {69, {300, 45, 320, 65}, L"Static", nullptr},
+      {base::kAboutSupportIcon, {300, 45, 320, 65}, L"Static", nullptr},
       {base::kAboutSupportLink, {325, 45, 425, 65}, nullptr, L"Contacter le support"},
-      {base::kAboutNotice, {260, 80, 490, 170}, L"Static",
-       L"Tarvelle Rename V 1.40\r\rPour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail "
-       L"ci-dessus.\r© 2026 Tarvelle Logiciels"},
+      {base::kAboutNotice, {260, 80, 490, 170}, L"Static", notice.c_str()},
       {base::kAboutCloseButton, {260, 170, 490, 195}, L"Button", L"Fermer cette fenêtre"},
   };
   HWND panel = FindControl(about, base::kAboutPanel);

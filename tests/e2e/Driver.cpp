@@ -188,8 +188,8 @@ testing::AssertionResult NothingOfTheProgramAround() {
     return false;
   };
   if (WaitUntil(noneAround, kExitLimit)) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "a window titled \"Tarvelle Rename V 1.40\" or the program's mutex already "
-                                        "exists in this Wine prefix: another run of the program is going on";
+  return testing::AssertionFailure() << "a window with the program's title or the program's mutex already exists in "
+                                        "this Wine prefix: another run of the program is going on";
 }
 
 RunningProgram::~RunningProgram() {

@@ -16,6 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Numbers.h"
+#include "base/ProgramInfo.h"
+
 namespace e2e {
 
 using Milliseconds = std::chrono::milliseconds;
@@ -26,7 +29,7 @@ inline constexpr Milliseconds kExitLimit{10000};
 // Time for the program to react to one click, keystroke or closed box.
 inline constexpr Milliseconds kReactionLimit{5000};
 
-inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V 1.40";
+inline constexpr const wchar_t* kProgramTitle = base::kProgramTitle;
 // Exit code this driver gives a program it has to kill, so that a killed run never looks like a clean one.
 inline constexpr DWORD kKilledExitCode = 0xDEAD;
 
@@ -79,7 +82,7 @@ class RunningProgram {
   testing::AssertionResult Start(const std::wstring& programFile = ProgramPath());
   // Waits for a visible top-level window of this process that holds the control numbered knownControl (the
   // status bar, 60, is made last before the window is shown), then for the program to be idle.
-  testing::AssertionResult WaitForMainWindow(int knownControl = 60, Milliseconds limit = kStartLimit);
+  testing::AssertionResult WaitForMainWindow(int knownControl = base::kStatusBar, Milliseconds limit = kStartLimit);
   // Waits for the process to end; on time-out kills it and says which windows it was showing.
   testing::AssertionResult WaitForExit(Milliseconds limit = kExitLimit);
   void Kill();

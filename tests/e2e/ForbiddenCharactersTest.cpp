@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Numbers.h"
+#include "base/ProgramInfo.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -167,7 +168,7 @@ TEST_F(ForbiddenCharactersTest, ClicksOnTheMainWindowMeanwhileAreNeverActedUpon)
   ASSERT_TRUE(WaitForPostedInput(Control(kMarkerBox)));
   EXPECT_TRUE(MessageBoxesOf(program_.ProcessId()).empty()) << "no message; the program shows:"
                                                             << DescribeWindowsOf(program_.ProcessId());
-  EXPECT_EQ(FindTopLevelWindow(program_.ProcessId(), L"A propos de Tarvelle Rename V 1.40"), nullptr)
+  EXPECT_EQ(FindTopLevelWindow(program_.ProcessId(), std::wstring(L"A propos de ") + base::kProgramTitle), nullptr)
       << "no About window";
   EXPECT_TRUE(IsTicked(Control(kReplaceModeBox)) && IsTicked(Control(kRenumberModeBox)))
       << "both boxes still ticked: the click was not acted upon later";

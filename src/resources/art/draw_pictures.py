@@ -15,6 +15,7 @@ Usage: draw_pictures.py [--sheet CONTACT_SHEET.png]
 import io
 import math
 import os
+import re
 import struct
 import sys
 
@@ -22,6 +23,15 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.normpath(os.path.join(HERE, '..', 'pictures'))
+
+
+def project_version():
+    """The program's version, as the project's CMakeLists.txt gives it."""
+    with open(os.path.join(HERE, '..', '..', '..', 'CMakeLists.txt'), encoding='utf-8') as cmake:
+        return re.search(r'project\(\w+ VERSION ([0-9.]+)', cmake.read()).group(1)
+
+
+VERSION = project_version()
 
 # ---------------------------------------------------------------------------------------------------------------
 # Palette: the deep blues of the task pane, with warm accents.
@@ -771,7 +781,7 @@ def banner():
     art.shadow(both, 0, 1.5, 2.0, 0.55, (6, 12, 28))
     art.fill(tarvelle, art.linear(0, 10, 0, 34, [(0, WHITE), (1, (214, 228, 248))]))
     art.fill(rename, art.linear(0, 10, 0, 34, [(0, GOLD), (1, ORANGE)]))
-    tagline = art.text('Renommage de fichiers par lots  -  V 1.40', 'regular', 10.5, right, 49, anchor='rs')
+    tagline = art.text('Renommage de fichiers par lots  -  V ' + VERSION, 'regular', 10.5, right, 49, anchor='rs')
     art.fill(tagline, (196, 214, 240))
 
     # A warm rule along the bottom, fading in from the left and running across both pictures.
@@ -816,7 +826,7 @@ def about_picture():
     art.shadow(art.union(tarvelle, rename), 0, 1, 1.4, 0.5, (4, 10, 24))
     art.fill(tarvelle, WHITE)
     art.fill(rename, art.linear(0, 138, 0, 156, [(0, GOLD), (1, ORANGE)]))
-    art.fill(art.text('Version 1.40', 'regular', 11, 63, 174, anchor='ls'), (200, 218, 244))
+    art.fill(art.text('Version ' + VERSION, 'regular', 11, 63, 174, anchor='ls'), (200, 218, 244))
     picture = art.result()
     picture.alpha_composite(logo(40), (12, 132))
     return picture.convert('RGB')
