@@ -33,10 +33,10 @@ const CommandButton kButtons[] = {
      L"Annuler tout et vider la liste complète des fichiers à renommer.", base::kInfoBalloonIcon},
     {base::kCharactersButton, 355, 110, L"Caractères ?", &ButtonIcons::characters, L"Caractères interdits",
      L"Voir quels sont les caractères qui ne doivent pas être utilisés dans les noms de fichiers.", -1},
-    {base::kHelpButton, 465, 90, L"Aide ?", &ButtonIcons::help, L"Aide", L"Ouvrir le fichier d'aide de Tarvelle Rename.",
-     base::kInfoBalloonIcon},
-    {base::kQuitButton, 555, 100, L"Quitter", &ButtonIcons::quit, L"Quitter", L"Fermer la fenêtre et quitter le programme.",
-     base::kQuitBalloonIcon},
+    {base::kHelpButton, 465, 90, L"Aide ?", &ButtonIcons::help, L"Aide",
+     L"Ouvrir le fichier d'aide de Tarvelle Rename.", base::kInfoBalloonIcon},
+    {base::kQuitButton, 555, 100, L"Quitter", &ButtonIcons::quit, L"Quitter",
+     L"Fermer la fenêtre et quitter le programme.", base::kQuitBalloonIcon},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/MainControls.h"
 #include "app/ModeSelection.h"
+#include "app/Places.h"
 #include "base/Numbers.h"
 #include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
@@ -24,21 +25,12 @@ void ApplyModeChoice(RenameModeBox clicked) {
   for (size_t i = 0; i < 3; ++i) ticked[i] = ui::IsControlChecked(kModeBoxes[i]);
   ModeChoice choice = SelectRenameMode(clicked, ticked);
   if (choice.panelChanges) {
-    for (size_t i = 0; i < 3; ++i) ui::ShowControl(kModePanels[i], static_cast<int>(i) == static_cast<int>(choice.shown));
+    for (size_t i = 0; i < 3; ++i) {
+      ui::ShowControl(kModePanels[i], static_cast<int>(i) == static_cast<int>(choice.shown));
+    }
   }
   for (size_t i = 0; i < 3; ++i) ui::SetControlChecked(kModeBoxes[i], choice.ticked[i]);
 }
-
-struct PlaceEntry {
-  const wchar_t* text;
-  base::UserPlace place;
-};
-
-const PlaceEntry kPlaces[] = {
-    {L"Mes documents", base::UserPlace::Documents}, {L"Mes images", base::UserPlace::Pictures},
-    {L"Mes vidéos", base::UserPlace::Videos},       {L"Ma musique", base::UserPlace::Music},
-    {L"Mon bureau", base::UserPlace::Desktop},      {L"Mes téléchargements", base::UserPlace::Downloads},
-};
 
 }  // namespace
 
@@ -59,9 +51,9 @@ void RemoveOnlyRelabel() {
 
 void ShowPlace() {
   std::wstring text = ui::SelectedComboText(base::kPlacesBox);
-  for (const PlaceEntry& entry : kPlaces) {
-    if (text == entry.text) {
-      controls::SetExplorerFolder(base::kExplorer, base::UserFolderPath(entry.place));
+  for (const Place& place : kPlaces) {
+    if (text == place.text) {
+      controls::SetExplorerFolder(base::kExplorer, base::UserFolderPath(place.folder));
       return;
     }
   }

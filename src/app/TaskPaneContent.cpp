@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/Places.h"
 #include "base/Numbers.h"
 #include "base/UserFolders.h"
 #include "controls/TaskPane.h"
@@ -24,9 +25,6 @@ const wchar_t* const kTypes[] = {L"JPG", L"JPEG", L"BMP", L"PNG", L"GIF",  L"ICO
                                  L"RAW", L"TXT",  L"RTF", L"DOC", L"DOCX", L"XLS", L"XLSX", L"PDF", L"WAV",
                                  L"WMA", L"MP3",  L"MP4", L"MOV", L"WMV",  L"AVI", L"MKV"};
 
-const wchar_t* const kPlaceTexts[] = {L"Mes documents", L"Mes images",  L"Mes vidéos",
-                                      L"Ma musique",    L"Mon bureau",  L"Mes téléchargements"};
-
 void CreateTypeSelection(int host) {
   ui::OpenChildList(host);
   ui::CreateTextControl(base::kTypeLabel, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
@@ -45,13 +43,14 @@ void CreateTypeSelection(int host) {
 void CreateSystemExplorer(int host) {
   ui::OpenChildList(host);
   ui::CreateComboBox(base::kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
-  for (const wchar_t* place : kPlaceTexts) ui::AddComboEntry(base::kPlacesBox, place, base::kFolderPicture);
+  for (const Place& place : kPlaces) ui::AddComboEntry(base::kPlacesBox, place.text, base::kFolderPicture);
   ui::SelectComboEntry(base::kPlacesBox, 0);
   // The list is 300 pixels wide but never wider than its host area: with the pane's scroll bar showing, the area is
   // narrower, and a wider list would hide its own vertical scroll bar.
   int width = std::min(300, controls::GetPaneAttribute(base::kTaskPane, controls::ContentWidth));
   if (width <= 0) width = 300;
-  controls::CreateExplorerList(base::kExplorer, 0, 30, width, kMainInnerHeight - 295, base::UserFolderPath(base::UserPlace::Documents));
+  controls::CreateExplorerList(base::kExplorer, 0, 30, width, kMainInnerHeight - 295,
+                               base::UserFolderPath(base::UserPlace::Documents));
   ui::CloseChildList();
 }
 
@@ -68,7 +67,8 @@ void CreateTaskPaneContent() {
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
   descriptor.commandId = 0;
-  controls::AddControlItem(base::kTaskPane, -1, L"Sélection de fichiers", ui::ImageIcon(base::kSelectionGroupPicture), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Sélection de fichiers", ui::ImageIcon(base::kSelectionGroupPicture),
+                           &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = 30;
@@ -78,13 +78,16 @@ void CreateTaskPaneContent() {
   descriptor.kind = controls::LinkItem;
   descriptor.height = 25;
   descriptor.commandId = base::kAddFilesCommand;
-  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un ou plusieurs fichiers", ui::ImageIcon(base::kAddFilesPicture), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un ou plusieurs fichiers",
+                           ui::ImageIcon(base::kAddFilesPicture), &descriptor);
   descriptor.commandId = base::kAddFolderCommand;
-  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un répertoire complet", ui::ImageIcon(base::kAddFolderPicture), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Ajouter un répertoire complet",
+                           ui::ImageIcon(base::kAddFolderPicture), &descriptor);
 
   descriptor.kind = controls::GroupHeader;
   descriptor.height = 35;
-  controls::AddControlItem(base::kTaskPane, -1, L"Explorateur système", ui::ImageIcon(base::kExplorerGroupPicture), &descriptor);
+  controls::AddControlItem(base::kTaskPane, -1, L"Explorateur système", ui::ImageIcon(base::kExplorerGroupPicture),
+                           &descriptor);
 
   descriptor.kind = controls::HostItem;
   descriptor.height = kMainInnerHeight - 265;

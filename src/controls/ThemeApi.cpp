@@ -4,22 +4,6 @@ namespace controls {
 
 namespace {
 
-using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW* info);
-
-// RtlGetVersion tells the true version (GetVersionEx lies to programs without a compatibility section).
-// Where it cannot be asked, a 64-bit program runs on XP or later anyway.
-bool RunsOnXpOrLater() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  auto getVersion =
-      ntdll ? reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-            : nullptr;
-  if (!getVersion) return true;
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  if (getVersion(&info) != 0) return true;
-  return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1);
-}
-
 bool HasManifest() {
   return FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) != nullptr;
 }
@@ -39,7 +23,7 @@ ThemeApi& SharedThemeApi() {
 int ThemesActive() { return SharedThemeApi().themesActive; }
 
 void LoadThemeApi() {
-  if (!RunsOnXpOrLater() || !HasManifest()) return;
+  if (!HasManifest()) return;
   ThemeApi& api = SharedThemeApi();
   if (api.library) FreeLibrary(api.library);
   int active = api.themesActive;

@@ -25,8 +25,8 @@ ThemeApi& SharedThemeApi();
 // ThemesActive: non-zero when the buttons draw with the visual style.
 int ThemesActive();
 
-// Fills the theme access: on Windows XP or later, when the program's module carries a manifest (resource type 24,
-// id 1), loads "UxTheme.dll" afresh and takes ThemesActive from IsThemeActive. Otherwise changes nothing.
+// Fills the theme access: when the program's module carries a manifest (resource type 24, id 1), loads
+// "UxTheme.dll" afresh and takes ThemesActive from IsThemeActive. Otherwise changes nothing.
 void LoadThemeApi();
 
 // Makes the buttons draw in the themed (non-zero) or classic (0) look until the next LoadThemeApi; for tests and

@@ -18,14 +18,10 @@ constexpr int kClientHeight = 260;
 
 std::wstring Spaces(size_t count) { return std::wstring(count, L' '); }
 
-// The newer rich edit when Windows has it, the older one otherwise; the library stays loaded for the run.
+// The rich edit of Msftedit.dll, which stays loaded for the run once the window has been shown.
 const wchar_t* RichEditClass() {
-  static const wchar_t* name = [] {
-    if (LoadLibraryW(L"Msftedit.dll")) return MSFTEDIT_CLASS;
-    if (LoadLibraryW(L"Riched20.dll")) return RICHEDIT_CLASSW;
-    return static_cast<const wchar_t*>(nullptr);
-  }();
-  return name;
+  static const bool loaded = LoadLibraryW(L"Msftedit.dll") != nullptr;
+  return loaded ? MSFTEDIT_CLASS : nullptr;
 }
 
 void FillTextBox(HWND box) {

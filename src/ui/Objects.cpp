@@ -1,6 +1,7 @@
 #include "ui/Objects.h"
 
 #include <map>
+#include <vector>
 
 #include "base/Numbers.h"
 
@@ -16,6 +17,7 @@ struct Registry {
   std::map<int, HWND> windows;
   std::map<int, HWND> controls;
   std::map<int, HMENU> menus;
+  std::vector<HBITMAP> menuBitmaps;
   std::map<int, Image> images;
   std::map<int, HFONT> fonts;
   int nextFresh = kFirstFreshNumber;
@@ -97,6 +99,10 @@ HMENU MenuHandle(int number) {
   return found == menus.end() ? nullptr : found->second;
 }
 
+void KeepMenuBitmap(HBITMAP bitmap) {
+  if (bitmap) Objects().menuBitmaps.push_back(bitmap);
+}
+
 int RegisterImage(int number, const Image& image) {
   Registry& objects = Objects();
   if (number == kNewNumber) number = FreshNumber(objects.images, objects.nextFresh);
@@ -132,12 +138,14 @@ HFONT FontHandle(int number) {
 void ReleaseAllObjects() {
   Registry& objects = Objects();
   for (auto& [number, menu] : objects.menus) DestroyMenu(menu);
+  for (HBITMAP bitmap : objects.menuBitmaps) DeleteObject(bitmap);
   for (auto& [number, image] : objects.images) {
     if (image.icon) DestroyIcon(image.icon);
     if (image.bitmap) DeleteObject(image.bitmap);
   }
   for (auto& [number, font] : objects.fonts) DeleteObject(font);
   objects.menus.clear();
+  objects.menuBitmaps.clear();
   objects.images.clear();
   objects.fonts.clear();
 }

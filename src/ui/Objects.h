@@ -33,9 +33,10 @@ void ForgetControl(int number);
 HWND ControlHandle(int number);         // null when the number names no existing control
 bool IsControl(int number);
 
-// Popup menus.
+// Popup menus, and the bitmaps their entries show: a menu does not own them, so they are released after it.
 void RegisterMenu(int number, HMENU menu);
 HMENU MenuHandle(int number);
+void KeepMenuBitmap(HBITMAP bitmap);
 
 // Pictures and fonts; they live until the process ends.
 int RegisterImage(int number, const Image& image);  // returns the number (a fresh one for kNewNumber)

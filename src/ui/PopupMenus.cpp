@@ -49,6 +49,7 @@ void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNum
   if (image && image->icon) {
     item.fMask |= MIIM_BITMAP;
     item.hbmpItem = MenuBitmapFromIcon(image->icon, image->width, image->height);
+    KeepMenuBitmap(item.hbmpItem);
   }
   InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }

@@ -225,7 +225,8 @@ int RunRenameBench(int files, const std::wstring& folderName) {
 
 // Lists the folder through the explorer control's "Ajouter" and selects every row.
 bool ListAndSelectAll(const Program& program, const std::wstring& folderName, int files) {
-  return ListThroughExplorer(program, folderName, files) >= 0 && e2e::SelectListRow(program.Control(kFileList), -1, true);
+  return ListThroughExplorer(program, folderName, files) >= 0 &&
+         e2e::SelectListRow(program.Control(kFileList), -1, true);
 }
 
 // Waits until the list is empty with its counted header "Nom ( 0 éléments )".

@@ -128,8 +128,9 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
     int link;
     const wchar_t* text;
   };
-  for (const Tip& expected : {Tip{base::kAboutWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
-                              Tip{base::kAboutSupportLink, L"Envoyer un e-mail au support"}}) {
+  for (const Tip& expected :
+       {Tip{base::kAboutWebsiteLink, L"Se connecter au site web https://www.tarvelle.fr/index.html"},
+        Tip{base::kAboutSupportLink, L"Envoyer un e-mail au support"}}) {
     HWND link = FindControl(about, expected.link);
     bool found = false;
     for (const ToolTip& tip : tips) {

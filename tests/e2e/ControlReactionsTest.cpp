@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Requesters.h"
@@ -21,20 +22,13 @@ namespace e2e {
 
 namespace {
 
-constexpr int kTypeField = 4;
-constexpr int kExplorer = 8;
-constexpr int kFileList = 10;
-constexpr int kAddFolderCommand = 6;
-constexpr std::array<int, 3> kModeBoxes = {14, 15, 16};
-constexpr std::array<int, 3> kModePanels = {18, 24, 33};
-constexpr int kReplacementLabel = 21;
-constexpr int kReplacementField = 22;
-constexpr int kRemoveOnlyBox = 23;
-constexpr int kAtStartOption = 36;
-constexpr int kAtEndOption = 37;
+using namespace base;  // the program's control and command numbers
+
+constexpr std::array<int, 3> kModeBoxes = {kReplaceModeBox, kRenumberModeBox, kAppendModeBox};
+constexpr std::array<int, 3> kModePanels = {kReplacePanel, kRenumberPanel, kAppendPanel};
 // The append panel's separator box: no test of this file looks at it, so it serves as the marker that tells when
 // the program has caught up with the input posted to it.
-constexpr int kMarkerBox = 42;
+constexpr int kMarkerBox = base::kAppendSeparatorBox;
 
 using Ticks = std::array<bool, 3>;
 

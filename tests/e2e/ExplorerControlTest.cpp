@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -23,9 +24,9 @@ namespace e2e {
 
 namespace {
 
-constexpr int kPlacesBox = 7;
-constexpr int kExplorer = 8;
-constexpr int kMarkerBox = 42;  // see ControlReactionsTest.cpp: a box no test looks at
+using namespace base;  // the program's control and command numbers
+
+constexpr int kMarkerBox = base::kAppendSeparatorBox;  // see ControlReactionsTest.cpp: a box no test looks at
 
 constexpr LocalDateTime kFileTime = {2023, 2, 28, 17, 45};
 constexpr const wchar_t* kFileDate = L"28/02/2023 17:45";

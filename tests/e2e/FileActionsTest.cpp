@@ -194,7 +194,9 @@ TEST_F(FileActionsTest, DeletingRefusesAFolderAndAFileInUseEachWithItsMessageAnd
   Command(kListDelete);
   // The messages come in list order, one per row that stays.
   for (const std::wstring& name : listed) {
-    if (name == held || name == L"album.txt") ExpectMessage(L"Suppression", L"Le fichier " + name + L" n'a pu être supprimé !");
+    if (name == held || name == L"album.txt") {
+      ExpectMessage(L"Suppression", L"Le fichier " + name + L" n'a pu être supprimé !");
+    }
   }
   CloseHandle(open);
   Names kept;

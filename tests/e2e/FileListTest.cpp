@@ -99,7 +99,9 @@ TEST_F(FileListTest, TheFolderRequesterListsTheMatchingEntriesOnlyAndOpensNextTi
 
   // Files of one type share one icon; the sub-folder shows another (a folder's).
   Names names = RowNames();
-  auto rowOf = [&](const wchar_t* name) { return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()); };
+  auto rowOf = [&](const wchar_t* name) {
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+  };
   int fileImage = RowImage(list_, rowOf(L"a.JPG"));
   EXPECT_GE(fileImage, 0) << "a.JPG has an icon";
   EXPECT_EQ(RowImage(list_, rowOf(L"b.jpg")), fileImage);

@@ -20,7 +20,7 @@ namespace {
 
 constexpr const wchar_t* kTitle = L"Caractères interdits ";  // with its trailing space
 using namespace base;  // the program's control and command numbers
-constexpr int kMarkerBox = 42;  // the append panel's separator box, looked at by no test here
+constexpr int kMarkerBox = base::kAppendSeparatorBox;  // the append panel's separator box, looked at by no test here
 
 // The fourteen lines, written out as the user reads them.
 const wchar_t* const kLines[] = {

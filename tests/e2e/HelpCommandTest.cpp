@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -16,7 +17,8 @@ namespace e2e {
 
 namespace {
 
-constexpr int kHelpButton = 48;
+using namespace base;  // the program's control and command numbers
+
 constexpr const wchar_t* kViewerTitle = L"Aide de Tarvelle Rename";  // the compiled help's own window title
 constexpr const wchar_t* kTextName = L"TRename Help.txt";
 

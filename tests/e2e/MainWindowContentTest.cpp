@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
@@ -22,12 +23,10 @@ namespace e2e {
 
 namespace {
 
+using namespace base;  // the program's control and command numbers
+
 constexpr int kInMainWindow = -1;
 constexpr int kInTaskPane = 2;  // inside one of the task pane's host areas
-constexpr int kReplacePanel = 18;
-constexpr int kRenumberPanel = 24;
-constexpr int kAppendPanel = 33;
-constexpr int kCommandBar = 43;
 constexpr int kFreeHeight = -1;  // drop-down lists size their closed part to their font
 
 struct ControlPlace {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Numbers.h"
 #include "e2e/Driver.h"
 #include "e2e/ScratchFolder.h"
 #include "e2e/Screenshot.h"
@@ -15,12 +16,10 @@ namespace e2e {
 
 namespace {
 
+using namespace base;  // the program's control and command numbers
+
 constexpr int kClientWidth = 1014;
 constexpr int kClientHeight = 718;
-constexpr int kBannerImage = 0;
-constexpr int kSideImage = 1;
-constexpr int kStatusBar = 60;
-constexpr int kQuitButton = 50;
 
 // A log with text of every kind the rename log can hold, so that "whatever it holds" is put to the test.
 constexpr std::string_view kOldLogContent =

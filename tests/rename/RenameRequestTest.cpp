@@ -105,8 +105,10 @@ TEST(RenameRequest, AddNeedsAValidTextThenAPosition) {
   const DecisionCase cases[] = {
       {"empty text", Add(L"", AddPosition::AtEnd), RenameStep::ShowMessage, kMissingNewName, base::kAddedTextField},
       {"text with <", Add(L"<x>", AddPosition::AtEnd), RenameStep::ShowMessage, kForbidden, base::kAddedTextField},
-      {"empty text, no position", Add(L"", AddPosition::None), RenameStep::ShowMessage, kMissingNewName, base::kAddedTextField},
-      {"invalid text, no position", Add(L"|", AddPosition::None), RenameStep::ShowMessage, kForbidden, base::kAddedTextField},
+      {"empty text, no position", Add(L"", AddPosition::None), RenameStep::ShowMessage, kMissingNewName,
+       base::kAddedTextField},
+      {"invalid text, no position", Add(L"|", AddPosition::None), RenameStep::ShowMessage, kForbidden,
+       base::kAddedTextField},
       {"no position", Add(L"2024", AddPosition::None), RenameStep::ShowMessage,
        L"Vous devez choisir d'ajouter les caractères au début ou à la fin du nom.", 36},
       {"at start", Add(L"2024", AddPosition::AtStart), RenameStep::RunAdd, nullptr, 0},

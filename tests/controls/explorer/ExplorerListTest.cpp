@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
@@ -18,7 +19,8 @@
 
 namespace {
 
-constexpr int kExplorer = 8;
+using namespace base;  // the program's control and command numbers
+
 constexpr int kTestWindowNumber = 910;  // clear of the program's own windows (0, 64)
 
 // A hidden top-level window of the program's own kind for one test; it closes with every control in it.
