@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 
+#include "base/Numbers.h"
 #include "resources/ImageDecoders.h"
 #include "resources/PictureFileLayout.h"
 #include "resources/ResourceIds.h"
@@ -11,8 +12,6 @@ namespace resources {
 
 namespace {
 
-constexpr int kFirstImage = 1;
-constexpr int kLastImage = 18;
 constexpr DWORD kIconFormatVersion = 0x00030000;
 
 // The bytes of an RCDATA resource of the program file; they stay mapped as long as the module is loaded.
@@ -109,7 +108,7 @@ Picture PictureFromFile(const void* data, std::size_t size) {
 }
 
 Picture LoadImagePicture(int number) {
-  if (number < kFirstImage || number > kLastImage) return {};
+  if (number < base::kFirstPicture || number > base::kLastPicture) return {};
   return PictureFromResource(RES_IMAGE_BASE + number);
 }
 
