@@ -21,7 +21,7 @@ foreach(layer ${TARVELLE_LAYERS})
     file(WRITE ${probe} "#include \"${folder}/${header}\"\n")
     # -MG lists a header it cannot find instead of stopping, so the answer does not depend on windows.h.
     execute_process(COMMAND ${COMPILER} -std=c++20 -M -MG -I${view} ${probe} OUTPUT_VARIABLE deps
-                    RESULT_VARIABLE result ERROR_VARIABLE errors)
+                    ERROR_VARIABLE errors)
     string(FIND "${deps}" "${view}/${folder}/${header}" found)
     list(FIND TARVELLE_BENEATH_${layer} ${folder} beneath)
     if(folder STREQUAL layer OR NOT beneath EQUAL -1)

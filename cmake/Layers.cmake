@@ -1,6 +1,7 @@
-# The program is built in layers, one folder of src each, from the bottom up:
+# The program is built in layers, one folder of src each (cmake/LayerTable.cmake says which stands on which):
 #
-#   base → resources → ui → controls → filelist → rename → dialogs → app
+#   app → rename → filelist → controls → ui → resources → base
+#   app → dialogs → controls
 #
 # A layer sees its own folder and the folders beneath it, never one above. Each file is compiled against an include
 # root of its layer's own, which holds links to just those folders: an include of a folder above names no file, and

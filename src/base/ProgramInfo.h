@@ -10,6 +10,7 @@ namespace base {
 inline constexpr const wchar_t* kVersion = L"" TARVELLE_VERSION;
 // The main window's title, also the name of the single-instance mutex.
 inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V " TARVELLE_VERSION;
+inline constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V " TARVELLE_VERSION;
 inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
 inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
 inline constexpr const wchar_t* kMakerNotice =

@@ -56,8 +56,7 @@ void CreateStatusFields(HWND window) {
 void ShowAboutWindow() {
   if (ui::WindowHandle(base::kAboutWindow)) return;
   HWND main = ui::WindowHandle(base::kMainWindow);
-  HWND window = ui::OpenTopLevelWindow(base::kAboutWindow, 0, 0, kClientWidth, kClientHeight,
-                                       (std::wstring(L"A propos de ") + base::kProgramTitle).c_str(),
+  HWND window = ui::OpenTopLevelWindow(base::kAboutWindow, 0, 0, kClientWidth, kClientHeight, base::kAboutTitle,
                                        ui::kWindowCaption | ui::kWindowScreenCentered | ui::kWindowInvisible, main);
   if (!window) return;
   if (main) EnableWindow(main, FALSE);

@@ -17,7 +17,6 @@ namespace e2e {
 
 namespace {
 
-const std::wstring kAboutTitle = std::wstring(L"A propos de ") + base::kProgramTitle;
 using namespace base;  // the program's control and command numbers
 
 std::string Describe(const RECT& r) {
@@ -32,7 +31,7 @@ class AboutWindowTest : public FreshRunTest {
     Click(Program().Control(kAboutButton));
     // Shown once complete: visible, with its close button.
     auto complete = [&] {
-      *about = FindTopLevelWindow(Program().ProcessId(), kAboutTitle);
+      *about = FindTopLevelWindow(Program().ProcessId(), base::kAboutTitle);
       return *about && IsWindowVisible(*about) && FindControl(*about, base::kAboutCloseButton);
     };
     if (WaitUntil(complete, kReactionLimit)) {

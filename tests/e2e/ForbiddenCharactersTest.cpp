@@ -168,7 +168,7 @@ TEST_F(ForbiddenCharactersTest, ClicksOnTheMainWindowMeanwhileAreNeverActedUpon)
   ASSERT_TRUE(WaitForPostedInput(Control(kMarkerBox)));
   EXPECT_TRUE(MessageBoxesOf(program_.ProcessId()).empty()) << "no message; the program shows:"
                                                             << DescribeWindowsOf(program_.ProcessId());
-  EXPECT_EQ(FindTopLevelWindow(program_.ProcessId(), std::wstring(L"A propos de ") + base::kProgramTitle), nullptr)
+  EXPECT_EQ(FindTopLevelWindow(program_.ProcessId(), base::kAboutTitle), nullptr)
       << "no About window";
   EXPECT_TRUE(IsTicked(Control(kReplaceModeBox)) && IsTicked(Control(kRenumberModeBox)))
       << "both boxes still ticked: the click was not acted upon later";
