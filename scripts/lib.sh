@@ -57,8 +57,9 @@ wine_env() {
   mkdir -p "$HOME"
 }
 
-# A virtual X display when there is none; the caller kills XVFB_PID when done. One prefix has one Wine desktop on
-# one display, so every shell that works with build/wine shares the display recorded beside the prefix.
+# A virtual X display when there is none, large enough for the biggest desktop a test asks for (1920 x 1200);
+# the caller kills XVFB_PID when done. One prefix has one Wine desktop on one display, so every shell that works
+# with build/wine shares the display recorded beside the prefix.
 XVFB_PID=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
@@ -71,7 +72,7 @@ ensure_display() {
   local n
   for n in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i

@@ -5,6 +5,7 @@
 #include "app/FrenchDate.h"
 #include "app/GreetingText.h"
 #include "base/Numbers.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace app {
@@ -33,8 +34,8 @@ void DrawGreetingOnBanner() {
   HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(base::kGreetingFont));
   std::wstring first = GreetingFirstLine(LoginName());
   std::wstring second = GreetingSecondLine(FrenchLongDateToday());
-  TextOutW(dc, 10, 5, first.c_str(), static_cast<int>(first.size()));
-  TextOutW(dc, 10, 20, second.c_str(), static_cast<int>(second.size()));
+  TextOutW(dc, ui::Scaled(10), ui::Scaled(5), first.c_str(), static_cast<int>(first.size()));
+  TextOutW(dc, ui::Scaled(10), ui::Scaled(20), second.c_str(), static_cast<int>(second.size()));
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);

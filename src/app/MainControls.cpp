@@ -7,6 +7,7 @@
 #include "base/ProgramInfo.h"
 #include "filelist/FileList.h"
 #include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/Tooltips.h"
 #include "ui/WindowHost.h"
@@ -96,8 +97,7 @@ void CreateListArea() {
   ui::SetNotifyHandler(base::kFileList, filelist::AnswerFileListRequest);
   if (HWND list = ui::ControlHandle(base::kFileList)) {
     // Rows show the files' small shell icons; the list keeps its own copies.
-    HIMAGELIST icons = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                        ILC_COLOR32 | ILC_MASK, 16, 64);
+    HIMAGELIST icons = ImageList_Create(ui::SmallIconSize(), ui::SmallIconSize(), ILC_COLOR32 | ILC_MASK, 16, 64);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
   }
   ui::CreateEditField(base::kFolderPathField, 305, 455, 680, 20, L"", ui::kEditReadOnly);

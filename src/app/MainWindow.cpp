@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
 
 #include "app/Greeting.h"
+#include "app/ScaleChange.h"
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
 #include "controls/IconButton.h"
 #include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/PopupMenus.h"
 #include "ui/StatusBar.h"
@@ -16,16 +18,32 @@ namespace {
 
 // Every message of the main window passes here before default handling: the icon buttons paint through it.
 LRESULT MainWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT notHandled) {
+  if (message == WM_DPICHANGED && lParam) {
+    ApplyDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
   return controls::DrawIconButton(window, message, wParam, lParam, notHandled);
 }
 
+constexpr unsigned kMainWindowFlags =
+    ui::kWindowSystemMenu | ui::kWindowMinimizeBox | ui::kWindowScreenCentered | ui::kWindowInvisible;
+
 }  // namespace
+
+void ChooseLayoutScale() {
+  ui::BecomePerMonitorAware();
+  const int dotsPerInch = ui::PrimaryMonitorDotsPerInch();
+  SetMainWindowDotsPerInch(dotsPerInch);
+  const base::WorkArea area = ui::PrimaryWorkArea();
+  ui::SetLayoutScale(base::FittingLayoutScale(dotsPerInch, kMainClientWidth, kMainClientHeight,
+                                              ui::TopLevelFrame(kMainWindowFlags, dotsPerInch),
+                                              area.right - area.left, area.bottom - area.top));
+}
 
 HWND CreateMainWindow() {
   // The place given here is replaced by the centring.
   return ui::OpenTopLevelWindow(base::kMainWindow, 100, 100, kMainClientWidth, kMainClientHeight, base::kProgramTitle,
-                                ui::kWindowSystemMenu | ui::kWindowMinimizeBox | ui::kWindowScreenCentered |
-                                    ui::kWindowInvisible);
+                                kMainWindowFlags);
 }
 
 void InstallMainWindowHook() { ui::SetWindowHook(base::kMainWindow, MainWindowHook); }
@@ -57,6 +75,10 @@ void CreatePopupMenus() {
 
 void CreateMainStatusBar() {
   if (!ui::CreateStatusBar(base::kStatusBar, ui::WindowHandle(base::kMainWindow))) return;
+  LayOutMainStatusBar();
+}
+
+void LayOutMainStatusBar() {
   const int widths[] = {20};
   ui::SetStatusFields(base::kStatusBar, widths, 1);
   ui::SetStatusFieldImage(base::kStatusBar, 0, base::kStatusPicture, ui::FieldLook::Normal);

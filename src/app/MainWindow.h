@@ -1,5 +1,5 @@
 #pragma once
-// The main window (number 0): fixed 1014 x 718 client area, caption with system menu and minimise box only,
+// The main window (number 0): fixed 1014 x 718 client area at 96 DPI (times the layout scale), caption with system menu and minimise box only,
 // created hidden and centred; its hook, banner and side images, popup menus and status bar.
 
 #include <windows.h>
@@ -9,6 +9,8 @@ namespace app {
 inline constexpr int kMainClientWidth = 1014;
 inline constexpr int kMainClientHeight = 718;
 
+// Before any picture, font or window is made: the layout scale for the primary monitor, where the window opens.
+void ChooseLayoutScale();
 // Start-up step 10: null when the window cannot be created.
 HWND CreateMainWindow();
 // Step 11.
@@ -19,6 +21,8 @@ void CreateBannerAndSideImage();
 void CreatePopupMenus();
 // Step 15.
 void CreateMainStatusBar();
+// Its fields, picture and text, again after a change of scale.
+void LayOutMainStatusBar();
 // Step 16.
 void ShowMainWindow();
 

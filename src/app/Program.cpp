@@ -46,6 +46,7 @@ class ComForTheRun {
 
 int RunProgram() {
   ComForTheRun com;
+  ChooseLayoutScale();
   InitCommonControls();
   controls::LoadThemeApi();
   resources::RegisterImageDecoders();

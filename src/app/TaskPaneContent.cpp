@@ -10,6 +10,7 @@
 #include "controls/TaskPane.h"
 #include "controls/explorer/ExplorerList.h"
 #include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/Tooltips.h"
 #include "ui/WindowHost.h"
@@ -40,21 +41,46 @@ void CreateTypeSelection(int host) {
   ui::CloseChildList();
 }
 
+constexpr int kExplorerHeight = kMainInnerHeight - 295;
+
+// The list is 300 pixels wide but never wider than its host area: with the pane's scroll bar showing, the area is
+// narrower, and a wider list would hide its own vertical scroll bar.
+int ExplorerWidth() {
+  int width = std::min(300, ui::DesignValue(controls::GetPaneAttribute(base::kTaskPane, controls::ContentWidth)));
+  return width > 0 ? width : 300;
+}
+
 void CreateSystemExplorer(int host) {
   ui::OpenChildList(host);
   ui::CreateComboBox(base::kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
   for (const Place& place : kPlaces) ui::AddComboEntry(base::kPlacesBox, place.text, base::kFolderPicture);
   ui::SelectComboEntry(base::kPlacesBox, 0);
-  // The list is 300 pixels wide but never wider than its host area: with the pane's scroll bar showing, the area is
-  // narrower, and a wider list would hide its own vertical scroll bar.
-  int width = std::min(300, controls::GetPaneAttribute(base::kTaskPane, controls::ContentWidth));
-  if (width <= 0) width = 300;
-  controls::CreateExplorerList(base::kExplorer, 0, 30, width, kMainInnerHeight - 295,
+  controls::CreateExplorerList(base::kExplorer, 0, 30, ExplorerWidth(), kExplorerHeight,
                                base::UserFolderPath(base::UserPlace::Documents));
   ui::CloseChildList();
 }
 
+// The pane's items that show a picture, by index, in the order they are added below.
+struct PaneIcon {
+  int index;
+  int picture;
+};
+constexpr PaneIcon kPaneIcons[] = {{0, base::kSelectionGroupPicture},
+                                   {2, base::kAddFilesPicture},
+                                   {3, base::kAddFolderPicture},
+                                   {4, base::kExplorerGroupPicture}};
+
 }  // namespace
+
+void RefitTaskPaneContent() {
+  for (const PaneIcon& icon : kPaneIcons) controls::SetPaneItemIcon(base::kTaskPane, icon.index, ui::ImageIcon(icon.picture));
+  controls::RelayoutPane(base::kTaskPane);
+  if (HWND explorer = ui::ControlHandle(base::kExplorer)) {
+    ui::RememberDesignBox(explorer, 0, 30, ExplorerWidth(), kExplorerHeight);
+    const base::LayoutBox box = ui::PixelBox(0, 30, ExplorerWidth(), kExplorerHeight);
+    SetWindowPos(explorer, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
 
 void CreateTaskPaneContent() {
   controls::CreateTaskPane(base::kTaskPane, 0, 60, 300, kMainInnerHeight - 85, IgnorePaneEvent);

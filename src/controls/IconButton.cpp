@@ -6,6 +6,7 @@
 #include "controls/IconButtonLook.h"
 #include "controls/ThemeApi.h"
 #include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 
 namespace controls {
 
@@ -155,7 +156,7 @@ LRESULT DrawIconButton(HWND window, UINT message, WPARAM, LPARAM lParam, LRESULT
   int iconWidth = icon ? image->width : 0;
   int iconHeight = icon ? image->height : 0;
   IconButtonPlacement place = PlaceIconAndCaption(state->layout, width, height, iconWidth, iconHeight, extent.cx,
-                                                  extent.cy, fontHeight);
+                                                  extent.cy, fontHeight, ui::LayoutScale());
 
   if (request->CtlType == ODT_BUTTON) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
@@ -180,7 +181,7 @@ LRESULT DrawIconButton(HWND window, UINT message, WPARAM, LPARAM lParam, LRESULT
     SetBkMode(dc, oldMode);
     if (IconButtonShowsFocus(look)) {
       RECT focus = area;
-      InflateRect(&focus, -kFocusInset, -kFocusInset);
+      InflateRect(&focus, -ui::Scaled(kFocusInset), -ui::Scaled(kFocusInset));
       DrawFocusRect(dc, &focus);
     }
   }

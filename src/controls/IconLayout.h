@@ -20,8 +20,8 @@ struct IconButtonPlacement {
 
 // For a button of width x height, an icon of iconWidth x iconHeight, a caption extent of captionWidth x
 // captionHeight and a font character height fontHeight (absolute value). Divisions drop the fraction; a value
-// outside the four layouts puts both at (0, 0).
+// outside the four layouts puts both at (0, 0). The margins are 96-DPI values scaled by the layout scale s.
 IconButtonPlacement PlaceIconAndCaption(int layout, int width, int height, int iconWidth, int iconHeight,
-                                        int captionWidth, int captionHeight, int fontHeight);
+                                        int captionWidth, int captionHeight, int fontHeight, double s = 1.0);
 
 }  // namespace controls

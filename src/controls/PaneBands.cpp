@@ -5,20 +5,20 @@
 
 namespace controls {
 
-bool GapMeetsUpdate(int y, int top, int bottom) {
-  return (top <= y && y <= bottom) || (top < y + kPaneGroupGap && bottom >= y + kPaneGroupGap - 1) ||
-         (y < top && bottom < y + kPaneGroupGap - 1);
+bool GapMeetsUpdate(int y, int top, int bottom, int gap) {
+  return (top <= y && y <= bottom) || (top < y + gap && bottom >= y + gap - 1) || (y < top && bottom < y + gap - 1);
 }
 
-bool BandMeetsUpdate(int y, int h, int top, int bottom) {
-  constexpr int kAllowance = kPaneHeaderIconOverhang;
+bool BandMeetsUpdate(int y, int h, int top, int bottom, int allowance) {
+  const int kAllowance = allowance;
   return (top + kAllowance <= y && y <= bottom + kAllowance) || (top < y + h && y + h <= bottom + 1) ||
          (y < top + kAllowance && y + h - 1 > bottom);
 }
 
-std::vector<PaneBand> PlanPanePaint(std::span<const PaneBandItem> items, int top, int bottom) {
+std::vector<PaneBand> PlanPanePaint(std::span<const PaneBandItem> items, int top, int bottom, double s) {
   std::vector<PaneBand> bands;
-  int y = kPaneMargin;
+  const int allowance = PaneLength(kPaneHeaderIconOverhang, s);
+  int y = kPaneMargin;  // at 96 DPI
   int groupHeight = 0;
   int folded = 0;
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
@@ -27,7 +27,9 @@ std::vector<PaneBand> PlanPanePaint(std::span<const PaneBandItem> items, int top
     band.item = i;
     if (IsPaneHeader(item.kind)) {
       if (groupHeight != 0) {
-        band.fillsGapAbove = GapMeetsUpdate(y, top, bottom);
+        const int gapTop = PaneLength(y, s);
+        band.fillsGapAbove = GapMeetsUpdate(gapTop, top, bottom, PaneLength(y + kPaneGroupGap, s) - gapTop);
+        band.gapTop = gapTop;
         y += kPaneGroupGap;
       }
       band.shown = true;
@@ -37,11 +39,12 @@ std::vector<PaneBand> PlanPanePaint(std::span<const PaneBandItem> items, int top
       band.shown = folded == 0;
       if (band.shown) groupHeight += item.height;
     }
-    band.y = y;
-    band.drawn = band.shown && BandMeetsUpdate(y, item.height, top, bottom);
+    band.y = PaneLength(y, s);
+    band.h = PaneLength(y + item.height, s) - band.y;
+    band.drawn = band.shown && BandMeetsUpdate(band.y, band.h, top, bottom, allowance);
     bands.push_back(band);
     if (band.shown) y += item.height;
-    if (y >= bottom) break;
+    if (PaneLength(y, s) >= bottom) break;
   }
   return bands;
 }

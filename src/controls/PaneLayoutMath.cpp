@@ -5,7 +5,7 @@
 
 namespace controls {
 
-int PaneContentHeight(std::span<const PaneBandItem> items) {
+int PaneContentHeight(std::span<const PaneBandItem> items, double s) {
   int total = 0;
   int groupHeight = 0;
   int folded = 0;
@@ -21,7 +21,7 @@ int PaneContentHeight(std::span<const PaneBandItem> items) {
     }
   }
   if (total != 0) total += 2 * kPaneMargin;
-  return total;
+  return PaneLength(total, s);
 }
 
 int PaneCanvasWidth(int frameWidth, int frameHeight, int contentHeight, int scrollBarWidth) {

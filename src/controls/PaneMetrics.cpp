@@ -11,35 +11,44 @@ int PointsToFontHeight(int points, int dotsPerInch) {
   return -rounded;
 }
 
-PaneRect HeaderCornerSquare(int y) { return {10, y, 20, y + 10}; }
+namespace {
+int L(int designValue, double s) { return PaneLength(designValue, s); }
+}  // namespace
 
-PaneRect HeaderCornerEllipse(int y) { return {10, y, 30, y + 20}; }
+PaneRect HeaderCornerSquare(int y, double s) { return {L(10, s), y, L(20, s), y + L(10, s)}; }
 
-PaneRect HeaderLeftColumn(int y, int h) { return {10, y + 10, 21, y + h + 1}; }
+PaneRect HeaderCornerEllipse(int y, double s) { return {L(10, s), y, L(30, s), y + L(20, s)}; }
 
-PaneRect HeaderGradient(int y, int h, int contentWidth) { return {20, y, contentWidth + 10, y + h}; }
+PaneRect HeaderLeftColumn(int y, int h, double s) { return {L(10, s), y + L(10, s), L(20, s) + 1, y + h + 1}; }
 
-PanePoint HeaderIconPlace(int y) { return {0, y - kPaneHeaderIconOverhang}; }
-
-PaneRect HeaderCaptionRect(int y, int h, int textRoom, bool hasIcon) {
-  return {hasIcon ? 55 : 20, y, textRoom + 20, y + h};
+PaneRect HeaderGradient(int y, int h, int contentWidth, double s) {
+  return {L(20, s), y, contentWidth + L(10, s), y + h};
 }
 
-PaneRect HeaderHitRect(int y, int h, int contentWidth, bool hasIcon) {
-  return {hasIcon ? 55 : 10, y, contentWidth + 10, y + h};
+PanePoint HeaderIconPlace(int y, double s) { return {0, y - L(kPaneHeaderIconOverhang, s)}; }
+
+PaneRect HeaderCaptionRect(int y, int h, int textRoom, bool hasIcon, double s) {
+  return {L(hasIcon ? 55 : 20, s), y, textRoom + L(20, s), y + h};
 }
 
-PanePoint ChevronCentre(int y, int h, int textRoom) { return {textRoom + 28, y + h / 2}; }
-
-HotBoxPath HotBoxAround(PanePoint c) {
-  return {{{c.x + 8, c.y - 8}, {c.x + 8, c.y + 8}, {c.x - 7, c.y + 8}, {c.x - 7, c.y - 8}, {c.x + 8, c.y - 8}}};
+PaneRect HeaderHitRect(int y, int h, int contentWidth, bool hasIcon, double s) {
+  return {L(hasIcon ? 55 : 10, s), y, contentWidth + L(10, s), y + h};
 }
 
-PaneRect ItemBodyRect(int y, int h, int contentWidth) { return {10, y, contentWidth + 11, y + h + 1}; }
+PanePoint ChevronCentre(int y, int h, int textRoom, double s) { return {textRoom + L(28, s), y + h / 2}; }
 
-PanePoint LinkIconPlace(int y, int h) { return {20, y + h / 2 - 8}; }
+HotBoxPath HotBoxAround(PanePoint c, double s) {
+  const int e = L(8, s), w = L(7, s);
+  return {{{c.x + e, c.y - e}, {c.x + e, c.y + e}, {c.x - w, c.y + e}, {c.x - w, c.y - e}, {c.x + e, c.y - e}}};
+}
 
-PaneRect LinkTextArea(int y, int h, int textRoom) { return {40, y, textRoom + 20, y + h}; }
+PaneRect ItemBodyRect(int y, int h, int contentWidth, double s) {
+  return {L(10, s), y, contentWidth + L(10, s) + 1, y + h + 1};
+}
+
+PanePoint LinkIconPlace(int y, int h, double s) { return {L(20, s), y + h / 2 - L(kPaneLinkIconSize, s) / 2}; }
+
+PaneRect LinkTextArea(int y, int h, int textRoom, double s) { return {L(40, s), y, textRoom + L(20, s), y + h}; }
 
 PaneRect PlaceMeasuredText(const PaneRect& measured, int y, int h) {
   int measuredHeight = measured.bottom - measured.top;
@@ -48,10 +57,10 @@ PaneRect PlaceMeasuredText(const PaneRect& measured, int y, int h) {
   return {measured.left, top, measured.right, bottom};
 }
 
-PanePoint SeparatorLineStart(int y, int h) { return {20, y + h - 1}; }
+PanePoint SeparatorLineStart(int y, int h, double s) { return {L(20, s), y + h - 1}; }
 
 PanePoint SeparatorLineEnd(int y, int h, int contentWidth) { return {contentWidth, y + h - 1}; }
 
-PaneRect HostPlace(int y, int h, int contentWidth) { return {10, y, 10 + contentWidth, y + h}; }
+PaneRect HostPlace(int y, int h, int contentWidth, double s) { return {L(10, s), y, L(10, s) + contentWidth, y + h}; }
 
 }  // namespace controls

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -172,14 +173,16 @@ HWND CreateScrollContainer(int number, int x, int y, int width, int height, int 
   if (id < 0) return nullptr;
   auto* state = new (std::nothrow) ScrollState;
   if (!state) return nullptr;
-  state->innerWidth = std::max(0, innerWidth);
-  state->innerHeight = std::max(0, innerHeight);
+  // Place, size and content are 96-DPI values, shown at the layout scale.
+  const base::LayoutBox box = ui::PixelBox(x, y, width, height);
+  state->innerWidth = std::max(0, ui::Scaled(innerWidth));
+  state->innerHeight = std::max(0, ui::Scaled(innerHeight));
   state->step = scrollStep > 0 ? scrollStep : kDefaultScrollStep;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // Both windows take part in Tab navigation so that the keyboard reaches the controls of the host areas.
   HWND frame = CreateWindowExW(WS_EX_CONTROLPARENT | (border ? WS_EX_CLIENTEDGE : 0), kScrollFrameClass, L"",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width,
-                               height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, box.x, box.y,
+                               box.width, box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (!frame) {
     delete state;
     return nullptr;
@@ -193,6 +196,7 @@ HWND CreateScrollContainer(int number, int x, int y, int width, int height, int 
     return nullptr;
   }
   ApplyScroll(frame, *state);
+  ui::RememberDesignBox(frame, x, y, width, height);
   ui::RegisterControl(id, frame);
   ui::SetChildHost(frame, state->canvas);
   ui::OpenChildList(id);

@@ -9,6 +9,7 @@
 #include "controls/TaskPaneInput.h"
 #include "controls/TaskPaneLayout.h"
 #include "controls/TaskPaneProcs.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -28,25 +29,27 @@ wchar_t* CopyText(const wchar_t* text) {
 
 HICON CopyIconHandle(HICON icon) { return icon ? CopyIcon(icon) : nullptr; }
 
-int DisplayDotsPerInch() {
-  HDC screen = GetDC(nullptr);
-  if (!screen) return 96;
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
+HFONT MakeFont(const wchar_t* face, int points, int weight, int dotsPerInch) {
+  return CreateFontW(PointsToFontHeight(points, dotsPerInch), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-HFONT MakeFont(const wchar_t* face, int points, int weight) {
-  return CreateFontW(PointsToFontHeight(points, DisplayDotsPerInch()), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, face);
-}
+}  // namespace
 
+// Made for the layout scale, not the screen: the texts must keep their places in the bands.
 void LoadPaneFonts() {
   PaneShared& shared = SharedPaneState();
-  if (!shared.headerFont) shared.headerFont = MakeFont(L"Arial", 11, FW_BOLD);
-  if (!shared.itemFont) shared.itemFont = MakeFont(L"Tahoma", 8, FW_NORMAL);
+  const int dotsPerInch = ui::LayoutDotsPerInch();
+  if (shared.headerFont && shared.itemFont && shared.fontDotsPerInch == dotsPerInch) return;
+  // Painting selects the fonts only while it paints: the old ones can go at once.
+  if (shared.headerFont) DeleteObject(shared.headerFont);
+  if (shared.itemFont) DeleteObject(shared.itemFont);
+  shared.headerFont = MakeFont(L"Arial", 11, FW_BOLD, dotsPerInch);
+  shared.itemFont = MakeFont(L"Tahoma", 8, FW_NORMAL, dotsPerInch);
+  shared.fontDotsPerInch = dotsPerInch;
 }
+
+namespace {
 
 template <typename Function>
 PaneCommand AsCommand(Function function) {
@@ -104,6 +107,7 @@ int CreateHostContainer(const TaskPaneState& state) {
   if (host) ui::CloseChildList();
   ui::CloseChildList();
   if (!host) return 0;
+  ui::ForgetDesignBox(host);  // the pane's layout places it
   SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) | WS_CLIPCHILDREN);
   int number = GetDlgCtrlID(host);
   ui::SetControlColor(number, ui::kBackColor, static_cast<COLORREF>(state.groupBodyColor));
@@ -257,7 +261,7 @@ int GetPaneAttribute(int number, int attribute) {
   TaskPaneState* state = PaneStateOf(number);
   if (!state) return 0;
   switch (attribute) {
-    case ContentWidth: return PaneContentWidth(ScrollInnerWidth(state->frame));
+    case ContentWidth: return PaneContentWidth(ScrollInnerWidth(state->frame), ui::LayoutScale());
     case PaneMargin: return kPaneMargin;
     case GroupGap: return kPaneGroupGap;
     default: return 0;
@@ -371,6 +375,22 @@ void SetPaneItemText(int number, int index, const wchar_t* text) {
   if (!copy) return;
   std::free(item->text);
   item->text = copy;
+  RepaintCanvas(*state);
+}
+
+void SetPaneItemIcon(int number, int index, HICON icon) {
+  TaskPaneState* state = PaneStateOf(number);
+  TaskPaneItem* item = state ? PaneItemOf(*state, index) : nullptr;
+  if (!item || (item->kind != GroupHeader && item->kind != FixedHeader && item->kind != LinkItem)) return;
+  if (item->icon) DestroyIcon(item->icon);
+  item->icon = CopyIconHandle(icon);
+  RepaintCanvas(*state);
+}
+
+void RelayoutPane(int number) {
+  TaskPaneState* state = PaneStateOf(number);
+  if (!state) return;
+  SendFrameSize(*state);
   RepaintCanvas(*state);
 }
 

@@ -18,7 +18,8 @@
 
 namespace controls {
 
-// Creates a pane under the current parent at (x, y), width x height; callback may be null. Returns the new
+// Creates a pane under the current parent at (x, y), width x height (96-DPI values, shown at the layout scale, as
+// are the items' heights); callback may be null. Returns the new
 // control number when number is -1, otherwise 1; 0 on failure.
 int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCallback callback);
 
@@ -97,6 +98,15 @@ using SetItemStateCommand = int (*)(int, int, int);
 using GetItemTextCommand = std::wstring (*)(int, int);
 using SetItemTextCommand = void (*)(int, int, const wchar_t*);
 using RemoveItemCommand = void (*)(int, int);
+
+// Makes the fonts all panes draw with for the current layout scale (again after a change of scale).
+void LoadPaneFonts();
+
+// Gives an item another icon (a copy is kept), as after a change of scale.
+void SetPaneItemIcon(int number, int index, HICON icon);
+
+// Lays every pane out again and repaints it, after a change of scale.
+void RelayoutPane(int number);
 
 // Releases what a pane owns when its frame is destroyed (the frame procedure calls these).
 void ReleasePaneItems(TaskPaneState& state);

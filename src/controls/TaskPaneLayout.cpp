@@ -2,6 +2,7 @@
 
 #include "controls/PaneMetrics.h"
 #include "controls/ScrollContainer.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace controls {
@@ -32,7 +33,8 @@ int LayoutPane(TaskPaneState& state) {
   }
 
   int result = 0;
-  int total = PaneContentHeight(items);
+  const double s = ui::LayoutScale();
+  int total = PaneContentHeight(items, s);
   if (total != heightBefore) {
     SetScrollInnerHeight(frame, total);
     result |= kCanvasHeightChanged;
@@ -40,11 +42,11 @@ int LayoutPane(TaskPaneState& state) {
   // Read after the height: showing or hiding the scroll bar may already have laid the pane out again.
   int widthBefore = ScrollInnerWidth(frame);
   int width = PaneCanvasWidth(ScrollOuterWidth(frame), ScrollOuterHeight(frame), total,
-                              GetSystemMetrics(SM_CXVSCROLL));
+                              GetSystemMetricsForDpi(SM_CXVSCROLL, GetDpiForWindow(state.canvas)));
   if (width != widthBefore) {
     SetScrollInnerWidth(frame, width);
     result |= kCanvasWidthChanged;
-    NotifyPaneOwner(state, PaneWidthChanged, PaneContentWidth(widthBefore), PaneContentWidth(width));
+    NotifyPaneOwner(state, PaneWidthChanged, PaneContentWidth(widthBefore, s), PaneContentWidth(width, s));
   }
   return result;
 }

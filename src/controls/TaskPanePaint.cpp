@@ -7,6 +7,7 @@
 #include "controls/PaneColors.h"
 #include "controls/PaneMetrics.h"
 #include "controls/TaskPaneLayout.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -17,6 +18,7 @@ namespace {
 // The GDI objects one paint makes, deleted before it returns.
 struct PaintTools {
   HDC dc = nullptr;
+  double s = 1.0;  // the layout scale
   bool enabled = true;
   COLORREF lightEnd = 0;  // gradient end colour
   HBRUSH background = nullptr;
@@ -44,10 +46,11 @@ void FillClipped(HDC dc, HBRUSH brush, const RECT& strip, const RECT& update) {
 
 void FillMargins(const PaintTools& tools, const RECT& client, const RECT& update) {
   const int w = client.right, h = client.bottom;
-  FillClipped(tools.dc, tools.background, {0, 0, kPaneMargin, h}, update);
-  FillClipped(tools.dc, tools.background, {0, 0, w, kPaneMargin}, update);
-  FillClipped(tools.dc, tools.background, {w - kPaneMargin, 0, w, h}, update);
-  FillClipped(tools.dc, tools.background, {0, h - kPaneMargin, w, h}, update);
+  const int margin = PaneLength(kPaneMargin, tools.s);
+  FillClipped(tools.dc, tools.background, {0, 0, margin, h}, update);
+  FillClipped(tools.dc, tools.background, {0, 0, w, margin}, update);
+  FillClipped(tools.dc, tools.background, {w - margin, 0, w, h}, update);
+  FillClipped(tools.dc, tools.background, {0, h - margin, w, h}, update);
 }
 
 TRIVERTEX Vertex(int x, int y, COLORREF colour) {
@@ -60,15 +63,26 @@ TRIVERTEX Vertex(int x, int y, COLORREF colour) {
   return vertex;
 }
 
-void DrawChevron(HDC dc, PanePoint centre, int collapsed) {
-  for (const PanePoint& pixel : ChevronPixelsFor(collapsed)) {
-    MoveToEx(dc, centre.x + pixel.x, centre.y + pixel.y, nullptr);
-    LineTo(dc, centre.x + pixel.x + 1, centre.y + pixel.y + 1);
+// Each pixel of the 96-DPI chevron is a block of the scale's size, in the caption's colour.
+void DrawChevron(HDC dc, PanePoint centre, int collapsed, COLORREF colour, double s) {
+  if (s == 1.0) {
+    for (const PanePoint& pixel : ChevronPixelsFor(collapsed)) {
+      MoveToEx(dc, centre.x + pixel.x, centre.y + pixel.y, nullptr);
+      LineTo(dc, centre.x + pixel.x + 1, centre.y + pixel.y + 1);
+    }
+    return;
   }
+  HBRUSH brush = CreateSolidBrush(colour);
+  for (const PanePoint& pixel : ChevronPixelsFor(collapsed)) {
+    RECT block{centre.x + PaneLength(pixel.x, s), centre.y + PaneLength(pixel.y, s), centre.x + PaneLength(pixel.x + 1, s),
+               centre.y + PaneLength(pixel.y + 1, s)};
+    FillRect(dc, &block, brush);
+  }
+  DeleteObject(brush);
 }
 
-void DrawHotBox(HDC dc, PanePoint centre) {
-  HotBoxPath path = HotBoxAround(centre);
+void DrawHotBox(HDC dc, PanePoint centre, double s) {
+  HotBoxPath path = HotBoxAround(centre, s);
   MoveToEx(dc, path.points[0].x, path.points[0].y, nullptr);
   LineTo(dc, path.points[1].x, path.points[1].y);
   LineTo(dc, path.points[2].x, path.points[2].y);
@@ -77,30 +91,31 @@ void DrawHotBox(HDC dc, PanePoint centre) {
   LineTo(dc, path.points[4].x, path.points[4].y);
 }
 
-void DrawHeader(const TaskPaneState& state, const PaintTools& tools, TaskPaneItem& item, int index, int y,
+void DrawHeader(const TaskPaneState& state, const PaintTools& tools, TaskPaneItem& item, int index, int y, int h,
                 int contentWidth) {
   HDC dc = tools.dc;
-  const int h = item.height;
-  const int textRoom = PaneTextRoom(contentWidth);
+  const double s = tools.s;
+  const int textRoom = PaneTextRoom(contentWidth, s);
   const bool hasIcon = item.icon != nullptr;
-  OutlineFreeRectangle(dc, tools.background, HeaderCornerSquare(y));
-  PaneRect ellipse = HeaderCornerEllipse(y);
+  OutlineFreeRectangle(dc, tools.background, HeaderCornerSquare(y, s));
+  PaneRect ellipse = HeaderCornerEllipse(y, s);
   SelectObject(dc, tools.light);
   Ellipse(dc, ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
-  OutlineFreeRectangle(dc, tools.light, HeaderLeftColumn(y, h));
+  OutlineFreeRectangle(dc, tools.light, HeaderLeftColumn(y, h, s));
 
-  PaneRect band = HeaderGradient(y, h, contentWidth);
+  PaneRect band = HeaderGradient(y, h, contentWidth, s);
   TRIVERTEX ends[2] = {Vertex(band.left, band.top, Color(state.headerLightColor)),
                        Vertex(band.right, band.bottom, tools.lightEnd)};
   GRADIENT_RECT span{0, 1};
   GradientFill(dc, ends, 2, &span, 1, GRADIENT_FILL_RECT_H);
 
-  if (HeaderIconFits(textRoom) && hasIcon) {
-    PanePoint place = HeaderIconPlace(y);
-    DrawIconEx(dc, place.x, place.y, item.icon, kPaneHeaderIconSize, kPaneHeaderIconSize, 0, nullptr, DI_NORMAL);
+  if (HeaderIconFits(textRoom, s) && hasIcon) {
+    PanePoint place = HeaderIconPlace(y, s);
+    const int size = PaneLength(kPaneHeaderIconSize, s);
+    DrawIconEx(dc, place.x, place.y, item.icon, size, size, 0, nullptr, DI_NORMAL);
   }
   const bool hot = item.kind == GroupHeader && IsPaneItemHot(state, index);
-  if (HeaderCaptionFits(textRoom)) {
+  if (HeaderCaptionFits(textRoom, s)) {
     HGDIOBJ oldFont = SelectObject(dc, item.font ? item.font : SharedPaneState().headerFont);
     SetTextColor(dc, tools.enabled ? Color(state.headerTextColor) : 0);
     if (hot) {
@@ -109,17 +124,18 @@ void DrawHeader(const TaskPaneState& state, const PaintTools& tools, TaskPaneIte
     } else {
       SelectObject(dc, tools.captionPen);
     }
-    RECT caption = ToRect(HeaderCaptionRect(y, h, textRoom, hasIcon));
+    RECT caption = ToRect(HeaderCaptionRect(y, h, textRoom, hasIcon, s));
     DrawTextW(dc, item.text ? item.text : L"", -1, &caption, kPaneHeaderCaptionFlags);
     SelectObject(dc, oldFont);
   }
   if (item.kind != GroupHeader) return;
   if (HeaderChevronFits(textRoom)) {
-    PanePoint centre = ChevronCentre(y, h, textRoom);
-    DrawChevron(dc, centre, item.collapsed);
-    if (hot) DrawHotBox(dc, centre);
+    PanePoint centre = ChevronCentre(y, h, textRoom, s);
+    COLORREF chevron = Color(hot ? state.hotColor : state.headerTextColor);
+    DrawChevron(dc, centre, item.collapsed, chevron, s);
+    if (hot) DrawHotBox(dc, centre, s);
   }
-  item.hitRect = ToRect(HeaderHitRect(y, h, contentWidth, hasIcon));
+  item.hitRect = ToRect(HeaderHitRect(y, h, contentWidth, hasIcon, s));
 }
 
 HFONT UnderlinedCopy(HFONT font) {
@@ -130,16 +146,17 @@ HFONT UnderlinedCopy(HFONT font) {
 }
 
 void DrawLinkOrLabel(const TaskPaneState& state, const PaintTools& tools, TaskPaneItem& item, int index, int y,
-                     int contentWidth) {
+                     int h, int contentWidth) {
   HDC dc = tools.dc;
-  const int h = item.height;
-  const int textRoom = PaneTextRoom(contentWidth);
-  OutlineFreeRectangle(dc, tools.body, ItemBodyRect(y, h, contentWidth));
-  if (item.icon && LinkIconFits(textRoom)) {
-    PanePoint place = LinkIconPlace(y, h);
-    DrawIconEx(dc, place.x, place.y, item.icon, kPaneLinkIconSize, kPaneLinkIconSize, 0, nullptr, DI_NORMAL);
+  const double s = tools.s;
+  const int textRoom = PaneTextRoom(contentWidth, s);
+  OutlineFreeRectangle(dc, tools.body, ItemBodyRect(y, h, contentWidth, s));
+  if (item.icon && LinkIconFits(textRoom, s)) {
+    PanePoint place = LinkIconPlace(y, h, s);
+    const int size = PaneLength(kPaneLinkIconSize, s);
+    DrawIconEx(dc, place.x, place.y, item.icon, size, size, 0, nullptr, DI_NORMAL);
   }
-  if (!LinkTextFits(textRoom)) return;
+  if (!LinkTextFits(textRoom, s)) return;
   HFONT font = item.font ? item.font : SharedPaneState().itemFont;
   HFONT underlined = nullptr;
   COLORREF colour = Color(item.kind == LinkItem ? state.linkColor : state.labelColor);
@@ -151,7 +168,7 @@ void DrawLinkOrLabel(const TaskPaneState& state, const PaintTools& tools, TaskPa
   HGDIOBJ oldFont = SelectObject(dc, underlined ? underlined : font);
   SetTextColor(dc, colour);
   const wchar_t* text = item.text ? item.text : L"";
-  RECT measured = ToRect(LinkTextArea(y, h, textRoom));
+  RECT measured = ToRect(LinkTextArea(y, h, textRoom, s));
   DrawTextW(dc, text, -1, &measured, kPaneLinkMeasureFlags);
   RECT placed = ToRect(PlaceMeasuredText({measured.left, measured.top, measured.right, measured.bottom}, y, h));
   DrawTextW(dc, text, -1, &placed, kPaneLinkDrawFlags);
@@ -160,21 +177,21 @@ void DrawLinkOrLabel(const TaskPaneState& state, const PaintTools& tools, TaskPa
   if (item.kind == LinkItem) item.hitRect = placed;
 }
 
-void DrawSeparator(const PaintTools& tools, const TaskPaneItem& item, int y, int contentWidth) {
+void DrawSeparator(const PaintTools& tools, int y, int h, int contentWidth) {
   HDC dc = tools.dc;
-  OutlineFreeRectangle(dc, tools.body, ItemBodyRect(y, item.height, contentWidth));
-  if (!SeparatorLineFits(PaneTextRoom(contentWidth))) return;
+  OutlineFreeRectangle(dc, tools.body, ItemBodyRect(y, h, contentWidth, tools.s));
+  if (!SeparatorLineFits(PaneTextRoom(contentWidth, tools.s))) return;
   SelectObject(dc, tools.separatorPen);
-  PanePoint from = SeparatorLineStart(y, item.height);
-  PanePoint to = SeparatorLineEnd(y, item.height, contentWidth);
+  PanePoint from = SeparatorLineStart(y, h, tools.s);
+  PanePoint to = SeparatorLineEnd(y, h, contentWidth);
   MoveToEx(dc, from.x, from.y, nullptr);
   LineTo(dc, to.x, to.y);
 }
 
-void PlaceHost(const TaskPaneItem& item, int y, int contentWidth) {
+void PlaceHost(const TaskPaneItem& item, int y, int h, int contentWidth, double s) {
   HWND host = ui::ControlHandle(item.host);
   if (!host) return;
-  PaneRect place = HostPlace(y, item.height, contentWidth);
+  PaneRect place = HostPlace(y, h, contentWidth, s);
   MoveWindow(host, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
 }
 
@@ -192,6 +209,7 @@ bool IsPaneItemHot(const TaskPaneState& state, int index) {
 void PaintPaneCanvas(TaskPaneState& state, HDC dc, const RECT& update) {
   PaintTools tools;
   tools.dc = dc;
+  tools.s = ui::LayoutScale();
   tools.enabled = IsWindowEnabled(state.canvas) != FALSE;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   tools.lightEnd = tools.enabled ? Color(state.groupBodyColor) : face;
@@ -199,7 +217,7 @@ void PaintPaneCanvas(TaskPaneState& state, HDC dc, const RECT& update) {
   tools.body = CreateSolidBrush(tools.enabled ? Color(state.groupBodyColor) : face);
   tools.background = CreateSolidBrush(PaneBackgroundColor(state));
   tools.captionPen = CreatePen(PS_SOLID, 1, Color(state.headerTextColor));
-  tools.hotPen = CreatePen(PS_SOLID, 1, Color(state.hotColor));
+  tools.hotPen = CreatePen(PS_SOLID, PaneLength(1, tools.s), Color(state.hotColor));
   tools.separatorPen = CreatePen(PS_SOLID, 1, Color(state.separatorColor));
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -207,17 +225,17 @@ void PaintPaneCanvas(TaskPaneState& state, HDC dc, const RECT& update) {
 
   RECT client;
   GetClientRect(state.canvas, &client);
-  const int contentWidth = PaneContentWidth(client.right);
-  if (PanePaintsOnlyBackground(contentWidth)) {
+  const int contentWidth = PaneContentWidth(client.right, tools.s);
+  if (PanePaintsOnlyBackground(contentWidth, tools.s)) {
     FillRect(dc, &update, tools.background);
   } else {
     FillMargins(tools, client, update);
     std::vector<PaneBandItem> items = PaneBandItemsOf(state);
-    for (const PaneBand& band : PlanPanePaint(items, update.top, update.bottom)) {
+    for (const PaneBand& band : PlanPanePaint(items, update.top, update.bottom, tools.s)) {
       TaskPaneItem* item = PaneItemOf(state, band.item);
       if (!item) continue;
       if (band.fillsGapAbove) {
-        RECT gap{update.left, band.y - kPaneGroupGap, update.right, band.y};
+        RECT gap{update.left, band.gapTop, update.right, band.y};
         FillRect(dc, &gap, tools.background);
       }
       if (!band.shown) {
@@ -227,11 +245,11 @@ void PaintPaneCanvas(TaskPaneState& state, HDC dc, const RECT& update) {
       if (!band.drawn) continue;
       switch (item->kind) {
         case GroupHeader:
-        case FixedHeader: DrawHeader(state, tools, *item, band.item, band.y, contentWidth); break;
+        case FixedHeader: DrawHeader(state, tools, *item, band.item, band.y, band.h, contentWidth); break;
         case LinkItem:
-        case LabelItem: DrawLinkOrLabel(state, tools, *item, band.item, band.y, contentWidth); break;
-        case SeparatorItem: DrawSeparator(tools, *item, band.y, contentWidth); break;
-        case HostItem: PlaceHost(*item, band.y, contentWidth); break;
+        case LabelItem: DrawLinkOrLabel(state, tools, *item, band.item, band.y, band.h, contentWidth); break;
+        case SeparatorItem: DrawSeparator(tools, band.y, band.h, contentWidth); break;
+        case HostItem: PlaceHost(*item, band.y, band.h, contentWidth, tools.s); break;
         default: break;
       }
     }

@@ -67,13 +67,14 @@ inline const HWND kNoHotCanvas = reinterpret_cast<HWND>(static_cast<std::intptr_
 
 // One for all panes.
 struct PaneShared {
-  HFONT headerFont = nullptr;       // Arial 11 points bold, never freed
-  HFONT itemFont = nullptr;         // Tahoma 8 points, never freed
+  HFONT headerFont = nullptr;       // Arial 11 points bold, replaced only when the layout scale changes
+  HFONT itemFont = nullptr;         // Tahoma 8 points, likewise
   UINT_PTR hoverTimer = 0;          // 1 ms thread timer, no window
   int livePanes = 0;
   HWND hotCanvas = nullptr;         // canvas of the pane with a hot item, kNoHotCanvas when none
   DWORD ownerProcess = 0;           // process of the first pane's frame
   int pressedItem = -1;             // item the left button went down on, -1 when none
+  int fontDotsPerInch = 0;          // what the two fonts are made for
 };
 
 PaneShared& SharedPaneState();

@@ -4,9 +4,11 @@
 #include <shellapi.h>
 
 #include <unordered_map>
+#include <vector>
 
 #include "base/PathParts.h"
 #include "filelist/IconTypes.h"
+#include "ui/LayoutScale.h"
 
 namespace filelist {
 
@@ -87,6 +89,31 @@ int SystemIconOfFile(const std::wstring& path) {
 
 int RowImageOfEntry(HWND list, const std::wstring& path, bool isFolder) {
   return ListImageOf(list, isFolder ? SystemIconOfPath(path) : SystemIconOfFile(path));
+}
+
+void RebuildRowImages(HWND list) {
+  IconCache& cache = Cache();
+  const int size = ui::SmallIconSize();
+  HIMAGELIST fresh = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 16, 64);
+  if (!list || !fresh) return;
+  std::vector<int> systemIndexes(cache.listImages.size(), -1);
+  for (const auto& [systemIndex, image] : cache.listImages) {
+    if (image >= 0 && image < static_cast<int>(systemIndexes.size())) systemIndexes[static_cast<size_t>(image)] = systemIndex;
+  }
+  auto old = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  // Same count first: an icon that cannot be had again leaves its index blank, the rows after it keep theirs.
+  ImageList_SetImageCount(fresh, static_cast<UINT>(systemIndexes.size()));
+  for (size_t image = 0; image < systemIndexes.size(); ++image) {
+    const bool fromShell = cache.systemIcons && systemIndexes[image] >= 0;
+    HIMAGELIST from = fromShell ? cache.systemIcons : old;
+    HICON icon = from ? ImageList_GetIcon(from, fromShell ? systemIndexes[image] : static_cast<int>(image), ILD_NORMAL)
+                      : nullptr;
+    if (!icon) continue;
+    ImageList_ReplaceIcon(fresh, static_cast<int>(image), icon);
+    DestroyIcon(icon);
+  }
+  SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(fresh));
+  if (old) ImageList_Destroy(old);
 }
 
 int RowImageOf(HWND list, const std::wstring& path) {

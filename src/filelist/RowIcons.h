@@ -14,4 +14,8 @@ int RowImageOf(HWND list, const std::wstring& path);
 // The same for an entry known to exist, folder or not.
 int RowImageOfEntry(HWND list, const std::wstring& path, bool isFolder);
 
+// Gives the list a new image list at the small-icon size of the layout scale, with the same icons at the same
+// indexes, taken again from the shell so that they are sharp; the rows keep their images.
+void RebuildRowImages(HWND list);
+
 }  // namespace filelist

@@ -107,12 +107,12 @@ Picture PictureFromFile(const void* data, std::size_t size) {
   return DecodedPicture(file);
 }
 
-Picture LoadImagePicture(int number) {
+Picture LoadImagePicture(int number, double) {
   if (number < base::kFirstPicture || number > base::kLastPicture) return {};
   return PictureFromResource(RES_IMAGE_BASE + number);
 }
 
-Picture LoadButtonIcon(ButtonIcon which) {
+Picture LoadButtonIcon(ButtonIcon which, double) {
   switch (which) {
     case ButtonIcon::Rename:
       return PictureFromResource(RES_ICON_RENAME);

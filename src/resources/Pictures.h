@@ -19,8 +19,8 @@ struct Picture {
 enum class ButtonIcon { Rename, Clear, Remove, Help, Quit, Characters };  // start-up loads them in this order
 
 // Pictures 1 to 18; an empty Picture when the number is out of range or the picture cannot be decoded.
-Picture LoadImagePicture(int number);
-Picture LoadButtonIcon(ButtonIcon which);
+Picture LoadImagePicture(int number, double scale = 1.0);
+Picture LoadButtonIcon(ButtonIcon which, double scale = 1.0);
 
 // The decoding itself, for any picture file held in memory; an empty Picture when it cannot be decoded.
 Picture PictureFromFile(const void* data, std::size_t size);

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <vector>
 
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -11,22 +13,56 @@ namespace ui {
 
 namespace {
 
-HIMAGELIST SmallImageList() {
-  static HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8);
+HIMAGELIST& SmallImageList() {
+  static HIMAGELIST list = ImageList_Create(SmallIconSize(), SmallIconSize(), ILC_COLOR32 | ILC_MASK, 8, 8);
   return list;
 }
 
-// Icons already placed in the shared small-image list, by picture number.
-int ImageListIndex(int imageNumber) {
+// Icons already placed in the shared small-image list, by picture number, in the list's order.
+std::vector<std::pair<int, int>>& PlacedImages() {
   static std::vector<std::pair<int, int>> placed;
-  for (const auto& [number, index] : placed) {
+  return placed;
+}
+
+int ImageListIndex(int imageNumber) {
+  for (const auto& [number, index] : PlacedImages()) {
     if (number == imageNumber) return index;
   }
   const Image* image = FindImage(imageNumber);
   if (!image || !image->icon) return -1;
   int index = ImageList_AddIcon(SmallImageList(), image->icon);
-  placed.emplace_back(imageNumber, index);
+  PlacedImages().emplace_back(imageNumber, index);
   return index;
+}
+
+// The picture each image control and image button shows, by window.
+std::map<HWND, int>& ShownImages() {
+  static std::map<HWND, int> shown;
+  return shown;
+}
+
+std::wstring ClassNameOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+// Every control window of the program's windows, through the number registry's windows.
+template <typename Visit>
+void ForEachChildOfProgram(Visit visit) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND top, LPARAM data) -> BOOL {
+        EnumChildWindows(
+            top,
+            [](HWND child, LPARAM inner) -> BOOL {
+              (*reinterpret_cast<Visit*>(inner))(child);
+              return TRUE;
+            },
+            data);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&visit));
 }
 
 }  // namespace
@@ -34,15 +70,27 @@ int ImageListIndex(int imageNumber) {
 // The system's default control font (DEFAULT_GUI_FONT) names "MS Shell Dlg", which Windows draws with Microsoft
 // Sans Serif; asking for that face by name gives the same font there and the same metrics where the alias is
 // mapped to a wider face, so the fixed control widths hold their texts everywhere.
+// The stock font is made for the system's dots per inch; the program's is made for its layout scale: the 96-DPI
+// height times the scale, rounded down, so that a caption that fits its place at 96 DPI fits it at every scale.
+// One font per scale in use, kept for the whole run: a change of scale may leave controls of another window on
+// the old one.
 HFONT DefaultControlFont() {
-  static HFONT font = [] {
-    LOGFONTW description{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
-    lstrcpynW(description.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
-    HFONT made = CreateFontIndirectW(&description);
-    return made ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
+  static std::map<int, HFONT> fonts;
+  const int dotsPerInch = LayoutDotsPerInch();
+  auto found = fonts.find(dotsPerInch);
+  if (found != fonts.end()) return found->second;
+  LOGFONTW description{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
+  lstrcpynW(description.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
+  const int systemDpi = static_cast<int>(GetDpiForSystem());
+  if (systemDpi > 0 && (systemDpi != base::kDesignDotsPerInch || LayoutScale() != 1.0)) {
+    const int designHeight = MulDiv(description.lfHeight, base::kDesignDotsPerInch, systemDpi);
+    description.lfHeight = static_cast<LONG>(designHeight * LayoutScale());  // toward zero: never taller
+  }
+  HFONT made = CreateFontIndirectW(&description);
+  if (!made) made = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  fonts[dotsPerInch] = made;
+  return made;
 }
 
 HWND CreateControlWindow(int number, const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle,
@@ -51,10 +99,12 @@ HWND CreateControlWindow(int number, const wchar_t* windowClass, const wchar_t* 
   if (!parent) return nullptr;
   int id = ReserveControlNumber(number);
   if (id < 0) return nullptr;
-  HWND control = CreateWindowExW(exStyle, windowClass, text, style | WS_CHILD | WS_VISIBLE, x, y, width, height,
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
+  const base::LayoutBox box = PixelBox(x, y, width, height);
+  HWND control = CreateWindowExW(exStyle, windowClass, text, style | WS_CHILD | WS_VISIBLE, box.x, box.y, box.width,
+                                 box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
   if (!control) return nullptr;
+  RememberDesignBox(control, x, y, width, height);
   RegisterControl(id, control);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont()), FALSE);
   return control;
@@ -187,7 +237,7 @@ void AddListColumn(int number, int column, const wchar_t* title, int width) {
   LVCOLUMNW col{};
   col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   col.pszText = const_cast<wchar_t*>(title);
-  col.cx = width;
+  col.cx = Scaled(width);
   col.iSubItem = column;
   SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
 }
@@ -246,14 +296,74 @@ void SetControlImage(int number, int imageNumber) {
   HWND control = ControlHandle(number);
   const Image* image = FindImage(imageNumber);
   if (!control || !image) return;
-  wchar_t cls[16] = {};
-  GetClassNameW(control, cls, 16);
-  bool isButton = std::wstring(cls) == L"Button";
+  ShownImages()[control] = imageNumber;
+  bool isButton = ClassNameOf(control) == L"Button";
   if (image->icon) {
     SendMessageW(control, isButton ? BM_SETIMAGE : STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image->icon));
   } else {
     SendMessageW(control, isButton ? BM_SETIMAGE : STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(image->bitmap));
+  }
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void RefreshControlFonts(HFONT oldDefault) {
+  HFONT now = DefaultControlFont();
+  if (now == oldDefault) return;
+  ForEachChildOfProgram([oldDefault, now](HWND child) {
+    auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+    // A status bar keeps the system's font at 96 DPI; it follows the scale like the others.
+    if (font == oldDefault || (!font && ClassNameOf(child) == STATUSCLASSNAMEW)) {
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(now), FALSE);
+    }
+  });
+}
+
+void RefreshControlImages() {
+  auto& shown = ShownImages();
+  for (auto it = shown.begin(); it != shown.end();) {
+    if (!IsWindow(it->first)) {
+      it = shown.erase(it);
+      continue;
+    }
+    const int number = GetDlgCtrlID(it->first);
+    const int imageNumber = it->second;
+    ++it;
+    if (ControlHandle(number)) SetControlImage(number, imageNumber);
+  }
+}
+
+void RebuildSmallImages() {
+  HIMAGELIST old = SmallImageList();
+  HIMAGELIST fresh = ImageList_Create(SmallIconSize(), SmallIconSize(), ILC_COLOR32 | ILC_MASK, 8, 8);
+  if (!fresh) return;
+  // Same order, same indexes: the boxes' entries keep naming their images.
+  for (const auto& [number, index] : PlacedImages()) {
+    const Image* image = FindImage(number);
+    if (image && image->icon) ImageList_AddIcon(fresh, image->icon);
+  }
+  SmallImageList() = fresh;
+  ForEachChildOfProgram([old, fresh](HWND child) {
+    if (ClassNameOf(child) != WC_COMBOBOXEXW) return;
+    if (reinterpret_cast<HIMAGELIST>(SendMessageW(child, CBEM_GETIMAGELIST, 0, 0)) != old) return;
+    SendMessageW(child, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(fresh));
+    InvalidateRect(child, nullptr, TRUE);
+  });
+  if (old) ImageList_Destroy(old);
+}
+
+void RescaleListColumns(int number, double ratio) {
+  HWND list = ControlHandle(number);
+  if (!list) return;
+  auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int column = 0; column < columns; ++column) {
+    const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                 MAKELPARAM(base::ScaledEdge(width, ratio), 0));
   }
 }
 

@@ -61,7 +61,16 @@ void SetControlFont(int number, HFONT font);
 void FocusControl(int number);
 void SetControlImage(int number, int imageNumber);
 
-// The font every control gets unless told otherwise.
+// The font every control gets unless told otherwise, made for the current layout scale.
 HFONT DefaultControlFont();
+
+// After a change of layout scale: controls that had the default font of the old scale take the new one; image
+// controls and buttons show their picture again (its number now holds the picture for the new scale); the icons
+// of the boxes with images are made again at the new small-icon size; and a list's columns grow or shrink by
+// ratio (new scale / old scale).
+void RefreshControlFonts(HFONT oldDefault);
+void RefreshControlImages();
+void RebuildSmallImages();
+void RescaleListColumns(int number, double ratio);
 
 }  // namespace ui

@@ -20,6 +20,8 @@ struct Registry {
   std::vector<HBITMAP> menuBitmaps;
   std::map<int, Image> images;
   std::map<int, HFONT> fonts;
+  std::vector<Image> retiredImages;
+  std::vector<HFONT> retiredFonts;
   int nextFresh = kFirstFreshNumber;
 };
 
@@ -129,6 +131,24 @@ int RegisterFont(int number, HFONT font) {
   return number;
 }
 
+void ReplaceImage(int number, const Image& image) {
+  Registry& objects = Objects();
+  auto found = objects.images.find(number);
+  if (found != objects.images.end()) {
+    objects.retiredImages.push_back(found->second);
+    found->second = image;  // in place: whoever holds the entry's address sees the new picture
+  } else {
+    objects.images[number] = image;
+  }
+}
+
+void ReplaceFont(int number, HFONT font) {
+  Registry& objects = Objects();
+  auto found = objects.fonts.find(number);
+  if (found != objects.fonts.end() && found->second) objects.retiredFonts.push_back(found->second);
+  objects.fonts[number] = font;
+}
+
 HFONT FontHandle(int number) {
   auto& fonts = Objects().fonts;
   auto found = fonts.find(number);
@@ -144,6 +164,13 @@ void ReleaseAllObjects() {
     if (image.bitmap) DeleteObject(image.bitmap);
   }
   for (auto& [number, font] : objects.fonts) DeleteObject(font);
+  for (const Image& image : objects.retiredImages) {
+    if (image.icon) DestroyIcon(image.icon);
+    if (image.bitmap) DeleteObject(image.bitmap);
+  }
+  for (HFONT font : objects.retiredFonts) DeleteObject(font);
+  objects.retiredImages.clear();
+  objects.retiredFonts.clear();
   objects.menus.clear();
   objects.menuBitmaps.clear();
   objects.images.clear();

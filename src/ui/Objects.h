@@ -42,7 +42,12 @@ void KeepMenuBitmap(HBITMAP bitmap);
 int RegisterImage(int number, const Image& image);  // returns the number (a fresh one for kNewNumber)
 const Image* FindImage(int number);                 // null when the number holds no picture
 HICON ImageIcon(int number);                        // the picture's icon, null when it is none
+// Puts another picture under a number that holds one (after a change of scale). The old picture is kept until
+// ReleaseAllObjects: controls and tooltips that were given its handles may still show it until they are told.
+void ReplaceImage(int number, const Image& image);
 int RegisterFont(int number, HFONT font);
+// Likewise for a font.
+void ReplaceFont(int number, HFONT font);
 HFONT FontHandle(int number);
 
 // Releases every registered picture, font and menu (the exit sequence).

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace ui {
@@ -21,6 +23,8 @@ HWND CreateStatusBar(int number, HWND window) {
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!bar) return nullptr;
   RegisterControl(id, bar);
+  // At 96 DPI the bar keeps the system's own status font; at other scales it takes the one made for the scale.
+  if (LayoutScale() != 1.0) SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultControlFont()), FALSE);
   return bar;
 }
 
@@ -32,7 +36,7 @@ void SetStatusFields(int number, const int* widths, int count) {
   int right = 0;
   for (int i = 0; i < count; ++i) {
     right += widths[i];
-    edges.push_back(right);
+    edges.push_back(Scaled(right));
   }
   edges.push_back(-1);
   SendMessageW(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));

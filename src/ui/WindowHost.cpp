@@ -9,6 +9,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/Events.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace ui {
@@ -202,9 +203,14 @@ void RegisterClasses() {
 
 }  // namespace
 
-HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const wchar_t* title, unsigned flags,
-                        HWND owner) {
-  RegisterClasses();
+namespace {
+
+struct WindowStyles {
+  DWORD style = 0;
+  DWORD exStyle = 0;
+};
+
+WindowStyles TopLevelStyles(unsigned flags) {
   // Windows gives every overlapped window a caption: a window without one must be a popup.
   const bool captioned = (flags & (kWindowCaption | kWindowSystemMenu | kWindowMinimizeBox | kWindowToolCaption)) != 0;
   DWORD style = (captioned ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP) | WS_CLIPCHILDREN;
@@ -213,20 +219,43 @@ HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const w
   DWORD exStyle = WS_EX_CONTROLPARENT;
   if (flags & kWindowToolCaption) exStyle |= WS_EX_TOOLWINDOW;
   if (flags & kWindowTopmost) exStyle |= WS_EX_TOPMOST;
+  return {style, exStyle};
+}
 
-  RECT outer{0, 0, width, height};
-  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+}  // namespace
+
+base::FrameSize TopLevelFrame(unsigned flags, int dotsPerInch) {
+  const WindowStyles styles = TopLevelStyles(flags);
+  RECT outer{0, 0, 0, 0};
+  AdjustWindowRectExForDpi(&outer, styles.style, FALSE, styles.exStyle, static_cast<UINT>(dotsPerInch));
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const wchar_t* title, unsigned flags,
+                        HWND owner) {
+  RegisterClasses();
+  const WindowStyles styles = TopLevelStyles(flags);
+  const DWORD style = styles.style;
+  const DWORD exStyle = styles.exStyle;
+
+  // The frame is drawn at the monitor's own scale, the client area at the layout's.
+  const int dotsPerInch = owner ? static_cast<int>(GetDpiForWindow(owner)) : PrimaryMonitorDotsPerInch();
+  RECT outer{0, 0, ScaledSize(width), ScaledSize(height)};
+  AdjustWindowRectExForDpi(&outer, style, FALSE, exStyle, static_cast<UINT>(dotsPerInch));
   int outerWidth = outer.right - outer.left;
   int outerHeight = outer.bottom - outer.top;
+  // Within the work area of the monitor, never under a taskbar.
+  base::WindowPlace place{Scaled(x), Scaled(y)};
   if (flags & kWindowScreenCentered) {
-    x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2);
-    y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2);
+    place = base::CentredInWorkArea(PrimaryWorkArea(), outerWidth, outerHeight);
   } else if ((flags & kWindowOwnerCentered) && owner) {
     RECT around;
     GetWindowRect(owner, &around);
-    x = std::max(0, static_cast<int>(around.left) + (static_cast<int>(around.right - around.left) - outerWidth) / 2);
-    y = std::max(0, static_cast<int>(around.top) + (static_cast<int>(around.bottom - around.top) - outerHeight) / 2);
+    place = base::CentredOver({around.left, around.top, around.right, around.bottom}, WorkAreaOf(owner), outerWidth,
+                              outerHeight);
   }
+  x = place.x;
+  y = place.y;
   HWND window = CreateWindowExW(exStyle, kTopLevelClass, title, style, x, y, outerWidth, outerHeight, owner, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) return nullptr;
@@ -271,10 +300,12 @@ HWND CreateContainer(int number, int x, int y, int width, int height, ContainerB
     case ContainerBorder::Sunken: exStyle |= WS_EX_CLIENTEDGE; break;
     case ContainerBorder::None: break;
   }
-  HWND container = CreateWindowExW(exStyle, kContainerClass, L"", style, x, y, width, height, parent,
+  const base::LayoutBox box = PixelBox(x, y, width, height);
+  HWND container = CreateWindowExW(exStyle, kContainerClass, L"", style, box.x, box.y, box.width, box.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                    nullptr);
   if (!container) return nullptr;
+  RememberDesignBox(container, x, y, width, height);
   RegisterControl(id, container);
   Host().parents.push_back(container);
   return container;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "base/LayoutScale.h"
+
 namespace ui {
 
 // A hook sees a top-level window's messages before default handling. It returns notHandled to let the message
@@ -24,11 +26,14 @@ enum WindowFlags : unsigned {
   kWindowTopmost = 1u << 7,
 };
 
-// Opens a top-level window whose client area is width x height and makes it the current parent of new controls.
+// Opens a top-level window whose client area is width x height (96-DPI values, shown at the layout scale) and makes
+// it the current parent of new controls. A centred window lies within the work area of its monitor.
 // Returns null on failure.
 HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const wchar_t* title, unsigned flags,
                         HWND owner = nullptr);
 void CloseTopLevelWindow(int number);
+// What caption and frame add to the client area of a window of these flags.
+base::FrameSize TopLevelFrame(unsigned flags, int dotsPerInch);
 void SetWindowHook(int number, WindowHook hook);
 
 enum class ContainerBorder { None, Flat, StaticEdge, Raised, Sunken };

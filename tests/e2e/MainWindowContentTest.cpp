@@ -14,6 +14,7 @@
 
 #include "base/Numbers.h"
 #include "e2e/Driver.h"
+#include "e2e/MainWindowPlaces.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
 #include "e2e/Screenshot.h"
@@ -24,114 +25,6 @@ namespace e2e {
 namespace {
 
 using namespace base;  // the program's control and command numbers
-
-constexpr int kInMainWindow = -1;
-constexpr int kInTaskPane = 2;  // inside one of the task pane's host areas
-constexpr int kFreeHeight = -1;  // drop-down lists size their closed part to their font
-
-struct ControlPlace {
-  int number;
-  int holder;  // kInMainWindow, kInTaskPane or the number of the container that holds the control
-  const wchar_t* windowClass;
-  int x;
-  int y;
-  int width;
-  int height;
-};
-
-// Every control of the main window, in creation order.
-const ControlPlace kPlaces[] = {
-    {0, kInMainWindow, L"Static", 0, 0, 834, 60},
-    {1, kInMainWindow, L"Static", 834, 0, 180, 60},
-    {2, kInMainWindow, nullptr, 0, 60, 300, 633},
-    {3, kInTaskPane, L"Static", 10, 7, 140, 15},
-    {4, kInTaskPane, L"ComboBox", 150, 5, 60, kFreeHeight},
-    {7, kInTaskPane, L"ComboBoxEx32", 5, 5, 150, kFreeHeight},
-    {8, kInTaskPane, L"SysListView32", 0, 30, 300, 423},
-    {9, kInMainWindow, L"Static", 305, 65, 300, 15},
-    {10, kInMainWindow, L"SysListView32", 305, 80, 704, 372},
-    {12, kInMainWindow, L"Edit", 305, 455, 680, 20},
-    {13, kInMainWindow, L"Button", 985, 453, 25, 25},
-    {14, kInMainWindow, L"Button", 305, 480, 195, 15},
-    {15, kInMainWindow, L"Button", 510, 480, 190, 15},
-    {16, kInMainWindow, L"Button", 710, 480, 255, 15},
-    {18, kInMainWindow, nullptr, 305, 520, 704, 80},
-    {19, kReplacePanel, L"Static", 5, 17, 115, 15},
-    {20, kReplacePanel, L"Edit", 125, 15, 200, 20},
-    {21, kReplacePanel, L"Static", 340, 17, 100, 15},
-    {22, kReplacePanel, L"Edit", 440, 15, 200, 20},
-    {23, kReplacePanel, L"Button", 125, 47, 460, 20},
-    {24, kInMainWindow, nullptr, 305, 520, 704, 80},
-    {25, kRenumberPanel, L"Static", 5, 17, 140, 15},
-    {26, kRenumberPanel, L"Edit", 145, 15, 425, 20},
-    {27, kRenumberPanel, L"Static", 5, 47, 140, 15},
-    {28, kRenumberPanel, L"Edit", 145, 45, 50, 20},
-    {29, kRenumberPanel, L"Static", 200, 47, 50, 15},
-    {30, kRenumberPanel, L"Edit", 255, 45, 50, 20},
-    {31, kRenumberPanel, L"Button", 400, 47, 190, 20},
-    {33, kInMainWindow, nullptr, 305, 520, 704, 80},
-    {34, kAppendPanel, L"Static", 5, 17, 140, 15},
-    {35, kAppendPanel, L"Edit", 165, 15, 200, 20},
-    {36, kAppendPanel, L"Button", 400, 17, 100, 15},
-    {37, kAppendPanel, L"Button", 510, 17, 100, 15},
-    {38, kAppendPanel, L"Button", 5, 47, 160, 15},
-    {39, kAppendPanel, L"Edit", 165, 45, 50, 20},
-    {40, kAppendPanel, L"Static", 220, 47, 50, 15},
-    {41, kAppendPanel, L"Edit", 275, 45, 50, 20},
-    {42, kAppendPanel, L"Button", 400, 47, 190, 20},
-    {32, kInMainWindow, L"Static", 305, 605, 704, 20},
-    {11, kInMainWindow, L"msctls_progress32", 305, 630, 704, 15},
-    {43, kInMainWindow, nullptr, 305, 650, 704, 40},
-    {45, kCommandBar, L"Button", 5, 2, 110, 35},
-    {46, kCommandBar, L"Button", 115, 2, 130, 35},
-    {47, kCommandBar, L"Button", 245, 2, 110, 35},
-    {44, kCommandBar, L"Button", 355, 2, 110, 35},
-    {48, kCommandBar, L"Button", 465, 2, 90, 35},
-    {50, kCommandBar, L"Button", 555, 2, 100, 35},
-    {49, kCommandBar, L"Button", 660, 2, 40, 35},
-};
-
-struct ControlText {
-  int number;
-  const wchar_t* text;
-};
-
-const ControlText kTexts[] = {
-    {3, L"Sélectionnez l'extension  :"},
-    {9, L"Fichiers à renommer"},
-    {12, L""},
-    {14, L"Modifier seulement une partie du nom"},
-    {15, L"Renommer et renuméroter totalement"},
-    {16, L"Ajouter des caractères en gardant le nom d'origine"},
-    {19, L"Remplacer cette partie :"},
-    {20, L""},
-    {21, L"Par ces caractères :"},
-    {22, L""},
-    {23, L"Si vous souhaitez simplement retirer du nom d'origine les caractères saisis, cochez cette case"},
-    {25, L"Renommer les fichiers ainsi :"},
-    {26, L""},
-    {27, L"Incrémenter les fichiers de :"},
-    {28, L"1"},
-    {29, L"A partir de :"},
-    {30, L"1"},
-    {31, L"Ajouter un séparateur [ ex: nom_1 ]"},
-    {34, L"Ajouter au nom d'origine :"},
-    {35, L""},
-    {36, L"Ajouter au début"},
-    {37, L"Ajouter à la fin"},
-    {38, L"Incrémenter les fichiers de :"},
-    {39, L"1"},
-    {40, L"A partir de :"},
-    {41, L"1"},
-    {42, L"Ajouter un séparateur [ ex: nom_1 ]"},
-    {32, L""},
-    {45, L"Renommer"},
-    {46, L"Retirer sélection"},
-    {47, L"Retirer tout"},
-    {44, L"Caractères ?"},
-    {48, L"Aide ?"},
-    {50, L"Quitter"},
-};
 
 struct BalloonTip {
   int control;

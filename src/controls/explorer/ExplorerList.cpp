@@ -10,6 +10,7 @@
 #include "controls/explorer/ExplorerPath.h"
 #include "controls/explorer/ExplorerSort.h"
 #include "ui/Controls.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace controls {
@@ -224,11 +225,11 @@ void AddColumns(HWND list) {
     descriptor.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
     descriptor.fmt = kColumns[column].format;
     descriptor.pszText = const_cast<wchar_t*>(kColumns[column].title);
-    descriptor.cx = kColumnWidth;
+    descriptor.cx = ui::Scaled(kColumnWidth);
     descriptor.iSubItem = column;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&descriptor));
   }
-  SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(kNameColumnWidth, 0));
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(ui::Scaled(kNameColumnWidth), 0));
 }
 
 }  // namespace
