@@ -7,6 +7,7 @@
 #include "controls/PaneColors.h"
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPanePaint.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace controls {
@@ -335,6 +336,63 @@ TEST(TaskPaneEmpty, FrameShowsTheBackgroundBelowAnEmptyCanvas) {
   EXPECT_EQ(erased, 1);
   EXPECT_EQ(top, kBackground) << "from the canvas height (0) down";
   EXPECT_EQ(bottom, kBackground);
+}
+
+// The same pane at layout scale 1.5: every measure, the fonts and the icons grow, the chevron's pixels become
+// blocks. Canvas 450 wide (W 420, T 375); header 0 at y 15..68, link 1 at y 68..105.
+class TaskPaneScaledPaint : public TaskPanePaint {
+ protected:
+  static void SetUpTestSuite() {
+    ui::SetLayoutScale(1.5);
+    LoadPaneFonts();
+  }
+  static void TearDownTestSuite() {
+    ui::SetLayoutScale(1.0);
+    LoadPaneFonts();
+  }
+};
+
+TEST_F(TaskPaneScaledPaint, MeasuresGrowByTheScale) {
+  EXPECT_EQ(ScrollInnerHeight(fixture.pane()), 368) << "245 x 1.5";
+  Picture p = fixture.Print();
+  EXPECT_EQ(p.At(14, 100), kBackground) << "left margin 15";
+  EXPECT_EQ(p.At(15, 15), kBackground) << "outside the 30 x 30 corner ellipse";
+  EXPECT_EQ(p.At(15, 45), RGB(255, 255, 255)) << "light column below the ellipse";
+  EXPECT_EQ(p.At(434, 80), kBody) << "last column of a link band";
+  EXPECT_EQ(p.At(435, 80), kBackground) << "right margin 15";
+  const RECT icon = BoundsOf(p, kLinkIconColour, {0, 68, 100, 105});
+  EXPECT_EQ(icon.left, 30) << "link icon at x 20 x 1.5";
+  EXPECT_EQ(icon.top, 74) << "centred in its band";
+  EXPECT_EQ(icon.right - icon.left + 1, 24) << "drawn 24 pixels wide";
+}
+
+TEST_F(TaskPaneScaledPaint, ChevronPixelsAreBlocksOfTheScale) {
+  Picture p = fixture.Print();
+  const PanePoint centre{375 + 42, 15 + 53 / 2};
+  int blocks = 0;
+  for (const PanePoint& pixel : ChevronPixelsFor(0)) {
+    const RECT block{centre.x + ui::Scaled(pixel.x), centre.y + ui::Scaled(pixel.y), centre.x + ui::Scaled(pixel.x + 1),
+                     centre.y + ui::Scaled(pixel.y + 1)};
+    EXPECT_EQ(CountOther(p, kCaption, block), 0) << "pixel (" << pixel.x << ", " << pixel.y << ") filled";
+    blocks += (block.right - block.left) * (block.bottom - block.top);
+  }
+  const int inked = CountColour(p, kCaption, {centre.x - 8, centre.y - 9, centre.x + 9, centre.y + 9});
+  EXPECT_GT(inked, 24 * 2) << "larger than at 96 DPI";
+  EXPECT_LE(inked, blocks) << "nothing else around the chevron";
+}
+
+TEST_F(TaskPaneScaledPaint, TextsAreMadeForTheScale) {
+  const int atScale = BoundsOf(fixture.Print(), kLinkText, {54, 68, 420, 105}).bottom -
+                      BoundsOf(fixture.Print(), kLinkText, {54, 68, 420, 105}).top;
+  ui::SetLayoutScale(1.0);
+  LoadPaneFonts();
+  PaneFixture plain{300, 400};
+  plain.Add(GroupHeader, 35, L"Groupe");
+  plain.Add(LinkItem, 25, L"Lien", linkIcon, 5);
+  const RECT at96 = BoundsOf(plain.Print(), kLinkText, {36, 45, 280, 70});
+  ui::SetLayoutScale(1.5);
+  LoadPaneFonts();
+  EXPECT_NEAR(atScale, (at96.bottom - at96.top) * 1.5, 2.0) << "link text height grows with the scale";
 }
 
 }  // namespace
