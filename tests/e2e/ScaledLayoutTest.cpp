@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/Numbers.h"
+#include "base/ProgramInfo.h"
 #include "e2e/Driver.h"
 #include "e2e/ListFilling.h"
 #include "e2e/MainWindowPlaces.h"
@@ -121,11 +122,15 @@ testing::AssertionResult CaptionIsWhole(HWND control, int number) {
   const bool button = WindowClass(control) == L"Button";
   const LONG kind = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
   const bool framed = button && (kind == BS_OWNERDRAW || kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
-  // A framed button draws its caption inside its edges; the others up to their last column.
-  const int last = framed ? shot.width - 4 : shot.width - 1;
+  // A framed button draws its caption inside its edges (a default button's are the widest, 5 pixels); the others
+  // up to their last column.
+  const int last = framed ? shot.width - 6 : shot.width - 1;
   const COLORREF background = shot.At(last, 1);
   const int threshold = Distance(ink, background) * 2 / 5;
-  for (int y = 1; y < shot.height - 1; ++y) {
+  // The rows of the caption: a framed button's top and bottom edges run across the whole width.
+  const int top = framed ? shot.height / 4 : 1;
+  const int bottom = framed ? shot.height - shot.height / 4 : shot.height - 1;
+  for (int y = top; y < bottom; ++y) {
     for (int x = last - 1; x <= last; ++x) {
       if (Distance(shot.At(x, y), ink) < threshold) {
         return testing::AssertionFailure() << "caption ink at " << x << "," << y << " of " << shot.width << "x"
@@ -184,6 +189,48 @@ class ScaledLayout144Test : public SharedRunTest {};
 TEST_F(ScaledLayout144Test, WholeLayoutAtOneAndAHalf) {
   ASSERT_EQ(GetDpiForSystem(), 144u) << "the prefix runs at 144 dots per inch";
   ExpectWholeLayoutAt(Program(), 1.5, "main-window-144dpi");
+}
+
+// The About and forbidden-characters windows grow as the main window does, within the work area.
+TEST_F(ScaledLayout144Test, SmallWindowsGrowToo) {
+  struct SmallWindow {
+    int opener;
+    const wchar_t* title;
+    int width;
+    int height;
+    const char* shot;
+  };
+  const SmallWindow windows[] = {{kAboutButton, kAboutTitle, 500, 225, "about-window-144dpi"},
+                                 {kCharactersButton, L"Caractères interdits ", 550, 260, "forbidden-characters-144dpi"}};
+  for (const SmallWindow& expected : windows) {
+    SCOPED_TRACE(expected.shot);
+    Click(Program().Control(expected.opener));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          window = FindTopLevelWindow(Program().ProcessId(), expected.title);
+          return window && IsWindowVisible(window);
+        },
+        kReactionLimit));
+    const RECT client = ClientRect(window);
+    EXPECT_EQ(client.right, At(expected.width, 1.5));
+    EXPECT_EQ(client.bottom, At(expected.height, 1.5));
+    ExpectWithinWorkArea(window);
+    EXPECT_TRUE(SaveWindowScreenshot(expected.shot, window));
+    HWND close = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) -> BOOL {
+          if (WindowClass(child) != L"Button" || Text(child).rfind(L"Fermer", 0) != 0) return TRUE;
+          *reinterpret_cast<HWND*>(found) = child;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&close));
+    ASSERT_NE(close, nullptr) << "its close button";
+    EXPECT_TRUE(CaptionIsWhole(close, -1));
+    Click(close);
+    ASSERT_TRUE(WaitUntilGone(window));
+  }
 }
 
 // 120 dots per inch, 125 %.
