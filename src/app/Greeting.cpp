@@ -23,7 +23,9 @@ std::optional<std::wstring> LoginName() {
   return std::wstring(name);
 }
 
-void DrawGreetingOnBanner() {
+void DrawGreetingOnBanner() { DrawGreetingLines(GreetingFirstLine(LoginName()), GreetingSecondLine(FrenchLongDateToday())); }
+
+void DrawGreetingLines(const std::wstring& first, const std::wstring& second) {
   const ui::Image* banner = ui::FindImage(base::kBannerPicture);
   if (!banner || !banner->bitmap) return;
   HDC dc = CreateCompatibleDC(nullptr);
@@ -32,8 +34,6 @@ void DrawGreetingOnBanner() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   HGDIOBJ oldFont = SelectObject(dc, ui::FontHandle(base::kGreetingFont));
-  std::wstring first = GreetingFirstLine(LoginName());
-  std::wstring second = GreetingSecondLine(FrenchLongDateToday());
   TextOutW(dc, ui::Scaled(10), ui::Scaled(5), first.c_str(), static_cast<int>(first.size()));
   TextOutW(dc, ui::Scaled(10), ui::Scaled(20), second.c_str(), static_cast<int>(second.size()));
   SelectObject(dc, oldFont);

@@ -13,5 +13,7 @@ std::wstring FrenchLongDateToday();
 
 // Draws both lines onto picture 7 in white, font 0, transparent background; nothing when drawing cannot start.
 void DrawGreetingOnBanner();
+// The same with the lines given: the banner leaves room for the longest ones.
+void DrawGreetingLines(const std::wstring& first, const std::wstring& second);
 
 }  // namespace app

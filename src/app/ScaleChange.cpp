@@ -84,6 +84,7 @@ void ApplyDpiChange(HWND window, int newDotsPerInch, const RECT& suggested) {
   if (HWND list = ui::ControlHandle(base::kFileList)) filelist::RebuildRowImages(list);
   controls::LoadPaneFonts();
   RefitTaskPaneContent();
+  CreatePopupMenus();  // their entries' pictures at the new size
   if (HWND bar = ui::ControlHandle(base::kStatusBar)) SendMessageW(bar, WM_SIZE, 0, 0);
   LayOutMainStatusBar();
   ShowTopRow(topRow);

@@ -31,6 +31,8 @@ HBITMAP MenuBitmapFromIcon(HICON icon, int width, int height) {
 }  // namespace
 
 HMENU CreateNumberedPopupMenu(int number) {
+  // Made again after a change of scale: the old menu goes, its entries' bitmaps stay until the end.
+  if (HMENU old = MenuHandle(number)) DestroyMenu(old);
   HMENU menu = CreatePopupMenu();
   if (menu) RegisterMenu(number, menu);
   return menu;

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// Returns the menu, or null when it cannot be created.
+// Returns the menu, or null when it cannot be created. A menu already under the number is replaced.
 HMENU CreateNumberedPopupMenu(int number);
 // imageNumber -1: no picture.
 void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNumber);
