@@ -16,6 +16,10 @@ struct Picture {
   int height = 0;
 };
 
+// The program writes the greeting in white over the banner (picture 7) from its left edge; this many pixels (at 96
+// DPI, times the scale) stay dark for it, the widest greeting with room to spare. The name and the logo lie beyond.
+inline constexpr int kBannerGreetingRoom = 700;
+
 enum class ButtonIcon { Rename, Clear, Remove, Help, Quit, Characters };  // start-up loads them in this order
 
 // Pictures 1 to 18; an empty Picture when the number is out of range or the picture cannot be decoded.
