@@ -4,12 +4,16 @@
 Each picture is drawn with vector-like shapes at a multiple of its size (8x for icons), with antialiasing,
 then reduced to its real size. Icon files (.ico) and bitmap files (.bmp) are written byte by byte here, so
 that their formats are exactly those the program expects:
-  - icons: one image each, 32-bit BGRA with alpha and an AND mask (image 18: 24-bit with its AND mask);
+  - icons: the picture at 96 DPI, 1.5 and 2 times that size, in that order, each 32-bit BGRA with alpha and an
+    AND mask (image 18: 24-bit with its AND mask);
   - image 7: 24-bit bitmap 834 x 60, image 8: 32-bit bitmap 180 x 60 (opaque), cut from one 1014 x 60 banner;
   - image 12: baseline JPEG 247 x 197;
+  - images 7, 8 and 12 also at 1.5 and 2 times, one file per size (image07-150.bmp, image07-200.bmp, ...);
   - app.ico: the program file's icon, 16, 24, 32, 48 and 256 pixels (256 stored as PNG).
+The 96-DPI images of the icons stay as they were drawn on the 16-, 24- and 48-pixel grids; the larger ones are
+drawn anew at their size, not enlarged.
 
-Usage: draw_pictures.py [--sheet CONTACT_SHEET.png]
+Usage: draw_pictures.py [--sheet CONTACT_SHEET.png]  (the banner sheet is written beside the contact sheet)
 """
 
 import io
