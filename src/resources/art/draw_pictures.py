@@ -1116,7 +1116,7 @@ def contact_sheet(path, drawn, first_banner, about):
     cell_w, cell_h = 3 * box + 12, box + 2 * 100 + 22
     cols = 2
     rows = (len(icons) + cols - 1) // cols
-    width = cols * cell_w
+    width = max(cols * cell_w, 1218)  # the banner and the mock-up below are wider than the icon cells
     height = rows * cell_h + 2 * 60 + 140 + 400 + 420
     sheet = Image.new('RGB', (width, height), (196, 196, 196))
     d = ImageDraw.Draw(sheet)
