@@ -320,18 +320,6 @@ TEST(Pictures, WidestGreetingFitsTheBannerRoomAtEveryScale) {
   DeleteDC(dc);
 }
 
-TEST(Pictures, AboutPictureIsLighterAtTheTopAtEveryScale) {
-  for (double scale : kScales) {
-    OwnedPicture about(resources::LoadImagePicture(12, scale));
-    const std::vector<std::uint32_t> pixels = BitmapRgb(about.picture);
-    ASSERT_FALSE(pixels.empty()) << "About picture at " << scale;
-    const int w = about.picture.width;
-    EXPECT_GT(Luminance(pixels[std::size_t(Scaled(4, scale) * w + Scaled(4, scale))]),
-              Luminance(pixels[std::size_t(Scaled(192, scale) * w + Scaled(4, scale))]))
-        << "light blue at the top, the dark name plate at the bottom, at " << scale;
-  }
-}
-
 TEST(Pictures, SideImageIsOpaqueAtEveryScale) {
   for (double scale : kScales) {
     OwnedPicture side(resources::LoadImagePicture(8, scale));
