@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -16,6 +17,11 @@ namespace {
 
 using resources::ButtonIcon;
 using resources::Picture;
+
+// The scales the program meets: the stored ones, between them, and above the largest.
+constexpr double kScales[] = {1.0, 1.0669, 1.25, 1.5, 2.0, 2.5};
+
+int Scaled(int side, double scale) { return static_cast<int>(std::lround(side * scale)); }
 
 enum class Kind { Icon, Bitmap };
 
@@ -40,15 +46,17 @@ struct OwnedPicture {
   OwnedPicture& operator=(const OwnedPicture&) = delete;
 };
 
-std::vector<Expected> AllPictures() {
+// Every picture loaded at the scale, with its size at 96 DPI.
+std::vector<Expected> AllPictures(double scale = 1.0) {
   resources::RegisterImageDecoders();
+  const std::string at = " at " + std::to_string(scale);
   std::vector<Expected> all = {
-      {"rename icon", resources::LoadButtonIcon(ButtonIcon::Rename), Kind::Icon, 24, 24, 32},
-      {"clear icon", resources::LoadButtonIcon(ButtonIcon::Clear), Kind::Icon, 24, 24, 32},
-      {"remove icon", resources::LoadButtonIcon(ButtonIcon::Remove), Kind::Icon, 24, 24, 32},
-      {"help icon", resources::LoadButtonIcon(ButtonIcon::Help), Kind::Icon, 24, 24, 32},
-      {"quit icon", resources::LoadButtonIcon(ButtonIcon::Quit), Kind::Icon, 24, 24, 32},
-      {"characters icon", resources::LoadButtonIcon(ButtonIcon::Characters), Kind::Icon, 16, 16, 32},
+      {"rename icon" + at, resources::LoadButtonIcon(ButtonIcon::Rename, scale), Kind::Icon, 24, 24, 32},
+      {"clear icon" + at, resources::LoadButtonIcon(ButtonIcon::Clear, scale), Kind::Icon, 24, 24, 32},
+      {"remove icon" + at, resources::LoadButtonIcon(ButtonIcon::Remove, scale), Kind::Icon, 24, 24, 32},
+      {"help icon" + at, resources::LoadButtonIcon(ButtonIcon::Help, scale), Kind::Icon, 24, 24, 32},
+      {"quit icon" + at, resources::LoadButtonIcon(ButtonIcon::Quit, scale), Kind::Icon, 24, 24, 32},
+      {"characters icon" + at, resources::LoadButtonIcon(ButtonIcon::Characters, scale), Kind::Icon, 16, 16, 32},
   };
   struct Numbered {
     int number;
@@ -64,8 +72,8 @@ std::vector<Expected> AllPictures() {
       {16, Kind::Icon, 16, 16, 32},    {17, Kind::Icon, 16, 16, 32},    {18, Kind::Icon, 16, 14, 24},
   };
   for (const Numbered& n : numbered) {
-    all.push_back({"image " + std::to_string(n.number), resources::LoadImagePicture(n.number), n.kind, n.width,
-                   n.height, n.bits});
+    all.push_back({"image " + std::to_string(n.number) + at, resources::LoadImagePicture(n.number, scale), n.kind,
+                   n.width, n.height, n.bits});
   }
   return all;
 }
@@ -93,36 +101,38 @@ std::vector<std::uint32_t> RenderIcon(HICON icon, int width, int height, COLORRE
   return out;
 }
 
-std::uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
-TEST(Pictures, EveryEmbeddedPictureHasItsKindAndSize) {
-  for (const Expected& e : AllPictures()) {
-    OwnedPicture owned(e.picture);
-    const Picture& p = e.picture;
-    EXPECT_EQ(p.width, e.width) << e.name << ": width";
-    EXPECT_EQ(p.height, e.height) << e.name << ": height";
-    if (e.kind == Kind::Icon) {
-      ASSERT_NE(p.icon, nullptr) << e.name << ": not decoded as an icon";
-      EXPECT_EQ(p.bitmap, nullptr) << e.name << ": an icon carries no bitmap";
-      ICONINFO info{};
-      ASSERT_TRUE(GetIconInfo(p.icon, &info)) << e.name;
-      BITMAP colour{};
-      ASSERT_NE(info.hbmColor, nullptr) << e.name << ": icon without colour image";
-      GetObjectW(info.hbmColor, sizeof(colour), &colour);
-      EXPECT_TRUE(info.fIcon) << e.name << ": an icon, not a cursor";
-      EXPECT_EQ(colour.bmWidth, e.width) << e.name << ": icon image width";
-      EXPECT_EQ(colour.bmHeight, e.height) << e.name << ": icon image height";
-      DeleteObject(info.hbmColor);
-      DeleteObject(info.hbmMask);
-    } else {
-      ASSERT_NE(p.bitmap, nullptr) << e.name << ": not decoded as a bitmap";
-      EXPECT_EQ(p.icon, nullptr) << e.name << ": a bitmap carries no icon";
-      DIBSECTION section{};
-      ASSERT_EQ(GetObjectW(p.bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)))
-          << e.name << ": a DIB section, so that the greeting can be drawn on it";
-      EXPECT_EQ(section.dsBm.bmWidth, e.width) << e.name << ": bitmap width";
-      EXPECT_EQ(section.dsBm.bmHeight, e.height) << e.name << ": bitmap height";
-      EXPECT_EQ(section.dsBm.bmBitsPixel, e.bits) << e.name << ": bits per pixel";
+TEST(Pictures, EveryEmbeddedPictureHasItsKindAndScaledSizeAtEveryScale) {
+  for (double scale : kScales) {
+    for (Expected e : AllPictures(scale)) {
+      OwnedPicture owned(e.picture);
+      const Picture& p = e.picture;
+      e.width = Scaled(e.width, scale);
+      e.height = Scaled(e.height, scale);
+      EXPECT_EQ(p.width, e.width) << e.name << ": width";
+      EXPECT_EQ(p.height, e.height) << e.name << ": height";
+      if (e.kind == Kind::Icon) {
+        ASSERT_NE(p.icon, nullptr) << e.name << ": not decoded as an icon";
+        EXPECT_EQ(p.bitmap, nullptr) << e.name << ": an icon carries no bitmap";
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(p.icon, &info)) << e.name;
+        BITMAP colour{};
+        ASSERT_NE(info.hbmColor, nullptr) << e.name << ": icon without colour image";
+        GetObjectW(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_TRUE(info.fIcon) << e.name << ": an icon, not a cursor";
+        EXPECT_EQ(colour.bmWidth, e.width) << e.name << ": icon image width";
+        EXPECT_EQ(colour.bmHeight, e.height) << e.name << ": icon image height";
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+      } else {
+        ASSERT_NE(p.bitmap, nullptr) << e.name << ": not decoded as a bitmap";
+        EXPECT_EQ(p.icon, nullptr) << e.name << ": a bitmap carries no icon";
+        DIBSECTION section{};
+        ASSERT_EQ(GetObjectW(p.bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)))
+            << e.name << ": a DIB section, so that the greeting can be drawn on it";
+        EXPECT_EQ(section.dsBm.bmWidth, e.width) << e.name << ": bitmap width";
+        EXPECT_EQ(section.dsBm.bmHeight, e.height) << e.name << ": bitmap height";
+        EXPECT_EQ(section.dsBm.bmBitsPixel, e.bits) << e.name << ": bits per pixel";
+      }
     }
   }
 }
@@ -151,18 +161,66 @@ Coverage MeasureCoverage(HICON icon, int width, int height) {
   return c;
 }
 
-TEST(Pictures, IconsWithAlphaBlendTheirEdgesAndTheAndMaskIconHasHardEdges) {
-  for (const Expected& e : AllPictures()) {
-    OwnedPicture owned(e.picture);
-    if (e.kind != Kind::Icon || !e.picture.icon) continue;
-    const Coverage c = MeasureCoverage(e.picture.icon, e.width, e.height);
-    EXPECT_GT(c.opaque, 0) << e.name << ": draws nothing solid";
-    if (e.bits == 32) {
-      EXPECT_GT(c.partial, 0) << e.name << ": no antialiased (partly transparent) pixel, so no alpha";
-      EXPECT_GT(c.transparent + c.partial, 0) << e.name;
-    } else {
-      EXPECT_EQ(c.partial, 0) << e.name << ": a 24-bit icon is either shown or hidden per pixel";
-      EXPECT_GT(c.transparent, 0) << e.name << ": its AND mask hides the pixels around the picture";
+TEST(Pictures, IconsWithAlphaBlendTheirEdgesAndTheAndMaskIconHasHardEdgesAtEveryScale) {
+  for (double scale : kScales) {
+    for (const Expected& e : AllPictures(scale)) {
+      OwnedPicture owned(e.picture);
+      if (e.kind != Kind::Icon || !e.picture.icon) continue;
+      const Coverage c = MeasureCoverage(e.picture.icon, e.picture.width, e.picture.height);
+      EXPECT_GT(c.opaque, 0) << e.name << ": draws nothing solid";
+      if (e.bits == 32) {
+        EXPECT_GT(c.partial, 0) << e.name << ": no antialiased (partly transparent) pixel, so no alpha";
+        EXPECT_GT(c.transparent + c.partial, 0) << e.name;
+      } else {
+        EXPECT_EQ(c.partial, 0) << e.name << ": a 24-bit icon is either shown or hidden per pixel";
+        EXPECT_GT(c.transparent, 0) << e.name << ": its AND mask hides the pixels around the picture";
+      }
+    }
+  }
+}
+
+int Luminance(std::uint32_t rgb) {
+  return static_cast<int>((299 * ((rgb >> 16) & 0xFF) + 587 * ((rgb >> 8) & 0xFF) + 114 * (rgb & 0xFF)) / 1000);
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+  int most = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    most = std::max(most, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+  }
+  return most;
+}
+
+// The strongest step between neighbouring pixels of the icon drawn over white, in one colour channel.
+int StrongestStep(const Picture& p) {
+  const std::vector<std::uint32_t> pixels = RenderIcon(p.icon, p.width, p.height, RGB(255, 255, 255));
+  int strongest = 0;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      const std::uint32_t here = pixels[static_cast<std::size_t>(y * p.width + x)];
+      if (x + 1 < p.width)
+        strongest = std::max(strongest, ChannelDistance(here, pixels[static_cast<std::size_t>(y * p.width + x + 1)]));
+      if (y + 1 < p.height)
+        strongest = std::max(strongest, ChannelDistance(here, pixels[static_cast<std::size_t>((y + 1) * p.width + x)]));
+    }
+  }
+  return strongest;
+}
+
+// An icon enlarged smoothly from its 96-DPI image keeps about two thirds of its edges' contrast; one drawn at
+// the larger size keeps edges as sharp as at 96 DPI.
+TEST(Pictures, IconsAtOneAndAHalfAndTwoTimesAreDrawnSharpNotEnlarged) {
+  for (double scale : {1.5, 2.0}) {
+    const std::vector<Expected> at96 = AllPictures(1.0);
+    const std::vector<Expected> larger = AllPictures(scale);
+    for (std::size_t i = 0; i < at96.size(); ++i) {
+      OwnedPicture small(at96[i].picture);
+      OwnedPicture big(larger[i].picture);
+      if (at96[i].kind != Kind::Icon) continue;
+      ASSERT_NE(big.picture.icon, nullptr) << larger[i].name;
+      const int sharp96 = StrongestStep(small.picture);
+      EXPECT_GE(StrongestStep(big.picture) * 100, sharp96 * 85)
+          << larger[i].name << ": its strongest edge is much softer than at 96 DPI (" << sharp96 << ")";
     }
   }
 }
@@ -194,71 +252,84 @@ TEST(Pictures, AppIconHoldsFiveSizes) {
   }
 }
 
-// Reads a pixel of a decoded bitmap as 0x00RRGGBB through a device context, whatever its depth.
-std::uint32_t BitmapPixel(HBITMAP bitmap, int x, int y) {
+// A bitmap's pixels as 0x00RRGGBB, top row first, whatever its depth and row order.
+std::vector<std::uint32_t> BitmapRgb(const Picture& p) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height));
   HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const COLORREF c = GetPixel(dc, x, y);
-  SelectObject(dc, old);
+  const int rows = GetDIBits(dc, p.bitmap, 0, static_cast<UINT>(p.height), pixels.data(), &info, DIB_RGB_COLORS);
   DeleteDC(dc);
-  return Rgb(c);
+  if (rows != p.height) pixels.clear();
+  for (std::uint32_t& pixel : pixels) pixel &= 0x00FFFFFF;
+  return pixels;
 }
 
-int Luminance(std::uint32_t rgb) {
-  return static_cast<int>((299 * ((rgb >> 16) & 0xFF) + 587 * ((rgb >> 8) & 0xFF) + 114 * (rgb & 0xFF)) / 1000);
-}
-
-int ChannelDistance(std::uint32_t a, std::uint32_t b) {
-  int most = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    most = std::max(most, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
-  }
-  return most;
-}
-
-TEST(Pictures, BannerStaysDarkWhereTheGreetingIsWrittenAndJoinsTheSideImage) {
-  OwnedPicture banner(resources::LoadImagePicture(7));
-  OwnedPicture side(resources::LoadImagePicture(8));
-  ASSERT_NE(banner.picture.bitmap, nullptr);
-  ASSERT_NE(side.picture.bitmap, nullptr);
-  int brightest = 0;
-  for (int y = 3; y < 36; y += 2) {
-    for (int x = 0; x < 520; x += 4) {
-      brightest = std::max(brightest, Luminance(BitmapPixel(banner.picture.bitmap, x, y)));
+TEST(Pictures, BannerStaysDarkWhereTheGreetingIsWrittenAndJoinsTheSideImageAtEveryScale) {
+  for (double scale : kScales) {
+    OwnedPicture banner(resources::LoadImagePicture(7, scale));
+    OwnedPicture side(resources::LoadImagePicture(8, scale));
+    const Picture& b = banner.picture;
+    const std::vector<std::uint32_t> left = BitmapRgb(b);
+    const std::vector<std::uint32_t> right = BitmapRgb(side.picture);
+    ASSERT_FALSE(left.empty() || right.empty()) << "banner and side picture at " << scale;
+    const int room = Scaled(resources::kBannerGreetingRoom, scale);
+    ASSERT_LE(room, b.width) << "the greeting's room lies inside the banner at " << scale;
+    int brightest = 0;
+    for (int y = 0; y < b.height; ++y) {
+      for (int x = 0; x < room; ++x) brightest = std::max(brightest, Luminance(left[std::size_t(y * b.width + x)]));
     }
+    EXPECT_LT(brightest, 100) << "white greeting text over the banner's first " << room << " columns at " << scale
+                              << " needs a dark background";
+    int worstSeam = 0;
+    for (int y = 0; y < b.height; ++y) {
+      worstSeam = std::max(worstSeam, ChannelDistance(left[std::size_t(y * b.width + b.width - 1)],
+                                                      right[std::size_t(y * side.picture.width)]));
+    }
+    EXPECT_LE(worstSeam, 12) << "the side picture continues the banner without a visible step at " << scale;
+    // The banner has a warm orange rule along its bottom edge only.
+    const std::uint32_t bottom = left[std::size_t((b.height - 1) * b.width + Scaled(800, scale))];
+    const std::uint32_t top = left[std::size_t(Scaled(800, scale))];
+    EXPECT_GT((bottom >> 16) & 0xFF, bottom & 0xFF) << "the banner's bottom row is the orange rule at " << scale;
+    EXPECT_LT((top >> 16) & 0xFF, top & 0xFF) << "the banner's top row is blue at " << scale;
   }
-  EXPECT_LT(brightest, 100) << "white greeting text at the banner's left needs a dark background";
-  int worstSeam = 0;
-  for (int y = 0; y < 60; ++y) {
-    worstSeam = std::max(worstSeam, ChannelDistance(BitmapPixel(banner.picture.bitmap, 833, y),
-                                                    BitmapPixel(side.picture.bitmap, 0, y)));
-  }
-  EXPECT_LE(worstSeam, 12) << "the side image continues the banner without a visible step";
 }
 
-TEST(Pictures, BitmapsKeepTheirRowsTheRightWayUp) {
-  OwnedPicture banner(resources::LoadImagePicture(7));
-  OwnedPicture about(resources::LoadImagePicture(12));
-  ASSERT_NE(banner.picture.bitmap, nullptr);
-  ASSERT_NE(about.picture.bitmap, nullptr);
-  // The banner has a warm orange rule along its bottom edge only.
-  const std::uint32_t bottom = BitmapPixel(banner.picture.bitmap, 800, 59);
-  const std::uint32_t top = BitmapPixel(banner.picture.bitmap, 800, 0);
-  EXPECT_GT((bottom >> 16) & 0xFF, bottom & 0xFF) << "the banner's bottom row is the orange rule";
-  EXPECT_LT((top >> 16) & 0xFF, top & 0xFF) << "the banner's top row is blue";
-  // The About picture: light blue at its top, the dark name plate at its bottom.
-  EXPECT_GT(Luminance(BitmapPixel(about.picture.bitmap, 4, 4)), Luminance(BitmapPixel(about.picture.bitmap, 4, 192)))
-      << "the About picture is lighter at the top than at the bottom";
+// The program's greeting font at a scale: Arial bold italic, 9 points at 96 dots per inch times the scale.
+TEST(Pictures, WidestGreetingFitsTheBannerRoomAtEveryScale) {
+  const std::wstring lines[] = {
+      L"Bonjour WWWWWWWWWWWWWWWWWWWW",
+      L"Bonjour Jean-Christophe-Marie",
+      L"Nous sommes le Mercredi 30 Septembre 2026, Bienvenue dans votre utilitaire de renommage de fichiers.",
+  };
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (double scale : {0.8, 1.0, 1.0669, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+    HFONT font =
+        CreateFontW(-static_cast<int>(std::lround(9 * 96 * scale / 72)), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
+                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");
+    HGDIOBJ old = SelectObject(dc, font);
+    for (const std::wstring& line : lines) {
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+      EXPECT_LE(Scaled(10, scale) + extent.cx, Scaled(resources::kBannerGreetingRoom, scale))
+          << "greeting line of " << line.size() << " characters at " << scale << " is " << extent.cx << " px wide";
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
 }
 
-TEST(Pictures, SideImageIsOpaque) {
-  OwnedPicture side(resources::LoadImagePicture(8));
-  DIBSECTION section{};
-  ASSERT_EQ(GetObjectW(side.picture.bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)));
-  const auto* bytes = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
-  int notOpaque = 0;
-  for (int i = 0; i < 180 * 60; ++i) notOpaque += bytes[i * 4 + 3] != 255;
-  EXPECT_EQ(notOpaque, 0) << "a control that shows it without blending must not reveal unset alpha";
+TEST(Pictures, SideImageIsOpaqueAtEveryScale) {
+  for (double scale : kScales) {
+    OwnedPicture side(resources::LoadImagePicture(8, scale));
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectW(side.picture.bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)));
+    const auto* bytes = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
+    int notOpaque = 0;
+    for (int i = 0; i < side.picture.width * side.picture.height; ++i) notOpaque += bytes[i * 4 + 3] != 255;
+    EXPECT_EQ(notOpaque, 0) << "a control that shows it without blending must not reveal unset alpha, at " << scale;
+  }
 }
 
 TEST(PictureFromFile, GivesAnEmptyPictureForDataItCannotDecode) {
@@ -278,8 +349,11 @@ TEST(PictureFromFile, GivesAnEmptyPictureForDataItCannotDecode) {
     const char* name;
     std::vector<std::uint8_t> bytes;
   };
+  // Every image after a sound directory (six bytes and sixteen per image) replaced by garbage.
   std::vector<std::uint8_t> garbageIcon = icon;
-  for (std::size_t i = 22; i < garbageIcon.size(); ++i) garbageIcon[i] = static_cast<std::uint8_t>(i * 37);
+  for (std::size_t i = 6 + 16 * std::size_t{icon[4]}; i < garbageIcon.size(); ++i) {
+    garbageIcon[i] = static_cast<std::uint8_t>(i * 37);
+  }
   std::vector<std::uint8_t> corruptJpeg = jpeg;
   corruptJpeg.resize(jpeg.size() / 2);
   const Case cases[] = {

@@ -4,12 +4,16 @@
 Each picture is drawn with vector-like shapes at a multiple of its size (8x for icons), with antialiasing,
 then reduced to its real size. Icon files (.ico) and bitmap files (.bmp) are written byte by byte here, so
 that their formats are exactly those the program expects:
-  - icons: one image each, 32-bit BGRA with alpha and an AND mask (image 18: 24-bit with its AND mask);
+  - icons: the picture at 96 DPI, 1.5 and 2 times that size, in that order, each 32-bit BGRA with alpha and an
+    AND mask (image 18: 24-bit with its AND mask);
   - image 7: 24-bit bitmap 834 x 60, image 8: 32-bit bitmap 180 x 60 (opaque), cut from one 1014 x 60 banner;
   - image 12: baseline JPEG 247 x 197;
+  - images 7, 8 and 12 also at 1.5 and 2 times, one file per size (image07-150.bmp, image07-200.bmp, ...);
   - app.ico: the program file's icon, 16, 24, 32, 48 and 256 pixels (256 stored as PNG).
+The 96-DPI images of the icons stay as they were drawn on the 16-, 24- and 48-pixel grids; the larger ones are
+drawn anew at their size, not enlarged.
 
-Usage: draw_pictures.py [--sheet CONTACT_SHEET.png]
+Usage: draw_pictures.py [--sheet CONTACT_SHEET.png]  (the banner sheet is written beside the contact sheet)
 """
 
 import io
@@ -95,12 +99,34 @@ def with_alpha(colour, alpha=255):
 # filled with a colour or a gradient and composited in order, and the result is reduced with premultiplied alpha.
 
 
+def half_up(v):
+    """Rounds halves up, as the program's lround does for positive sizes, so that both agree on every size."""
+    return int(math.floor(v + 0.5))
+
+
 class Art:
-    def __init__(self, width, height, scale=8):
-        self.w, self.h, self.s = width, height, scale
-        self.size = (width * scale, height * scale)
+    """width x height are the picture's size at 96 DPI, and every coordinate is given in those pixels; zoom draws
+    the same picture larger (1.5, 2). snap puts straight edges on the zoomed picture's pixel grid, for designs
+    drawn on the 16-pixel grid that must stay crisp at 1.5 times."""
+
+    def __init__(self, width, height, scale=8, zoom=1, snap=False):
+        self.w, self.h = half_up(width * zoom), half_up(height * zoom)  # final pixels
+        self.zoom, self.sub, self.s = zoom, scale, scale * zoom
+        self.snap = snap and zoom != 1
+        self.size = (self.w * scale, self.h * scale)
         self.img = Image.new('RGBA', self.size, (0, 0, 0, 0))
         self.grid = 2 if width * height <= 64 * 64 else 1  # gradient samples per final pixel
+
+    def px(self, v):
+        """A coordinate on the working surface. Snapping rounds halves to even, which keeps a design symmetric
+        about its middle (16 pixels become 24: the middle, 12, is even)."""
+        return round(v * self.zoom) * self.sub if self.snap else v * self.s
+
+    def edge(self, width):
+        """Working pixels of an outline `width` pixels wide; snapped outlines are whole final pixels, at least 1."""
+        if self.snap:
+            return max(1, math.floor(width * self.zoom + 0.5 - 1e-9)) * self.sub
+        return int(round(width * self.s))
 
     # Masks ------------------------------------------------------------------------------------------------------
 
@@ -108,7 +134,10 @@ class Art:
         return Image.new('L', self.size, 0)
 
     def _box(self, x0, y0, x1, y1):
-        s = self.s
+        return [self.px(x0), self.px(y0), self.px(x1) - 1, self.px(y1) - 1]
+
+    def _curve_box(self, x0, y0, x1, y1):
+        s = self.s  # curves are never snapped: their edges are soft anyway, and snapping would move their middle
         return [x0 * s, y0 * s, x1 * s - 1, y1 * s - 1]
 
     def rect(self, x0, y0, x1, y1, r=0):
@@ -122,7 +151,7 @@ class Art:
 
     def ellipse(self, x0, y0, x1, y1):
         m = self.mask()
-        ImageDraw.Draw(m).ellipse(self._box(x0, y0, x1, y1), fill=255)
+        ImageDraw.Draw(m).ellipse(self._curve_box(x0, y0, x1, y1), fill=255)
         return m
 
     def circle(self, cx, cy, r):
@@ -130,13 +159,13 @@ class Art:
 
     def poly(self, points):
         m = self.mask()
-        ImageDraw.Draw(m).polygon([(x * self.s, y * self.s) for x, y in points], fill=255)
+        ImageDraw.Draw(m).polygon([(self.px(x), self.px(y)) for x, y in points], fill=255)
         return m
 
     def line(self, points, width, round_caps=True):
         m = self.mask()
         d = ImageDraw.Draw(m)
-        pts = [(x * self.s, y * self.s) for x, y in points]
+        pts = [(self.px(x), self.px(y)) for x, y in points]
         d.line(pts, fill=255, width=max(1, int(round(width * self.s))), joint='curve')
         if round_caps:
             r = width * self.s / 2
@@ -163,7 +192,7 @@ class Art:
     def text(self, text, kind, size, x, y, anchor='la'):
         m = self.mask()
         font = ImageFont.truetype(font_path(kind), int(round(size * self.s)))
-        ImageDraw.Draw(m).text((x * self.s, y * self.s), text, font=font, fill=255, anchor=anchor)
+        ImageDraw.Draw(m).text((self.px(x), self.px(y)), text, font=font, fill=255, anchor=anchor)
         return m
 
     def text_width(self, text, kind, size):
@@ -187,12 +216,12 @@ class Art:
 
     # Erosion and dilation by whole working pixels: repeated 3 x 3 passes cost far less than one wide kernel.
     def shrink(self, m, px):
-        for _ in range(int(round(px * self.s))):
+        for _ in range(self.edge(px)):
             m = m.filter(ImageFilter.MinFilter(3))
         return m
 
     def grow(self, m, px):
-        for _ in range(int(round(px * self.s))):
+        for _ in range(self.edge(px)):
             m = m.filter(ImageFilter.MaxFilter(3))
         return m
 
@@ -211,7 +240,7 @@ class Art:
         px = small.load()
         for j in range(gh):
             for i in range(gw):
-                px[i, j] = colour_at((i + 0.5) / self.grid, (j + 0.5) / self.grid)
+                px[i, j] = colour_at((i + 0.5) / self.grid / self.zoom, (j + 0.5) / self.grid / self.zoom)
         return small.resize(self.size, Image.BILINEAR)
 
     @staticmethod
@@ -252,7 +281,7 @@ class Art:
         self.fill(self.shrink(m, width), paint)
 
     def result(self):
-        return self.img.convert('RGBa').reduce(self.s).convert('RGBA')
+        return self.img.convert('RGBa').reduce(self.sub).convert('RGBA')
 
 
 def along(origin, angle, u, v):
@@ -430,15 +459,15 @@ def logo_16():
 # Command bar icons, 24 x 24 (the characters icon 16 x 16).
 
 
-def icon_rename():
-    art = Art(24, 24)
+def icon_rename(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     document(art, 3, 2, 17, 22, 5, lines=4, line_width=1.3, line_gap=3.0, edge=(92, 110, 146))
     pencil(art, (10.5, 21.5), -45, 15.5, 4.6)
     return art.result()
 
 
-def icon_clear():
-    art = Art(24, 24)
+def icon_clear(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     # An emptied list behind the broom, faded.
     back = art.rect(2, 2, 15, 19, r=1)
     art.shadow(back, 0, 0.8, 0.8, 0.25)
@@ -466,15 +495,15 @@ def icon_clear():
     return art.result()
 
 
-def icon_remove():
-    art = Art(24, 24)
+def icon_remove(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     list_card(art, 2, 2, 19, 20, rows=4, selected=2)
     badge(art, 17, 17, 5.2, RED, RED_LIGHT, RED_DARK, 'minus')
     return art.result()
 
 
-def icon_help():
-    art = Art(24, 24)
+def icon_help(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     sphere(art, 12, 11.5, 10, (150, 192, 246), BLUE, DEEP, NIGHT)
     mark = art.text('?', 'bold', 16.5, 12.2, 12.2, anchor='mm')
     art.fill(art.shift(mark, 0, 0.6, art.s), (20, 34, 70, 120))
@@ -482,8 +511,8 @@ def icon_help():
     return art.result()
 
 
-def icon_quit():
-    art = Art(24, 24)
+def icon_quit(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     sphere(art, 12, 11.5, 10, (255, 150, 128), RED, RED_DARK, (112, 18, 16))
     power = art.union(art.arc(12, 12.2, 5.0, 2.2, -55, 235), art.line([(12, 5.4), (12, 11.2)], 2.2))
     art.fill(art.shift(power, 0, 0.6, art.s), (90, 10, 10, 110))
@@ -491,9 +520,9 @@ def icon_quit():
     return art.result()
 
 
-def icon_characters():
+def icon_characters(zoom=1):
     """A dark asterisk under a red "forbidden" sign; its arms are turned away from the bar so they stay apart."""
-    art = Art(16, 16)
+    art = Art(16, 16, zoom=zoom)
     art.fill(art.circle(8, 8, 7.5), WHITE)
     for k in range(3):
         a = math.radians(75 + k * 60)
@@ -509,8 +538,8 @@ def icon_characters():
 # Task pane group icons, 48 x 48, shown over a blue band.
 
 
-def image_explorer():
-    art = Art(48, 48)
+def image_explorer(zoom=1):
+    art = Art(48, 48, zoom=zoom)
     # Monitor: silver bezel, deep blue screen with a sheen, on a small stand.
     stand = art.poly([(19, 33), (27, 33), (29, 40), (17, 40)])
     base = art.rect(11, 39, 35, 43, r=2)
@@ -536,13 +565,13 @@ def image_explorer():
     return art.result()
 
 
-def image_file_selection():
-    art = Art(48, 48)
+def image_file_selection(zoom=1):
+    art = Art(48, 48, zoom=zoom)
     # Three pages fanned out; the front one holds a picture, and a green check marks the selection.
     for angle, dx in ((-14, -3), (-5, 0)):
-        page = Art(48, 48)
+        page = Art(48, 48, zoom=zoom)
         document(page, 10 + dx, 5, 34 + dx, 38, 7, lines=6, line_width=1.5, line_gap=3.6)
-        turned = page.img.rotate(-angle, resample=Image.BICUBIC, center=(22 * 8, 38 * 8))
+        turned = page.img.rotate(-angle, resample=Image.BICUBIC, center=(22 * page.s, 38 * page.s))
         art.img.alpha_composite(turned)
     document(art, 14, 9, 39, 44, 8, lines=0)
     photo = art.rect(17.5, 19, 35.5, 33, r=1)
@@ -571,8 +600,8 @@ def folder_16(art, x0=1, y0=2):
     art.fill(art.rect(x0 + 1, y0 + 5, x0 + 13, y0 + 6), (255, 240, 190))
 
 
-def image_add_folder():
-    art = Art(16, 16)
+def image_add_folder(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     folder_16(art, 0, 1)
     badge_16(art, 'plus')
     return art.result()
@@ -603,15 +632,15 @@ def badge_16(art, symbol):
         art.fill(art.rect(12, 10, 13, 15), WHITE)
 
 
-def image_add_files():
-    art = Art(16, 16)
+def image_add_files(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     page_16(art, 2, 0, 12, 14)
     badge_16(art, 'plus')
     return art.result()
 
 
-def image_folder():
-    art = Art(16, 16)
+def image_folder(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     folder_16(art, 1, 2)
     return art.result()
 
@@ -623,8 +652,8 @@ def info_16(art, colour_light, colour, colour_dark):
     art.fill(art.clip(art.ellipse(2.5, 1.5, 13.5, 8), art.shrink(disc, 1.5)), (255, 255, 255, 70))
 
 
-def image_info_balloon():
-    art = Art(16, 16)
+def image_info_balloon(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     info_16(art, (160, 200, 250), BLUE, DEEP)
     art.fill(art.rect(7, 3, 9, 5), WHITE)
     art.fill(art.rect(7, 6, 9, 12), WHITE)
@@ -633,16 +662,16 @@ def image_info_balloon():
     return art.result()
 
 
-def image_quit_balloon():
-    art = Art(16, 16)
+def image_quit_balloon(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     info_16(art, (255, 150, 128), RED, RED_DARK)
     ring = art.cut(art.cut(art.circle(8, 8.5, 4.6), art.circle(8, 8.5, 3.0)), art.rect(6, 2, 10, 7))
     art.fill(art.union(ring, art.rect(7, 3, 9, 8.5)), WHITE)
     return art.result()
 
 
-def image_about():
-    art = Art(24, 24)
+def image_about(zoom=1):
+    art = Art(24, 24, zoom=zoom)
     sphere(art, 12, 11.5, 10, (150, 192, 246), BLUE, DEEP, NIGHT)
     mark = art.union(art.circle(12, 6.6, 1.7), art.rect(10.3, 9.2, 13.7, 17.6, r=0.6))
     art.fill(art.shift(mark, 0, 0.6, art.s), (20, 34, 70, 120))
@@ -658,8 +687,8 @@ def image_about():
     return art.result()
 
 
-def image_mail():
-    art = Art(16, 16)
+def image_mail(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     body = art.rect(0, 3, 16, 14, r=1)
     art.fill(body, DEEP)
     art.fill(art.shrink(body, 1), art.linear(0, 3, 0, 14, [(0, WHITE), (1, PALE)]))
@@ -671,8 +700,8 @@ def image_mail():
     return art.result()
 
 
-def image_recycle_bin():
-    art = Art(16, 16)
+def image_recycle_bin(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     body = art.poly([(3, 4), (13, 4), (12, 15), (4, 15)])
     art.fill(body, (70, 90, 126))
     art.fill(art.shrink(body, 1), art.linear(3, 0, 13, 0, [(0, (176, 200, 232)), (0.4, (226, 236, 250)),
@@ -687,16 +716,16 @@ def image_recycle_bin():
     return art.result()
 
 
-def image_delete():
-    art = Art(16, 16)
+def image_delete(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     cross = art.union(art.line([(3.5, 3.5), (12.5, 12.5)], 3.4), art.line([(12.5, 3.5), (3.5, 12.5)], 3.4))
     art.fill(cross, RED_DARK)
     art.fill(art.shrink(cross, 0.9), art.linear(0, 1, 0, 15, [(0, RED_LIGHT), (0.5, RED), (1, (186, 38, 30))]))
     return art.result()
 
 
-def image_properties():
-    art = Art(16, 16)
+def image_properties(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     sheet = art.rect(1, 1, 15, 15, r=1)
     art.fill(sheet, DEEP)
     art.fill(art.shrink(sheet, 1), art.linear(0, 1, 0, 15, [(0, WHITE), (1, PAPER_SHADE)]))
@@ -710,8 +739,8 @@ def image_properties():
     return art.result()
 
 
-def image_remove_from_list():
-    art = Art(16, 16)
+def image_remove_from_list(zoom=1):
+    art = Art(16, 16, zoom=zoom, snap=True)
     sheet = art.rect(0, 1, 13, 14, r=1)
     art.fill(sheet, EDGE)
     art.fill(art.shrink(sheet, 1), art.linear(0, 1, 0, 14, [(0, WHITE), (1, PAPER_SHADE)]))
@@ -722,9 +751,9 @@ def image_remove_from_list():
     return art.result()
 
 
-def image_open_view():
+def image_open_view(zoom=1):
     """Eye, 16 x 14; becomes a 24-bit icon whose edges are hard (AND mask), so its outline stays whole."""
-    art = Art(16, 14)
+    art = Art(16, 14, zoom=zoom, snap=True)
     upper = art.ellipse(-2, 2.5, 18, 22)
     lower = art.ellipse(-2, -8, 18, 11.5)
     lens = art.clip(upper, lower)
@@ -740,70 +769,111 @@ def image_open_view():
 
 # ---------------------------------------------------------------------------------------------------------------
 # Banner (image 7) and side image (image 8): one 1014 x 60 picture cut at x 834, so that they join seamlessly.
-# The left 520 pixels stay a calm dark band: the greeting is written there in white.
+# The program writes the greeting in white over the banner's left part, up to kBannerGreetingRoom (Pictures.h):
+# that part stays a calm dark band, and the name, the tagline and the logo lie to its right. The name and the
+# tagline are set about the cut, right-aligned before it and left-aligned after it, so that no letter is split
+# between the two pictures: between the stored sizes each of them is scaled on its own.
 
 BANNER_W, BANNER_H, BANNER_CUT = 1014, 60, 834
+GREETING_X = 10  # where the program starts both greeting lines
+# The longest greeting lines: a login name of 20 wide letters, a long French name, the longest date.
+GREETING_LINES = (
+    'Bonjour ' + 'W' * 20,
+    'Bonjour Jean-Christophe-Marie',
+    'Nous sommes le Mercredi 30 Septembre 2026, Bienvenue dans votre utilitaire de renommage de fichiers.',
+)
 
 
-def banner():
-    art = Art(BANNER_W, BANNER_H, scale=4)
+def greeting_room():
+    """kBannerGreetingRoom as Pictures.h publishes it."""
+    with open(os.path.join(HERE, '..', 'Pictures.h'), encoding='utf-8') as header:
+        return int(re.search(r'kBannerGreetingRoom = (\d+);', header.read()).group(1))
+
+
+GREETING_ROOM = greeting_room()
+
+
+def greeting_width(px):
+    """The widest greeting line in the greeting's font px pixels high, each advance hinted to whole pixels as
+    GDI lays out text."""
+    font = ImageFont.truetype(font_path('italic'), px, layout_engine=ImageFont.Layout.BASIC)
+    return max(max(sum(round(font.getlength(c)) for c in line), font.getbbox(line)[2]) for line in GREETING_LINES)
+
+
+def check_greeting_room():
+    """The room must hold the widest line at 96 DPI with 12 % of its width and 8 pixels to spare, and the line
+    at every scale the program can choose (font heights rounded to whole pixels)."""
+    width = greeting_width(12)
+    needed = GREETING_X + width * 1.12 + 8
+    scales = [0.8 + k / 100 for k in range(0, 221)] + [1.0669]
+    widest = max((GREETING_X * s + greeting_width(half_up(12 * s))) / s for s in scales)
+    if GREETING_ROOM < needed or GREETING_ROOM < widest:
+        sys.exit('draw_pictures: kBannerGreetingRoom %d is too small: the greeting needs %.1f (%.1f at some scale)'
+                 % (GREETING_ROOM, needed, widest))
+    print('greeting: widest line %d px at 96 DPI, needs a room of %.1f, ends at most at %.1f at any scale; '
+          'kBannerGreetingRoom %d' % (width, needed, widest, GREETING_ROOM))
+
+
+def banner(zoom=1):
+    art = Art(BANNER_W, BANNER_H, scale=4, zoom=zoom)
+    room = GREETING_ROOM / BANNER_W
     art.fill(art.rect(0, 0, BANNER_W, BANNER_H),
-             art.linear(0, 0, BANNER_W, 0, [(0, (26, 38, 64)), (0.5, (36, 52, 86)), (0.72, (50, 72, 114)),
-                                            (1, (70, 98, 146))]))
+             art.linear(0, 0, BANNER_W, 0, [(0, (24, 35, 60)), (room, (36, 53, 88)), (0.86, (54, 78, 122)),
+                                            (1, (68, 96, 144))]))
     art.fill(art.rect(0, 0, BANNER_W, BANNER_H),
              art.linear(0, 0, 0, BANNER_H, [(0, (255, 255, 255, 22)), (0.5, (255, 255, 255, 0)),
                                             (1, (0, 0, 0, 40))]))
-    # Soft waves that rise towards the right, where the name and the logo are.
-    for k, (alpha, lift) in enumerate(((26, 0), (20, 10), (14, 20))):
-        pts = [(500 + k * 40, BANNER_H)]
-        for i in range(0, 53):
-            x = 500 + k * 40 + i * 10
-            t = (x - 500) / 514.0
-            pts.append((x, BANNER_H - 4 - lift - 30 * t * t + 5 * math.sin(x / 47.0 + k)))
+    # Soft waves that rise from the room's end towards the logo.
+    x0 = GREETING_ROOM - 20
+    for k, (alpha, lift) in enumerate(((24, 0), (18, 8), (13, 16))):
+        pts = [(x0 + k * 30, BANNER_H)]
+        for i in range(0, 41):
+            x = x0 + k * 30 + i * 10
+            t = (x - x0) / float(BANNER_W - x0)
+            pts.append((x, BANNER_H - 3 - lift - 26 * t * t + 4 * math.sin(x / 41.0 + k)))
         pts.append((BANNER_W, BANNER_H))
-        art.fill(art.poly(pts), (150, 190, 245, alpha))
-    # Light glow behind the logo.
-    glow = art.ellipse(870, -30, 1000, 80)
+        start = x0 + k * 30
+        art.fill(art.poly(pts), art.linear(start, 0, start + 140, 0, [(0, (150, 190, 245, 0)),
+                                                                      (1, (150, 190, 245, alpha))]))
+    # Light glows behind the name and behind the logo.
+    glow = art.ellipse(760, -24, 920, 84)
+    art.fill(glow.filter(ImageFilter.GaussianBlur(22 * art.s)), (150, 186, 240), 0.28)
+    glow = art.ellipse(905, -30, 1035, 80)
     art.fill(glow.filter(ImageFilter.GaussianBlur(20 * art.s)), (170, 204, 250), 0.5)
 
-    # The program's name, right-aligned in the banner part.
-    name_size = 27
-    right = BANNER_CUT - 22
-    w_rename = art.text_width('Rename', 'bold', name_size)
-    w_space = art.text_width(' ', 'bold', name_size)
-    w_tarvelle = art.text_width('Tarvelle', 'bold', name_size)
-    x_rename = right - w_rename
-    x_tarvelle = x_rename - w_space - w_tarvelle
-    base = 33
-    tarvelle = art.text('Tarvelle', 'bold', name_size, x_tarvelle, base, anchor='ls')
-    rename = art.text('Rename', 'bold', name_size, x_rename, base, anchor='ls')
-    both = art.union(tarvelle, rename)
-    art.shadow(both, 0, 1.5, 2.0, 0.55, (6, 12, 28))
+    # Each line's word space is split by the cut; half a space is 4 pixels in the name, 2 in the tagline.
+    name_size, base = 27, 33
+    tarvelle = art.text('Tarvelle', 'bold', name_size, BANNER_CUT - 4, base, anchor='rs')
+    rename = art.text('Rename', 'bold', name_size, BANNER_CUT + 4, base, anchor='ls')
+    art.shadow(art.union(tarvelle, rename), 0, 1.5, 2.0, 0.55, (6, 12, 28))
     art.fill(tarvelle, art.linear(0, 10, 0, 34, [(0, WHITE), (1, (214, 228, 248))]))
     art.fill(rename, art.linear(0, 10, 0, 34, [(0, GOLD), (1, ORANGE)]))
-    tagline = art.text('Renommage de fichiers par lots  -  V ' + VERSION, 'regular', 10.5, right, 49, anchor='rs')
+    tagline = art.union(art.text('Renommage de fichiers', 'regular', 10.5, BANNER_CUT - 2, 49, anchor='rs'),
+                        art.text('par lots  -  V ' + VERSION, 'regular', 10.5, BANNER_CUT + 2, 49, anchor='ls'))
     art.fill(tagline, (196, 214, 240))
 
-    # A warm rule along the bottom, fading in from the left and running across both pictures.
+    # A warm rule along the bottom: faint under the greeting, full under the name and the logo.
     art.fill(art.rect(0, BANNER_H - 2, BANNER_W, BANNER_H),
-             art.linear(0, 0, BANNER_W, 0, [(0, (240, 138, 36, 0)), (0.45, (240, 138, 36, 150)),
+             art.linear(0, 0, BANNER_W, 0, [(0, (240, 138, 36, 0)), (room, (240, 138, 36, 70)),
                                             (1, (252, 186, 64, 255))]))
 
     whole = art.result()
     # The logo at the right, in image 8, laid onto the finished picture at its own size.
-    whole.alpha_composite(logo(44), (BANNER_W - 84, 8))
+    whole.alpha_composite(logo(half_up(44 * zoom)), (half_up((BANNER_W - 54) * zoom), half_up(8 * zoom)))
     whole = whole.convert('RGB')
-    return whole.crop((0, 0, BANNER_CUT, BANNER_H)), whole.crop((BANNER_CUT, 0, BANNER_W, BANNER_H))
+    cut = half_up(BANNER_CUT * zoom)
+    return whole.crop((0, 0, cut, whole.size[1])), whole.crop((cut, 0, whole.size[0], whole.size[1]))
 
 
 # ---------------------------------------------------------------------------------------------------------------
 # About picture (image 12): files renamed in one go, with the program's name.
 
 
-def about_picture():
+def about_picture(zoom=1):
     W, H = 247, 197
-    art = Art(W, H, scale=4)
-    art.fill(art.rect(0, 0, W, H), art.linear(0, 0, W * 0.35, H, [(0, (104, 140, 198)), (0.55, BLUE),
+    art = Art(W, H, scale=4, zoom=zoom)
+    # Fills that cover the picture reach one pixel past it: at 1.5 times its size ends on a half pixel.
+    art.fill(art.rect(0, 0, W + 1, H + 1), art.linear(0, 0, W * 0.35, H, [(0, (104, 140, 198)), (0.55, BLUE),
                                                                     (1, (44, 62, 98))]))
     art.fill(art.circle(40, 20, 120).filter(ImageFilter.GaussianBlur(30 * art.s)), (200, 222, 252), 0.35)
     # Before and after columns of file cards.
@@ -819,8 +889,8 @@ def about_picture():
     art.fill(art.grow(arrow, 0.6), (140, 70, 10))
     art.fill(arrow, art.linear(0, 44, 0, 72, [(0, GOLD), (1, ORANGE)]))
     # Name plate.
-    art.fill(art.rect(0, 118, W, H), art.linear(0, 118, 0, H, [(0, (20, 32, 58, 150)), (1, (20, 32, 58, 215))]))
-    art.fill(art.rect(0, 118, W, 119.5), (252, 186, 64, 200))
+    art.fill(art.rect(0, 118, W + 1, H + 1), art.linear(0, 118, 0, H, [(0, (20, 32, 58, 150)), (1, (20, 32, 58, 215))]))
+    art.fill(art.rect(0, 118, W + 1, 119.5), (252, 186, 64, 200))
     tarvelle = art.text('Tarvelle', 'bold', 21, 62, 155, anchor='ls')
     rename = art.text('Rename', 'bold', 21, 62 + art.text_width('Tarvelle ', 'bold', 21), 155, anchor='ls')
     art.shadow(art.union(tarvelle, rename), 0, 1, 1.4, 0.5, (4, 10, 24))
@@ -828,7 +898,7 @@ def about_picture():
     art.fill(rename, art.linear(0, 138, 0, 156, [(0, GOLD), (1, ORANGE)]))
     art.fill(art.text('Version ' + VERSION, 'regular', 11, 63, 174, anchor='ls'), (200, 218, 244))
     picture = art.result()
-    picture.alpha_composite(logo(40), (12, 132))
+    picture.alpha_composite(logo(half_up(40 * zoom)), (half_up(12 * zoom), half_up(132 * zoom)))
     return picture.convert('RGB')
 
 
@@ -943,9 +1013,11 @@ def write_ico(path, images):
         f.write(head + entries + blobs)
 
 
-def write_single_icon(path, img, bits=32):
-    data = icon_image_32(img) if bits == 32 else icon_image_24(img)
-    write_ico(path, [(img.size[0], img.size[1], bits, data)])
+def write_icon(path, images, bits=32):
+    """One icon file holding the picture at every zoom, the 96-DPI image first: the program takes that one as
+    the picture's own size."""
+    encode = icon_image_32 if bits == 32 else icon_image_24
+    write_ico(path, [(img.size[0], img.size[1], bits, encode(img)) for img in images])
 
 
 def write_bmp(path, img, bits):
@@ -973,106 +1045,148 @@ BUTTON_ICONS = [
 ]
 
 ICON_IMAGES = {
-    1: image_explorer, 2: image_file_selection, 3: image_add_folder, 4: image_add_files, 5: lambda: logo(16),
-    6: image_folder, 9: image_info_balloon, 10: image_quit_balloon, 11: image_about, 13: image_mail,
-    14: image_recycle_bin, 15: image_delete, 16: image_properties, 17: image_remove_from_list,
+    1: image_explorer, 2: image_file_selection, 3: image_add_folder, 4: image_add_files,
+    5: lambda zoom=1: logo(half_up(16 * zoom)), 6: image_folder, 9: image_info_balloon, 10: image_quit_balloon,
+    11: image_about, 13: image_mail, 14: image_recycle_bin, 15: image_delete, 16: image_properties,
+    17: image_remove_from_list, 18: image_open_view,
 }
 
+# Every picture is stored at 96 DPI and at these larger sizes; the program takes the nearest at or above the size
+# it needs and scales it down.
+ZOOMS = (1, 1.5, 2)
 
-def image_name(number):
-    return {7: 'image07.bmp', 8: 'image08.bmp', 12: 'image12.jpg'}.get(number, 'image%02d.ico' % number)
+
+def image_name(number, zoom=1):
+    """Icons hold every size in one file; the bitmaps and the JPEG have one file per size (image07-150.bmp)."""
+    if number not in (7, 8, 12):
+        return 'image%02d.ico' % number
+    suffix = '' if zoom == 1 else '-%d' % round(zoom * 100)
+    return 'image%02d%s.%s' % (number, suffix, 'jpg' if number == 12 else 'bmp')
 
 
 def main(argv):
     sheet_path = None
     if len(argv) >= 2 and argv[0] == '--sheet':
         sheet_path = argv[1]
+    check_greeting_room()
     os.makedirs(OUT, exist_ok=True)
-    drawn = []  # (label, image, kind) for the contact sheet
+    drawn = []  # (label, [image at each zoom]) for the contact sheet
 
     for name, draw in BUTTON_ICONS:
-        img = draw()
-        write_single_icon(os.path.join(OUT, name), img)
-        drawn.append((name, img, 'icon'))
+        images = [draw(zoom) for zoom in ZOOMS]
+        write_icon(os.path.join(OUT, name), images)
+        drawn.append((name, images))
 
-    for number in range(1, 19):
-        path = os.path.join(OUT, image_name(number))
-        if number in ICON_IMAGES:
-            img = ICON_IMAGES[number]()
-            write_single_icon(path, img)
-            drawn.append(('image %d' % number, img, 'icon'))
-        elif number == 18:
-            img = image_open_view()
-            write_single_icon(path, img, bits=24)
-            drawn.append(('image 18', img, 'icon'))
+    for number, draw in sorted(ICON_IMAGES.items()):
+        images = [draw(zoom) for zoom in ZOOMS]
+        # Image 18 keeps hard edges (24 bits and an AND mask), so that its outline stays whole.
+        write_icon(os.path.join(OUT, image_name(number)), images, bits=24 if number == 18 else 32)
+        drawn.append(('image %d' % number, images))
 
-    left, right = banner()
-    write_bmp(os.path.join(OUT, image_name(7)), left, 24)
-    write_bmp(os.path.join(OUT, image_name(8)), right, 32)
-    about = about_picture()
-    write_jpeg(os.path.join(OUT, image_name(12)), about)
+    banners, abouts = [], []
+    for zoom in ZOOMS:
+        left, right = banner(zoom)
+        write_bmp(os.path.join(OUT, image_name(7, zoom)), left, 24)
+        write_bmp(os.path.join(OUT, image_name(8, zoom)), right, 32)
+        banners.append((left, right))
+        about = about_picture(zoom)
+        write_jpeg(os.path.join(OUT, image_name(12, zoom)), about)
+        abouts.append(about)
 
     app_images = []
     for size in (16, 24, 32, 48, 256):
         img = logo(size)
         data = png_bytes(img) if size == 256 else icon_image_32(img)
         app_images.append((size, size, 32, data))
-        drawn.append(('app %d' % size, img, 'icon'))
+        drawn.append(('app %d' % size, [img]))
     write_ico(os.path.join(OUT, 'app.ico'), app_images)
 
     if sheet_path:
-        contact_sheet(sheet_path, drawn, left, right, about)
+        contact_sheet(sheet_path, drawn, banners[0], abouts[0])
+        banner_sheet(os.path.join(os.path.dirname(sheet_path), 'banner-sheet.png'), banners, abouts)
 
 
-def contact_sheet(path, drawn, left, right, about):
-    """Every icon enlarged (nearest neighbour) over white and over the task pane's blue band, then at its real
-    size over white, button face, the band and the pane's background; then the banner with a sample greeting
-    and the About picture."""
-    zoomed_bgs = [(255, 255, 255), BLUE]
-    real_bgs = [(255, 255, 255), (240, 240, 240), BLUE, DEEP]
+def contact_sheet(path, drawn, first_banner, about):
+    """Every icon at each stored size enlarged (nearest neighbour) over white, then at its real sizes over the
+    button face and over the task pane's blue band; then the banner with a sample greeting and the About
+    picture."""
     label_font = ImageFont.truetype(font_path('regular'), 13)
     icons = [d for d in drawn if d[0] != 'app 256']
-    box = 168
-    cell_w, cell_h = 2 * box + 70, box + 22
-    cols = 3
+    box = 144
+    cell_w, cell_h = 3 * box + 12, box + 2 * 100 + 22
+    cols = 2
     rows = (len(icons) + cols - 1) // cols
-    width = cols * cell_w
+    width = max(cols * cell_w, 1218)  # the banner and the mock-up below are wider than the icon cells
     height = rows * cell_h + 2 * 60 + 140 + 400 + 420
     sheet = Image.new('RGB', (width, height), (196, 196, 196))
     d = ImageDraw.Draw(sheet)
-    for i, (label, img, _) in enumerate(icons):
+    for i, (label, images) in enumerate(icons):
         x, y = (i % cols) * cell_w, (i // cols) * cell_h
-        w, h = img.size
-        zoom = 160 // max(w, h)
-        for k, bg in enumerate(zoomed_bgs):
-            tile = Image.new('RGBA', (box, box), bg + (255,))
+        for k, img in enumerate(images):
+            w, h = img.size
+            zoom = max(1, box // max(w, h))
+            tile = Image.new('RGBA', (box, box), (255, 255, 255, 255))
             tile.alpha_composite(img.resize((w * zoom, h * zoom), Image.NEAREST),
                                  ((box - w * zoom) // 2, (box - h * zoom) // 2))
             sheet.paste(tile.convert('RGB'), (x + k * box, y))
-        for k, bg in enumerate(real_bgs):
-            tile = Image.new('RGBA', (60, box // 4), bg + (255,))
-            tile.alpha_composite(img, ((60 - w) // 2 if w < 60 else 0, max(0, (box // 4 - h) // 2)))
-            sheet.paste(tile.convert('RGB'), (x + 2 * box + 5, y + k * (box // 4)))
-        d.text((x + 4, y + box + 3), label, fill=(0, 0, 0), font=label_font)
+            for j, bg in enumerate(((240, 240, 240), BLUE)):
+                tile = Image.new('RGBA', (box, 100), bg + (255,))
+                tile.alpha_composite(img, ((box - w) // 2, (100 - h) // 2))
+                sheet.paste(tile.convert('RGB'), (x + k * box, y + box + j * 100))
+        d.text((x + 4, y + box + 200 + 3), label, fill=(0, 0, 0), font=label_font)
     y = rows * cell_h + 10
-    whole = Image.new('RGB', (1014, 60))
-    whole.paste(left, (0, 0))
-    whole.paste(right, (834, 0))
-    greet = ImageDraw.Draw(whole)
-    greet_font = ImageFont.truetype(font_path('italic'), 12)
-    greet.text((10, 5), 'Bonjour utilisateur', fill=(255, 255, 255), font=greet_font)
-    greet.text((10, 20), 'Nous sommes le Lundi  07 Mars  2022, Bienvenue dans votre utilitaire de renommage de '
-               'fichiers.', fill=(255, 255, 255), font=greet_font)
+    whole = joined(first_banner)
+    draw_greeting(whole, 1, 'utilisateur', 'Lundi 07 Mars 2022')
     sheet.paste(whole, (0, y))
     sheet.paste(whole.crop((540, 0, 1014, 60)).resize((948, 120), Image.NEAREST), (0, y + 70))
     y += 200
     sheet.paste(about.resize((494, 394), Image.NEAREST), (0, y))
     sheet.paste(about, (510, y))
-    big = next(img for label, img, _ in drawn if label == 'app 256')
+    big = next(images[0] for label, images in drawn if label == 'app 256')
     tile = Image.new('RGBA', big.size, (240, 240, 240, 255))
     tile.alpha_composite(big)
     sheet.paste(tile.convert('RGB'), (770, y))
-    sheet.paste(mock_up(dict((label, img) for label, img, _ in drawn)), (0, y + 410))
+    sheet.paste(mock_up(dict((label, images[0]) for label, images in drawn)), (0, y + 410))
+    sheet.save(path)
+
+
+def joined(pair):
+    left, right = pair
+    whole = Image.new('RGB', (left.size[0] + right.size[0], left.size[1]))
+    whole.paste(left, (0, 0))
+    whole.paste(right, (left.size[0], 0))
+    return whole
+
+
+def draw_greeting(whole, zoom, name, date):
+    """The two lines as the program writes them at this scale, in white."""
+    d = ImageDraw.Draw(whole)
+    font = ImageFont.truetype(font_path('italic'), half_up(12 * zoom), layout_engine=ImageFont.Layout.BASIC)
+    d.text((half_up(GREETING_X * zoom), half_up(5 * zoom)), 'Bonjour ' + name, fill=(255, 255, 255), font=font)
+    d.text((half_up(GREETING_X * zoom), half_up(20 * zoom)), 'Nous sommes le %s, Bienvenue dans votre utilitaire de '
+           'renommage de fichiers.' % date, fill=(255, 255, 255), font=font)
+
+
+def banner_sheet(path, banners, abouts):
+    """The banner at each stored size with the widest greeting, a red mark below it at the greeting's room, and
+    the About picture at each size."""
+    widest = banners[-1][0].size[0] + banners[-1][1].size[0]
+    height = sum(left.size[1] + 16 for left, _ in banners) + max(a.size[1] for a in abouts) + 20
+    sheet = Image.new('RGB', (widest, height), (196, 196, 196))
+    d = ImageDraw.Draw(sheet)
+    y = 0
+    for zoom, pair in zip(ZOOMS, banners):
+        whole = joined(pair)
+        draw_greeting(whole, zoom, 'W' * 20, 'Mercredi 30 Septembre 2026')
+        sheet.paste(whole, (0, y))
+        y += whole.size[1]
+        room = half_up(GREETING_ROOM * zoom)
+        d.rectangle([0, y + 2, room - 1, y + 6], fill=(200, 30, 30))
+        y += 16
+    x = 0
+    for about in abouts:
+        sheet.paste(about, (x, y))
+        x += about.size[0] + 10
     sheet.save(path)
 
 
