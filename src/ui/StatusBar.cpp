@@ -47,7 +47,21 @@ void SetStatusFieldImage(int number, int field, int imageNumber, FieldLook look)
   const Image* image = FindImage(imageNumber);
   if (!bar) return;
   SendMessageW(bar, SB_SETTEXTW, FieldStyle(field, look), reinterpret_cast<LPARAM>(L""));
-  if (image && image->icon) SendMessageW(bar, SB_SETICON, static_cast<WPARAM>(field), reinterpret_cast<LPARAM>(image->icon));
+  if (!image || !image->icon) return;
+  SendMessageW(bar, SB_SETICON, static_cast<WPARAM>(field), reinterpret_cast<LPARAM>(image->icon));
+  // The bar draws a field's icon at the small-icon size of its monitor, which a scale lowered to fit the screen
+  // makes larger than the field's own scaled width: the field grows to hold it, the ones after it move along.
+  int edges[16] = {};
+  const int count = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 16, reinterpret_cast<LPARAM>(edges)));
+  if (field < 0 || field >= count || edges[field] < 0) return;
+  const int left = field == 0 ? 0 : edges[field - 1];
+  const int needed = GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForWindow(bar)) + Scaled(4);
+  const int missing = needed - (edges[field] - left);
+  if (missing <= 0) return;
+  for (int i = field; i < count; ++i) {
+    if (edges[i] >= 0) edges[i] += missing;
+  }
+  SendMessageW(bar, SB_SETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(edges));
 }
 
 void SetStatusFieldText(int number, int field, const wchar_t* text, FieldLook look) {

@@ -4,10 +4,13 @@
 
 #include <vector>
 
+#include "app/FrenchDate.h"
 #include "app/Greeting.h"
+#include "app/GreetingText.h"
 #include "app/StartupResources.h"
 #include "base/Numbers.h"
 #include "resources/Pictures.h"
+#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
 namespace {
@@ -64,6 +67,36 @@ TEST(Greeting, IsDrawnOnceOntoTheBannerInWhiteFromTheTwoOrigins) {
   EXPECT_GE(leftmost, 10) << "both lines start at x 10";
   EXPECT_LE(leftmost, 14) << "the first glyphs stand right at x 10";
   EXPECT_GT(whiteish, (changedLine1 + changedLine2) / 3) << "the text is white; only glyphs change the picture";
+}
+
+// The longest greeting (a 20-letter name, the longest French date) drawn by the program in its own font stays in
+// the room the banner keeps dark for it, clear of the name and the logo, at 100 % and at 150 %.
+TEST(Greeting, TheLongestGreetingStaysClearOfTheLogo) {
+  const std::wstring first = app::GreetingFirstLine(std::wstring(20, L'W'));
+  const std::wstring second = app::GreetingSecondLine(app::FrenchLongDate({2026, 9, 30, 3}));
+  ASSERT_NE(second.find(L"Septembre"), std::wstring::npos) << "the longest month";
+  for (double s : {1.0, 1.5}) {
+    SCOPED_TRACE(s);
+    ui::SetLayoutScale(s);
+    resources::Picture fresh = resources::LoadImagePicture(base::kBannerPicture, s);
+    ASSERT_NE(fresh.bitmap, nullptr);
+    const std::vector<COLORREF> before = Pixels(fresh.bitmap, fresh.width, fresh.height);
+    ui::ReplaceImage(base::kBannerPicture, {nullptr, fresh.bitmap, fresh.width, fresh.height});
+    app::LoadGreetingFont();
+    app::DrawGreetingLines(first, second);
+    const std::vector<COLORREF> after = Pixels(fresh.bitmap, fresh.width, fresh.height);
+    int rightmost = -1;
+    for (int y = 0; y < fresh.height; ++y) {
+      for (int x = 0; x < fresh.width; ++x) {
+        const size_t at = static_cast<size_t>(y * fresh.width + x);
+        if (before[at] != after[at]) rightmost = std::max(rightmost, x);
+      }
+    }
+    EXPECT_GT(rightmost, ui::Scaled(500)) << "the long line is drawn";
+    EXPECT_LT(rightmost, ui::Scaled(resources::kBannerGreetingRoom)) << "and ends in the dark room";
+  }
+  ui::SetLayoutScale(1.0);
+  app::LoadGreetingFont();
 }
 
 }  // namespace
