@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -70,10 +72,47 @@ void ForEachChildOfProgram(Visit visit) {
 // The system's default control font (DEFAULT_GUI_FONT) names "MS Shell Dlg", which Windows draws with Microsoft
 // Sans Serif; asking for that face by name gives the same font there and the same metrics where the alias is
 // mapped to a wider face, so the fixed control widths hold their texts everywhere.
-// The stock font is made for the system's dots per inch; the program's is made for its layout scale: the 96-DPI
-// height times the scale, rounded down, so that a caption that fits its place at 96 DPI fits it at every scale.
-// One font per scale in use, kept for the whole run: a change of scale may leave controls of another window on
-// the old one.
+namespace {
+
+// Texts to compare fonts by: French words of the kind the captions hold, and every letter.
+constexpr const wchar_t* kSampleTexts[] = {L"Ajouter des caractères en gardant le nom d'origine : [ ex: nom_1 ]",
+                                           L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 éèàç"};
+constexpr int kSampleCount = 2;
+
+struct SampleWidths {
+  int widths[kSampleCount] = {};
+};
+
+SampleWidths MeasureSamples(const LOGFONTW& description) {
+  HFONT font = CreateFontIndirectW(&description);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SampleWidths measured;
+  for (int i = 0; i < kSampleCount; ++i) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, kSampleTexts[i], lstrlenW(kSampleTexts[i]), &extent);
+    measured.widths[i] = extent.cx;
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  return measured;
+}
+
+bool FitsRoom(const SampleWidths& measured, const SampleWidths& design, double ratio) {
+  for (int i = 0; i < kSampleCount; ++i) {
+    if (measured.widths[i] > design.widths[i] * ratio) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The stock font is made for the system's dots per inch; the program's is made for its layout scale: the tallest
+// whose text is no wider than the 96-DPI text times the scale, so that a caption that fits its place at 96 DPI
+// fits it at every scale. Glyph widths do not follow the height exactly, least of all in small sizes, hence the
+// measure. One font per scale in use, kept for the whole run: a change of scale may leave controls of another
+// window on the old one.
 HFONT DefaultControlFont() {
   static std::map<int, HFONT> fonts;
   const int dotsPerInch = LayoutDotsPerInch();
@@ -84,8 +123,18 @@ HFONT DefaultControlFont() {
   lstrcpynW(description.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
   const int systemDpi = static_cast<int>(GetDpiForSystem());
   if (systemDpi > 0 && (systemDpi != base::kDesignDotsPerInch || LayoutScale() != 1.0)) {
-    const int designHeight = MulDiv(description.lfHeight, base::kDesignDotsPerInch, systemDpi);
-    description.lfHeight = static_cast<LONG>(designHeight * LayoutScale());  // toward zero: never taller
+    description.lfHeight = MulDiv(description.lfHeight, base::kDesignDotsPerInch, systemDpi);
+    const SampleWidths design = MeasureSamples(description);
+    // Below 100 % the system's check boxes and edges keep their 96-DPI size: captions get a little less than
+    // their share of the smaller controls.
+    const double ratio = LayoutScale() < 1.0 ? LayoutScale() * 0.97 : LayoutScale();
+    const int sign = description.lfHeight < 0 ? -1 : 1;
+    int height = static_cast<int>(std::abs(description.lfHeight) * LayoutScale());  // toward zero: never taller
+    for (; height > 1; --height) {
+      description.lfHeight = sign * height;
+      if (FitsRoom(MeasureSamples(description), design, ratio)) break;
+    }
+    description.lfHeight = sign * std::max(height, 1);
   }
   HFONT made = CreateFontIndirectW(&description);
   if (!made) made = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

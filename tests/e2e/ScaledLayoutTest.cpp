@@ -241,24 +241,36 @@ TEST_F(ScaledLayout120Test, WholeLayoutAtOneAndAQuarter) {
   ExpectWholeLayoutAt(Program(), 1.25, "main-window-120dpi");
 }
 
-// 144 dots per inch on a 1280 x 800 desktop, too small for 150 %: the window is lowered to fit.
-class SmallScreenScaleTest : public SharedRunTest {};
-
-TEST_F(SmallScreenScaleTest, LowersTheScaleToFitTheWorkArea) {
-  HWND window = Window();
+// On a desktop too small for the display's scale the window is lowered just enough to fit its work area.
+void ExpectLoweredToFit(const RunningProgram& program, double displayScale, const char* shot) {
+  HWND window = program.MainWindow();
   ExpectWithinWorkArea(window);
   const RECT client = ClientRect(window);
   const double s = client.right / static_cast<double>(kDesignWidth);
-  EXPECT_LT(s, 1.5) << "lowered from 150 %";
-  EXPECT_GT(s, 1.0) << "still larger than 100 %";
+  EXPECT_LT(s, displayScale) << "lowered from the display's scale";
+  EXPECT_GE(s, 0.8) << "never below 80 %";
   EXPECT_NEAR(client.bottom, kDesignHeight * s, 1.5) << "the layout keeps its proportions";
-  // The window fills the work area's height, less what caption and frame take: lowered just enough.
+  // The window fills the work area's height: lowered no more than it must.
   RECT outer{};
   GetWindowRect(window, &outer);
   EXPECT_GE(outer.bottom - outer.top, WorkArea().bottom - WorkArea().top - 2);
-  ExpectPlacesAtScale(Program(), s);
-  ExpectCaptionsWhole(Program());
-  EXPECT_TRUE(SaveScreenshot("main-window-144dpi-small-screen"));
+  ExpectPlacesAtScale(program, s);
+  ExpectCaptionsWhole(program);
+  EXPECT_TRUE(SaveScreenshot(shot));
+}
+
+// 150 % on a 1280 x 800 desktop.
+class SmallScreenScaleTest : public SharedRunTest {};
+
+TEST_F(SmallScreenScaleTest, LowersTheScaleToFitTheWorkArea) {
+  ExpectLoweredToFit(Program(), 1.5, "main-window-144dpi-small-screen");
+}
+
+// 100 % on a 1366 x 768 screen whose taskbar leaves 720 rows.
+class ShortScreenScaleTest : public SharedRunTest {};
+
+TEST_F(ShortScreenScaleTest, LowersTheScaleBelowOneToFitTheWorkArea) {
+  ExpectLoweredToFit(Program(), 1.0, "main-window-96dpi-short-screen");
 }
 
 // A move to a monitor of 96 dots per inch, as Windows tells it, and back to 144.
