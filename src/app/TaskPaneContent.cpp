@@ -75,11 +75,7 @@ constexpr PaneIcon kPaneIcons[] = {{0, base::kSelectionGroupPicture},
 void RefitTaskPaneContent() {
   for (const PaneIcon& icon : kPaneIcons) controls::SetPaneItemIcon(base::kTaskPane, icon.index, ui::ImageIcon(icon.picture));
   controls::RelayoutPane(base::kTaskPane);
-  if (HWND explorer = ui::ControlHandle(base::kExplorer)) {
-    ui::RememberDesignBox(explorer, 0, 30, ExplorerWidth(), kExplorerHeight);
-    const base::LayoutBox box = ui::PixelBox(0, 30, ExplorerWidth(), kExplorerHeight);
-    SetWindowPos(explorer, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  ui::PlaceAtDesignBox(ui::ControlHandle(base::kExplorer), 0, 30, ExplorerWidth(), kExplorerHeight);
 }
 
 void CreateTaskPaneContent() {

@@ -65,13 +65,6 @@ TRIVERTEX Vertex(int x, int y, COLORREF colour) {
 
 // Each pixel of the 96-DPI chevron is a block of the scale's size, in the caption's colour.
 void DrawChevron(HDC dc, PanePoint centre, int collapsed, COLORREF colour, double s) {
-  if (s == 1.0) {
-    for (const PanePoint& pixel : ChevronPixelsFor(collapsed)) {
-      MoveToEx(dc, centre.x + pixel.x, centre.y + pixel.y, nullptr);
-      LineTo(dc, centre.x + pixel.x + 1, centre.y + pixel.y + 1);
-    }
-    return;
-  }
   HBRUSH brush = CreateSolidBrush(colour);
   for (const PanePoint& pixel : ChevronPixelsFor(collapsed)) {
     RECT block{centre.x + PaneLength(pixel.x, s), centre.y + PaneLength(pixel.y, s), centre.x + PaneLength(pixel.x + 1, s),
@@ -131,8 +124,10 @@ void DrawHeader(const TaskPaneState& state, const PaintTools& tools, TaskPaneIte
   if (item.kind != GroupHeader) return;
   if (HeaderChevronFits(textRoom)) {
     PanePoint centre = ChevronCentre(y, h, textRoom, s);
-    COLORREF chevron = Color(hot ? state.hotColor : state.headerTextColor);
-    DrawChevron(dc, centre, item.collapsed, chevron, s);
+    // The chevron takes the caption's pen; where the caption does not fit no pen is chosen and it stays unseen.
+    if (HeaderCaptionFits(textRoom, s)) {
+      DrawChevron(dc, centre, item.collapsed, Color(hot ? state.hotColor : state.headerTextColor), s);
+    }
     if (hot) DrawHotBox(dc, centre, s);
   }
   item.hitRect = ToRect(HeaderHitRect(y, h, contentWidth, hasIcon, s));

@@ -5,13 +5,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/LayoutScale.h"
+
 namespace resources {
 
 namespace {
 
+// Rounded as every place and size of the layout is.
 int ScaledSide(int side, double scale) {
-  const double scaled = std::floor(static_cast<double>(side) * scale + 0.5);
-  return static_cast<int>(std::clamp(scaled, 1.0, static_cast<double>(kMaxImageSide)));
+  if (static_cast<double>(side) * scale >= kMaxImageSide) return kMaxImageSide;
+  return std::clamp(base::ScaledLength(side, scale), 1, kMaxImageSide);
 }
 
 std::int64_t Area(PixelSize size) { return std::int64_t{size.width} * size.height; }

@@ -43,12 +43,6 @@ std::map<HWND, int>& ShownImages() {
   return shown;
 }
 
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 // Every control window of the program's windows, through the number registry's windows.
 template <typename Visit>
 void ForEachChildOfProgram(Visit visit) {
@@ -219,9 +213,7 @@ HWND CreateComboBox(int number, int x, int y, int width, int height, unsigned fl
 void AddComboEntry(int number, const wchar_t* text, int imageNumber) {
   HWND combo = ControlHandle(number);
   if (!combo) return;
-  wchar_t cls[32] = {};
-  GetClassNameW(combo, cls, 32);
-  if (std::wstring(cls) == WC_COMBOBOXEXW) {
+  if (ClassNameOf(combo) == WC_COMBOBOXEXW) {
     COMBOBOXEXITEMW item{};
     item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
     item.iItem = -1;
@@ -247,9 +239,7 @@ int SelectedComboEntry(int number) {
 std::wstring SelectedComboText(int number) {
   HWND combo = ControlHandle(number);
   if (!combo) return {};
-  wchar_t cls[32] = {};
-  GetClassNameW(combo, cls, 32);
-  if (std::wstring(cls) != WC_COMBOBOXEXW) return ControlText(number);
+  if (ClassNameOf(combo) != WC_COMBOBOXEXW) return ControlText(number);
   int index = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
   if (index < 0) return {};
   wchar_t text[512] = {};
@@ -295,6 +285,12 @@ HWND CreateProgressBar(int number, int x, int y, int width, int height, int mini
   HWND bar = CreateControlWindow(number, PROGRESS_CLASSW, L"", 0, 0, x, y, width, height);
   if (bar) SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
   return bar;
+}
+
+std::wstring ClassNameOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
 }
 
 std::wstring ControlText(int number) {

@@ -50,6 +50,7 @@ void AddListColumn(int number, int column, const wchar_t* title, int width);
 HWND CreateProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum);
 
 // Queries and changes shared by all controls.
+std::wstring ClassNameOf(HWND window);  // the window class's name
 std::wstring ControlText(int number);
 void SetControlText(int number, const std::wstring& text);
 bool IsControlChecked(int number);

@@ -73,6 +73,13 @@ void RememberDesignBox(HWND window, int x, int y, int width, int height) {
   if (window) DesignBoxes()[window] = {x, y, width, height};
 }
 
+void PlaceAtDesignBox(HWND window, int x, int y, int width, int height) {
+  if (!window) return;
+  RememberDesignBox(window, x, y, width, height);
+  const base::LayoutBox box = PixelBox(x, y, width, height);
+  SetWindowPos(window, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ForgetDesignBox(HWND window) { DesignBoxes().erase(window); }
 
 void ReplaceAllAtScale() {

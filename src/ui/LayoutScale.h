@@ -28,6 +28,8 @@ int PrimaryMonitorDotsPerInch();
 
 // Remembers the 96-DPI box of a window created at PixelBox of it, for later changes of scale.
 void RememberDesignBox(HWND window, int x, int y, int width, int height);
+// Moves a window to its 96-DPI box times the scale and remembers the box (a place that changes after creation).
+void PlaceAtDesignBox(HWND window, int x, int y, int width, int height);
 // A window placed by its parent's own layout (a host area of the task pane) is not moved by a change of scale.
 void ForgetDesignBox(HWND window);
 base::LayoutBox PixelBox(int x, int y, int width, int height);  // the box at the current scale

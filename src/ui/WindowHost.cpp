@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
+#include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
@@ -55,15 +56,9 @@ int RootNumberOf(HWND window) {
   return WindowNumberOf(root ? root : window);
 }
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 // The event a WM_COMMAND notification of a child control stands for, or -1 for none.
 int CommandEventType(HWND control, UINT code) {
-  std::wstring cls = ClassOf(control);
+  std::wstring cls = ClassNameOf(control);
   if (cls == L"Button") return code == BN_CLICKED ? kClick : -1;
   if (cls == L"Static") {
     if (code == STN_CLICKED) return kClick;

@@ -19,11 +19,6 @@ namespace {
 
 using namespace base;  // the program's control and command numbers
 
-std::string Describe(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-         std::to_string(r.bottom - r.top);
-}
-
 class AboutWindowTest : public FreshRunTest {
  protected:
   // Clicks the About button and waits for the window.
@@ -102,7 +97,7 @@ TEST_F(AboutWindowTest, ShowsEveryElementAtItsPlaceWithTheMainWindowDisabled) {
       EXPECT_EQ(GetParent(control), panel) << "sits in the panel";
     }
     RECT place = PlaceInParent(control);
-    EXPECT_TRUE(EqualRect(&place, &element.place)) << "place " << Describe(place);
+    EXPECT_TRUE(EqualRect(&place, &element.place)) << "place " << DescribePlace(place);
     if (element.windowClass) {
       EXPECT_EQ(WindowClass(control), element.windowClass) << "kind";
     }

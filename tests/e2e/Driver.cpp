@@ -428,6 +428,11 @@ RECT PlaceInParent(HWND control) {
   return place;
 }
 
+std::wstring DescribePlace(const RECT& place) {
+  return std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" " +
+         std::to_wstring(place.right - place.left) + L"x" + std::to_wstring(place.bottom - place.top);
+}
+
 bool SetTickWithoutClick(HWND box, bool ticked) {
   bool delivered = false;
   SendWithLimit(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0, &delivered);

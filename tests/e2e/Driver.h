@@ -136,6 +136,8 @@ HWND ComboEditField(HWND combo);
 
 // A window's rectangle in the client coordinates of its parent: the place the program gave it.
 RECT PlaceInParent(HWND control);
+// "x,y widthxheight", for failure messages.
+std::wstring DescribePlace(const RECT& place);
 // Changes a box's tick as BM_SETCHECK does: no click, so the program is not told and does not react.
 bool SetTickWithoutClick(HWND box, bool ticked);
 // Puts the caret (an empty selection) at the end of an edit field's text.

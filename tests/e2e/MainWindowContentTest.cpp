@@ -67,11 +67,6 @@ const std::vector<std::wstring> kPlaceEntries = {L"Mes documents", L"Mes images"
 constexpr LocalDateTime kScratchFolderTime = {2024, 8, 5, 9, 7};
 constexpr const wchar_t* kScratchFolderDate = L"05/08/2024 09:07";
 
-std::wstring Describe(const RECT& place) {
-  return std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" " +
-         std::to_wstring(place.right - place.left) + L"x" + std::to_wstring(place.bottom - place.top);
-}
-
 LONG StyleOf(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 LONG ExStyleOf(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE); }
 
@@ -133,20 +128,20 @@ TEST_F(MainWindowContentTest, EveryControlSitsInItsContainerAtItsPlace) {
       default: EXPECT_EQ(parent, ControlOf(expected.holder)) << "sits in container " << expected.holder; break;
     }
     RECT place = PlaceInParent(control);
-    EXPECT_EQ(place.left, expected.x) << "x in its container; place " << Describe(place);
-    EXPECT_EQ(place.top, expected.y) << "y in its container; place " << Describe(place);
+    EXPECT_EQ(place.left, expected.x) << "x in its container; place " << DescribePlace(place);
+    EXPECT_EQ(place.top, expected.y) << "y in its container; place " << DescribePlace(place);
     if (expected.number == 8) {
       // The explorer is 300 pixels wide but never wider than its host area, or its own scroll bar would be hidden.
       RECT host{};
       GetClientRect(parent, &host);
       EXPECT_EQ(place.right - place.left, std::min<LONG>(expected.width, host.right)) << "width; place "
-                                                                                       << Describe(place);
+                                                                                       << DescribePlace(place);
     } else {
       // A caption that needs it may have a few more pixels; never fewer.
-      EXPECT_GE(place.right - place.left, expected.width) << "width; place " << Describe(place);
+      EXPECT_GE(place.right - place.left, expected.width) << "width; place " << DescribePlace(place);
     }
     if (expected.height != kFreeHeight) {
-      EXPECT_EQ(place.bottom - place.top, expected.height) << "height; place " << Describe(place);
+      EXPECT_EQ(place.bottom - place.top, expected.height) << "height; place " << DescribePlace(place);
     }
   }
 }
@@ -421,7 +416,7 @@ TEST_F(MainWindowContentTest, RestingThePointerOnRenommerShowsItsBalloonWrappedT
   GetWindowRect(tip->window, &balloon);
   EXPECT_TRUE(SaveScreenshot("main-window-balloon-tip"));
   // The text needs well over 200 pixels on one line; wrapped, the balloon is its 200 pixels plus margins wide.
-  EXPECT_LT(balloon.right - balloon.left, kMaxBalloonWidth + 60) << "balloon " << Describe(balloon);
+  EXPECT_LT(balloon.right - balloon.left, kMaxBalloonWidth + 60) << "balloon " << DescribePlace(balloon);
   PlacePointer({0, 0});
 }
 

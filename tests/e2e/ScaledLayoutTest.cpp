@@ -32,11 +32,6 @@ constexpr int kDesignHeight = 718;
 
 int At(int designValue, double scale) { return static_cast<int>(std::lround(designValue * scale)); }
 
-std::wstring Describe(const RECT& r) {
-  return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L"x" +
-         std::to_wstring(r.bottom - r.top);
-}
-
 RECT ClientRect(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
@@ -56,17 +51,17 @@ void ExpectPlacesAtScale(const RunningProgram& program, double s) {
     HWND control = program.Control(expected.number);
     ASSERT_NE(control, nullptr);
     const RECT place = PlaceInParent(control);
-    EXPECT_NEAR(place.left, At(expected.x, s), 1) << Describe(place);
-    EXPECT_NEAR(place.top, At(expected.y, s), 1) << Describe(place);
+    EXPECT_NEAR(place.left, At(expected.x, s), 1) << DescribePlace(place);
+    EXPECT_NEAR(place.top, At(expected.y, s), 1) << DescribePlace(place);
     const int width = place.right - place.left;
     if (expected.number == kExplorer) {
       const RECT host = ClientRect(GetParent(control));
-      EXPECT_NEAR(width, std::min<int>(At(expected.width, s), host.right), 1) << Describe(place);
+      EXPECT_NEAR(width, std::min<int>(At(expected.width, s), host.right), 1) << DescribePlace(place);
     } else {
-      EXPECT_GE(width, At(expected.width, s) - 1) << Describe(place);
+      EXPECT_GE(width, At(expected.width, s) - 1) << DescribePlace(place);
     }
     if (expected.height != kFreeHeight) {
-      EXPECT_NEAR(place.bottom - place.top, At(expected.height, s), 1) << Describe(place);
+      EXPECT_NEAR(place.bottom - place.top, At(expected.height, s), 1) << DescribePlace(place);
     }
   }
 }
@@ -166,10 +161,10 @@ void ExpectWithinWorkArea(HWND window) {
   RECT outer{};
   GetWindowRect(window, &outer);
   const RECT area = WorkArea();
-  EXPECT_GE(outer.left, area.left) << Describe(outer) << " in " << Describe(area);
-  EXPECT_GE(outer.top, area.top) << Describe(outer) << " in " << Describe(area);
-  EXPECT_LE(outer.right, area.right) << Describe(outer) << " in " << Describe(area);
-  EXPECT_LE(outer.bottom, area.bottom) << Describe(outer) << " in " << Describe(area);
+  EXPECT_GE(outer.left, area.left) << DescribePlace(outer) << " in " << DescribePlace(area);
+  EXPECT_GE(outer.top, area.top) << DescribePlace(outer) << " in " << DescribePlace(area);
+  EXPECT_LE(outer.right, area.right) << DescribePlace(outer) << " in " << DescribePlace(area);
+  EXPECT_LE(outer.bottom, area.bottom) << DescribePlace(outer) << " in " << DescribePlace(area);
 }
 
 void ExpectWholeLayoutAt(const RunningProgram& program, double s, const char* shot) {
