@@ -61,6 +61,8 @@ wine_env() {
 # the caller kills XVFB_PID when done. One prefix has one Wine desktop on one display, so every shell that works
 # with build/wine shares the display recorded beside the prefix.
 XVFB_PID=""
+# The shared prefix's Wine desktop, at the top left of the display.
+WINE_DESKTOP_SIZE=1280x1024
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
   local dir="${TARVELLE_WINE_DIR:-$BUILD/wine}"
@@ -102,7 +104,7 @@ ensure_wine_prefix() {
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$WINE_DESKTOP_SIZE" /f >/dev/null 2>&1
   # A crash prints its backtrace and ends the program instead of waiting for a click in Wine's crash dialog.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
