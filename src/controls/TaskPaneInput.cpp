@@ -1,5 +1,6 @@
 #include "controls/TaskPaneInput.h"
 
+#include "controls/TaskPaneKeys.h"
 #include "controls/TaskPaneLayout.h"
 
 namespace controls {
@@ -23,12 +24,9 @@ void SetWantedCursor(bool hand) {
 
 }  // namespace
 
-void CALLBACK PaneHoverTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+TaskPaneState* UpdateHotItem(HWND under, POINT cursor) {
   PaneShared& shared = SharedPaneState();
-  POINT cursor;
-  if (!GetCursorPos(&cursor)) return;
   HWND previous = shared.hotCanvas;
-  HWND under = WindowFromPoint(cursor);
 
   if (previous != kNoHotCanvas && previous != under) {
     TaskPaneState* before = PaneOfCanvas(previous);
@@ -40,11 +38,11 @@ void CALLBACK PaneHoverTimerProc(HWND, UINT, UINT_PTR, DWORD) {
   }
 
   DWORD process = 0;
-  if (!under) return;
+  if (!under) return nullptr;
   GetWindowThreadProcessId(under, &process);
-  if (process != shared.ownerProcess) return;
+  if (process != shared.ownerProcess) return nullptr;
   TaskPaneState* state = PaneOfCanvas(under);
-  if (!state) return;
+  if (!state) return nullptr;
 
   POINT point = cursor;
   ScreenToClient(under, &point);
@@ -66,7 +64,13 @@ void CALLBACK PaneHoverTimerProc(HWND, UINT, UINT_PTR, DWORD) {
     }
     break;
   }
-  SetWantedCursor(state->hotItem != -1);
+  return state;
+}
+
+void CALLBACK PaneHoverTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+  POINT cursor;
+  if (!GetCursorPos(&cursor)) return;
+  if (TaskPaneState* state = UpdateHotItem(WindowFromPoint(cursor), cursor)) SetWantedCursor(state->hotItem != -1);
 }
 
 void PaneCreated() {
@@ -87,8 +91,21 @@ void PaneDestroyed(const TaskPaneState& state) {
   if (shared.hotCanvas == state.canvas) shared.hotCanvas = kNoHotCanvas;
 }
 
+namespace {
+
+// A press or release may come before any timer tick has seen the pointer there (a tap, a pen, a click sent by an
+// accessibility tool): the item under it is made hot first, by the timer's own rule.
+void HotItemAtMessage(HWND canvas, LPARAM lParam) {
+  POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(canvas, &point);
+  UpdateHotItem(canvas, point);
+}
+
+}  // namespace
+
 LRESULT PaneLeftButtonDown(TaskPaneState& state, HWND canvas, WPARAM wParam, LPARAM lParam) {
   LRESULT result = CallWindowProcW(state.canvasPrevProc, canvas, WM_LBUTTONDOWN, wParam, lParam);
+  HotItemAtMessage(canvas, lParam);
   PaneShared& shared = SharedPaneState();
   if (state.hotItem != -1) {
     shared.pressedItem = state.hotItem;
@@ -105,15 +122,10 @@ LRESULT PaneLeftButtonUp(TaskPaneState& state, HWND canvas, WPARAM wParam, LPARA
   WNDPROC prevProc = state.canvasPrevProc;
   if (shared.pressedItem != -1) {
     ReleaseCapture();
+    HotItemAtMessage(canvas, lParam);
     int pressed = shared.pressedItem;
-    TaskPaneItem* item = pressed == state.hotItem ? PaneItemOf(state, pressed) : nullptr;
-    if (item && item->kind == GroupHeader) {
-      item->collapsed = 1 - item->collapsed;
-      ApplyGroupFold(state, pressed);
-    } else if (item && item->kind == LinkItem && item->commandId != 0) {
-      SendMessageW(GetAncestor(canvas, GA_ROOT), WM_COMMAND, static_cast<WPARAM>(item->commandId), 0);
-    }
     shared.pressedItem = -1;
+    if (pressed == state.hotItem) ActivatePaneItem(state, pressed);
   }
   return CallWindowProcW(prevProc, canvas, WM_LBUTTONUP, wParam, lParam);
 }

@@ -15,6 +15,11 @@ inline constexpr UINT kPaneHoverInterval = 1;
 
 void CALLBACK PaneHoverTimerProc(HWND window, UINT message, UINT_PTR timer, DWORD time);
 
+// One step of hover tracking for a cursor position (screen coordinates) over window `under`: the hot item of the
+// pane left and of the pane under it change as the timer's rule says, their hit rectangles are repainted. Returns
+// the pane whose canvas `under` is, null when it is none.
+TaskPaneState* UpdateHotItem(HWND under, POINT cursor);
+
 // Starts the timer for the first live pane, stops it with the last.
 void PaneCreated();
 void PaneDestroyed(const TaskPaneState& state);

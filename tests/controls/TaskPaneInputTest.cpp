@@ -5,6 +5,7 @@
 #include "TaskPaneTestSupport.h"
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPaneInput.h"
+#include "controls/TaskPaneKeys.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 
@@ -72,16 +73,20 @@ class TaskPaneInput : public testing::Test {
     Hover((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
 
-  // A click without the real mouse: the item is made hot as the timer would, then the canvas gets the button.
-  void Press(int index) {
-    State().hotItem = index;
-    SharedPaneState().hotCanvas = fixture.canvas();
-    SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 20));
+  // The middle of an item where it was painted (the band's middle for items without a hit rectangle); -1 gives
+  // the margin, over no item.
+  LPARAM PointOver(int index) {
+    if (index < 0) return MAKELPARAM(3, 3);
+    const RECT& r = Item(index).hitRect;
+    if (r.right > r.left) return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    for (const PaneBand& band : PaneItemBands(State())) {
+      if (band.item == index) return MAKELPARAM(150, band.y + band.h / 2);
+    }
+    return MAKELPARAM(3, 3);
   }
-  void ReleaseOver(int index) {
-    State().hotItem = index;
-    SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, MAKELPARAM(50, 20));
-  }
+  // A click without the real mouse and before any timer tick, as a tap arrives: the pointer is elsewhere.
+  void Press(int index) { SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, PointOver(index)); }
+  void ReleaseOver(int index) { SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, PointOver(index)); }
   void Click(int index) {
     Press(index);
     ReleaseOver(index);
@@ -133,8 +138,9 @@ TEST_F(TaskPaneInput, HostChildrenLeaveHoverAlone) {
   RECT r;
   GetWindowRect(edit, &r);
   HoverItem(0);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  PumpMessages(kFewTicks);
+  POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ScreenToClient(fixture.canvas(), &middle);
+  Hover(middle.x, middle.y);
   EXPECT_EQ(State().hotItem, -1) << "the header cooled when the cursor left the canvas";
   EXPECT_EQ(SharedPaneState().hotCanvas, kNoHotCanvas);
 }
@@ -188,10 +194,10 @@ TEST_F(TaskPaneInput, ReleaseOnAnotherItemDoesNothing) {
 TEST_F(TaskPaneInput, PressDragReleaseWithTheRealCursor) {
   HoverItem(0);
   ASSERT_EQ(State().hotItem, 0);
-  SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, PointOver(0));
   HoverItem(1);
   ASSERT_EQ(State().hotItem, 1) << "dragged onto the link";
-  SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, PointOver(1));
   EXPECT_EQ(GetPaneItemState(fixture.pane(), 0), 0) << "no fold";
   EXPECT_TRUE(PaneEvents().empty()) << "no event";
   EXPECT_TRUE(ReceivedCommands().empty()) << "no command";
@@ -268,11 +274,8 @@ TEST(TaskPaneInputWidth, UnfoldingPastTheFrameNarrowsAndRepaintsEverything) {
   UpdateWindow(fixture.canvas());
   ValidateRect(fixture.canvas(), nullptr);
   PaneEvents().clear();
-  TaskPaneState& state = fixture.state();
-  state.hotItem = 0;
-  SharedPaneState().hotCanvas = fixture.canvas();
-  SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-  SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(fixture.canvas(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
+  SendMessageW(fixture.canvas(), WM_LBUTTONUP, 0, MAKELPARAM(150, 27));
   const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
   EXPECT_EQ(ScrollInnerWidth(fixture.pane()), 300 - scrollBar) << "taller than the frame: narrower canvas";
   ASSERT_EQ(PaneEvents().size(), 2u);
