@@ -9,6 +9,7 @@
 #include "controls/TaskPaneInput.h"
 #include "controls/TaskPaneLayout.h"
 #include "controls/TaskPaneProcs.h"
+#include "ui/Events.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
@@ -148,6 +149,7 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
 
   state->ownerCallback = callback;
   state->hotItem = -1;
+  state->focusItem = -1;
   state->headerLightColor = PaneCreationColor(kHeaderLightColor);
   state->headerTextColor = PaneCreationColor(kHeaderTextColor);
   state->groupBodyColor = PaneCreationColor(kGroupBodyColor);
@@ -166,6 +168,11 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
     state->canvasPrevProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(state->canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaneCanvasProc)));
     SetClassLongPtrW(state->canvas, GCLP_HCURSOR, 0);
+    // One tab stop for the dialog navigation, which does not look inside: the pane leads the keyboard there itself.
+    SetWindowLongPtrW(state->canvas, GWL_EXSTYLE,
+                      GetWindowLongPtrW(state->canvas, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CONTROLPARENT));
+    SetWindowLongPtrW(state->canvas, GWL_STYLE, GetWindowLongPtrW(state->canvas, GWL_STYLE) | WS_TABSTOP);
+    ui::KeepOwnTabOrder(state->canvas);
   }
 
   PaneShared& shared = SharedPaneState();
@@ -238,6 +245,7 @@ int AddPaneItem(int number, int position, const wchar_t* text, HICON icon, const
   }
   if (item->height != 0) SendFrameSize(*state);
   state->hotItem = -1;
+  state->focusItem = -1;
   InvalidateRect(state->canvas, nullptr, FALSE);
   UpdateWindow(state->canvas);
   return result;
@@ -404,6 +412,7 @@ void RemovePaneItem(int number, int index) {
   ResizePaneItemArray(state->items, state->itemCount);
   // Indexes above the removed item have moved: neither may keep addressing the old ones.
   state->hotItem = -1;
+  state->focusItem = -1;
   SharedPaneState().pressedItem = -1;
   if (SharedPaneState().hotCanvas == state->canvas) SharedPaneState().hotCanvas = kNoHotCanvas;
   SendFrameSize(*state);

@@ -2,6 +2,8 @@
 
 #include "controls/PaneMetrics.h"
 #include "controls/ScrollContainer.h"
+#include "controls/TaskPaneAccessible.h"
+#include "controls/TaskPaneKeys.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
@@ -63,6 +65,8 @@ void ApplyGroupFold(TaskPaneState& state, int headerIndex) {
     RECT below{0, header->hitRect.top, client.right, client.bottom};
     InvalidateRect(state.canvas, &below, FALSE);
   }
+  KeepPaneFocusInSight(state, headerIndex);
+  NotifyPaneItemState(state, headerIndex);
   NotifyPaneOwner(state, GroupExpanded + header->collapsed, headerIndex, 0);
 }
 

@@ -6,6 +6,7 @@
 #include "controls/PaneBands.h"
 #include "controls/PaneColors.h"
 #include "controls/PaneMetrics.h"
+#include "controls/TaskPaneKeys.h"
 #include "controls/TaskPaneLayout.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
@@ -247,6 +248,8 @@ void PaintPaneCanvas(TaskPaneState& state, HDC dc, const RECT& update) {
         case HostItem: PlaceHost(*item, band.y, band.h, contentWidth, tools.s); break;
         default: break;
       }
+      RECT focus;
+      if (PaneFocusRect(state, band.item, &focus)) DrawFocusRect(dc, &focus);
     }
   }
 

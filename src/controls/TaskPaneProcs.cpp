@@ -2,9 +2,13 @@
 
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPane.h"
+#include "controls/TaskPaneAccessible.h"
 #include "controls/TaskPaneInput.h"
+#include "controls/TaskPaneKeys.h"
 #include "controls/TaskPaneLayout.h"
 #include "controls/TaskPanePaint.h"
+#include "ui/Accessible.h"
+#include "ui/Events.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
@@ -72,6 +76,7 @@ LRESULT CALLBACK PaneFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       break;
     case WM_DESTROY: {
       LRESULT result = CallWindowProcW(prevProc, window, message, wParam, lParam);
+      if (state->canvas) ui::ForgetOwnTabOrder(state->canvas);
       ReleasePaneItems(*state);
       PaneDestroyed(*state);
       return result;
@@ -101,7 +106,28 @@ LRESULT CALLBACK PaneCanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return PaneLeftButtonDown(*state, window, wParam, lParam);
     case WM_LBUTTONUP:
       return PaneLeftButtonUp(*state, window, wParam, lParam);
+    case WM_GETDLGCODE:
+      // The arrows and Space are the pane's own; Tab comes through ui::OwnTabMessage(), Enter is never the dialog's.
+      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+      if (PaneKeyDown(*state, wParam, lParam) == 0) return 0;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      LRESULT result = CallWindowProcW(state->canvasPrevProc, window, message, wParam, lParam);
+      PaneFocusChanged(*state, message == WM_SETFOCUS);
+      return result;
+    }
+    case WM_UPDATEUISTATE: {
+      LRESULT result = CallWindowProcW(state->canvasPrevProc, window, message, wParam, lParam);
+      RedrawPaneFocus(*state);
+      return result;
+    }
+    case WM_GETOBJECT:
+      if (ui::AsksForClientObject(lParam)) return PaneAccessibleObject(window, wParam);
+      break;
     default:
+      if (message == ui::OwnTabMessage()) return PaneTabKey(*state, wParam != 0, reinterpret_cast<HWND>(lParam));
       break;
   }
   return CallWindowProcW(state->canvasPrevProc, window, message, wParam, lParam);

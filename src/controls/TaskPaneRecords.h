@@ -61,6 +61,7 @@ struct TaskPaneState {
   int hotColor;
   WNDPROC framePrevProc;
   WNDPROC canvasPrevProc;
+  int focusItem;                    // the header or link the keyboard is on while the canvas has the focus, -1 none
 };
 
 inline const HWND kNoHotCanvas = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));

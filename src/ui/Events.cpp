@@ -20,9 +20,29 @@ bool IsDialogCommandKey(const MSG& message) {
          (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN);
 }
 
+constexpr const wchar_t* kOwnTabProperty = L"TarvelleOwnTabOrder";
+
+// Tab for a window with its own keyboard order around the focus; true when it moved the focus.
+bool TakenByOwnTabOrder(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  const WPARAM backward = GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
+  for (HWND window = message.hwnd; window; window = GetParent(window)) {
+    if (GetPropW(window, kOwnTabProperty)) {
+      if (!SendMessageW(window, OwnTabMessage(), backward, reinterpret_cast<LPARAM>(message.hwnd))) return false;
+      // As the dialog navigation does: from now on the keyboard is in use, and focus rectangles show.
+      SendMessageW(GetAncestor(window, GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      return true;
+    }
+    if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return false;
+}
+
 // Tab and Shift+Tab move between the controls of the program's own top-level windows.
 void Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && WindowNumberOf(root) >= 0 && TakenByOwnTabOrder(message)) return;
   if (root && WindowNumberOf(root) >= 0 && !IsDialogCommandKey(message) && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
@@ -66,5 +86,13 @@ Event PollEvent() {
 }
 
 void DiscardEvents() { Queue().clear(); }
+
+void KeepOwnTabOrder(HWND window) { SetPropW(window, kOwnTabProperty, reinterpret_cast<HANDLE>(1)); }
+void ForgetOwnTabOrder(HWND window) { RemovePropW(window, kOwnTabProperty); }
+
+UINT OwnTabMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TarvelleOwnTab");
+  return message;
+}
 
 }  // namespace ui

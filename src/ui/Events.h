@@ -29,4 +29,12 @@ Event PollEvent();
 // Forgets the events waiting in the queue.
 void DiscardEvents();
 
+// A window that keeps a keyboard order of its own (places it draws itself, between the controls it holds) takes
+// Tab and Shift+Tab before the dialog navigation whenever the focus is on it or inside it: it is sent
+// OwnTabMessage() with wParam 1 for Shift+Tab, 0 for Tab, and lParam the focused window, and answers non-zero
+// when it moved the focus; zero leaves the key to the dialog navigation.
+void KeepOwnTabOrder(HWND window);
+void ForgetOwnTabOrder(HWND window);  // before the window goes
+UINT OwnTabMessage();
+
 }  // namespace ui
