@@ -5,6 +5,7 @@
 #include "app/FrenchDate.h"
 #include "app/GreetingText.h"
 #include "base/Numbers.h"
+#include "ui/Accessible.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
@@ -39,6 +40,8 @@ void DrawGreetingLines(const std::wstring& first, const std::wstring& second) {
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);
+  // Painted into the picture, the greeting is read to screen-reader users from the banner's own object.
+  ui::SetAccessibleText(base::kBannerImage, first + L" " + second);
 }
 
 }  // namespace app

@@ -27,6 +27,16 @@ bool AddTool(HWND tip, HWND control, const wchar_t* text) {
   return SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
 
+// A button that shows only a picture takes the tip's words as its window text, which it does not draw and which
+// screen readers read as its name.
+void NamePictureButton(HWND control, const wchar_t* name) {
+  if (!name || !*name || GetWindowTextLengthW(control) > 0) return;
+  wchar_t windowClass[16] = {};
+  GetClassNameW(control, windowClass, 16);
+  const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+  if (lstrcmpiW(windowClass, L"Button") == 0 && (style & (BS_ICON | BS_BITMAP))) SetWindowTextW(control, name);
+}
+
 }  // namespace
 
 HWND AttachBalloonTip(int control, const wchar_t* title, const wchar_t* text, HICON icon) {
@@ -38,6 +48,7 @@ HWND AttachBalloonTip(int control, const wchar_t* title, const wchar_t* text, HI
   SendMessageW(tip, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
   SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 200);
   AddTool(tip, target, text);
+  NamePictureButton(target, title && *title ? title : text);
   if (title && *title) SendMessageW(tip, TTM_SETTITLEW, reinterpret_cast<WPARAM>(icon), reinterpret_cast<LPARAM>(title));
   return tip;
 }
@@ -48,6 +59,7 @@ HWND AttachStandardTip(int control, const wchar_t* text) {
   HWND tip = CreateTipWindow(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, target);
   if (!tip) return nullptr;
   AddTool(tip, target, text);
+  NamePictureButton(target, text);
   return tip;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Tooltips of controls: the platform's one-line tooltip, and the balloon with a title and an icon.
+// Tooltips of controls: the platform's one-line tooltip, and the balloon with a title and an icon. A button that
+// shows only a picture is named by its tip for screen readers: the title, or the text when there is no title.
 
 #include <windows.h>
 
