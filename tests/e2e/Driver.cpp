@@ -4,7 +4,9 @@
 
 #include "e2e/RemoteBuffer.h"
 
+#include <algorithm>
 #include <deque>
+#include <iterator>
 #include <sstream>
 
 namespace e2e {
@@ -470,6 +472,62 @@ void RightClickAt(HWND window, POINT client) {
 void PressKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYDOWN, virtualKey, KeyParameter(virtualKey, false));
   PostMessageW(window, WM_KEYUP, virtualKey, KeyParameter(virtualKey, true));
+}
+
+namespace {
+
+// Keys whose scan code comes with the extended-key prefix; without the flag Windows reads them as their twins on
+// the numeric pad (the arrows as 2, 4, 6, 8) or not at all (the Menu key).
+bool IsExtendedKey(UINT virtualKey) {
+  constexpr UINT kExtendedKeys[] = {VK_LEFT,  VK_RIGHT, VK_UP,       VK_DOWN,   VK_HOME,   VK_END,
+                                    VK_PRIOR, VK_NEXT,  VK_INSERT,   VK_DELETE, VK_APPS,   VK_LWIN,
+                                    VK_RWIN,  VK_RMENU, VK_RCONTROL, VK_DIVIDE, VK_NUMLOCK};
+  return std::find(std::begin(kExtendedKeys), std::end(kExtendedKeys), virtualKey) != std::end(kExtendedKeys);
+}
+
+INPUT KeyInput(UINT virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = static_cast<WORD>(virtualKey);
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  if (IsExtendedKey(virtualKey)) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+  if (release) input.ki.dwFlags |= KEYEVENTF_KEYUP;
+  return input;
+}
+
+// Windows lets a process that is not in the foreground take it only while attached to the foreground thread's
+// input.
+testing::AssertionResult BringToForeground(HWND root) {
+  if (GetForegroundWindow() != root) {
+    const DWORD ownThread = GetCurrentThreadId();
+    const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    const bool attached =
+        foregroundThread && foregroundThread != ownThread && AttachThreadInput(ownThread, foregroundThread, TRUE);
+    SetForegroundWindow(root);
+    if (attached) AttachThreadInput(ownThread, foregroundThread, FALSE);
+  }
+  if (WaitUntil([&] { return GetForegroundWindow() == root; }, kReactionLimit)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "window \"" << WindowTitle(root) << "\" could not be brought to the "
+                                     << "foreground; the foreground window is \"" << WindowTitle(GetForegroundWindow())
+                                     << "\"";
+}
+
+}  // namespace
+
+testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination) {
+  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  if (!root) return testing::AssertionFailure() << "no window to press keys in";
+  if (testing::AssertionResult foreground = BringToForeground(root); !foreground) return foreground;
+  std::vector<INPUT> inputs;
+  for (UINT key : combination) inputs.push_back(KeyInput(key, false));
+  for (auto key = std::rbegin(combination); key != std::rend(combination); ++key) {
+    inputs.push_back(KeyInput(*key, true));
+  }
+  // One call, so that no other input comes between the presses and the releases.
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (sent == inputs.size()) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "SendInput took " << sent << " of " << inputs.size() << " key events, error "
+                                     << GetLastError();
 }
 
 int ListRowCount(HWND list) { return static_cast<int>(SendWithLimit(list, LVM_GETITEMCOUNT, 0, 0)); }

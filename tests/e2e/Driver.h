@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <set>
 #include <string>
@@ -154,6 +155,13 @@ testing::AssertionResult WaitForPostedInput(HWND markerBox, Milliseconds limit =
 void DoubleClickAt(HWND window, POINT client);
 void RightClickAt(HWND window, POINT client);
 void PressKey(HWND window, UINT virtualKey);
+
+// Real keys, as the user's keyboard gives them: the window's top-level window is brought to the foreground, then the
+// keys go through the system's input queue (SendInput) to whatever control of it has the focus, so that dialog
+// navigation, menus, Shift+F10 and the Menu key behave as for a person. A combination is pressed in its order and
+// released in reverse: {VK_SHIFT, VK_TAB}, {VK_MENU, VK_F4}. Fails when the window cannot be made the foreground
+// one or the system refuses the input; what the keys do is for the caller to wait for.
+testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination);
 
 // Report lists of another process, read and changed through memory lent in that process.
 int ListRowCount(HWND list);
