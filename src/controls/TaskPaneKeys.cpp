@@ -182,13 +182,15 @@ LRESULT PaneKeyDown(TaskPaneState& state, WPARAM key, LPARAM lParam) {
   return 0;
 }
 
-void PaneFocusChanged(TaskPaneState& state, bool gained) {
+void PaneFocusChanged(TaskPaneState& state, bool gained, HWND other) {
   if (!gained) {
     InvalidateFocusOf(state, state.focusItem);
     return;
   }
-  // Reached by Tab, the pane starts at its first place; by Shift+Tab, at its last, which may be a hosted control.
-  if (GetKeyState(VK_TAB) < 0) {
+  // Reached by Tab from outside, the pane starts at its first place; by Shift+Tab, at its last, which may be a
+  // hosted control. From inside, the pane itself moved the keyboard.
+  const bool fromInside = other && IsChild(state.canvas, other);
+  if (!fromInside && GetKeyState(VK_TAB) < 0) {
     std::vector<KeyStop> stops = KeyOrder(state);
     if (!stops.empty()) {
       GoTo(state, GetKeyState(VK_SHIFT) < 0 ? stops.back() : stops.front());

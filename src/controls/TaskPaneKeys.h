@@ -23,7 +23,8 @@ std::vector<PaneBand> PaneItemBands(const TaskPaneState& state);
 
 // Canvas messages.
 LRESULT PaneKeyDown(TaskPaneState& state, WPARAM key, LPARAM lParam);
-void PaneFocusChanged(TaskPaneState& state, bool gained);
+// other: the window that lost the focus to the canvas, or gets it from the canvas.
+void PaneFocusChanged(TaskPaneState& state, bool gained, HWND other);
 // Tab (or Shift+Tab when backward) from `focus`, the canvas or a control inside it; false leaves the key to the
 // dialog navigation.
 bool PaneTabKey(TaskPaneState& state, bool backward, HWND focus);

@@ -115,7 +115,7 @@ LRESULT CALLBACK PaneCanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       LRESULT result = CallWindowProcW(state->canvasPrevProc, window, message, wParam, lParam);
-      PaneFocusChanged(*state, message == WM_SETFOCUS);
+      PaneFocusChanged(*state, message == WM_SETFOCUS, reinterpret_cast<HWND>(wParam));
       return result;
     }
     case WM_UPDATEUISTATE: {

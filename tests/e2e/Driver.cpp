@@ -530,6 +530,25 @@ testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> 
                                      << GetLastError();
 }
 
+testing::AssertionResult TypeRealText(HWND window, const std::wstring& text) {
+  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  if (!root) return testing::AssertionFailure() << "no window to type in";
+  if (testing::AssertionResult foreground = BringToForeground(root); !foreground) return foreground;
+  std::vector<INPUT> inputs;
+  for (wchar_t character : text) {
+    for (bool release : {false, true}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = character;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | (release ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    }
+  }
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (sent == inputs.size()) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "SendInput took " << sent << " of " << inputs.size() << " characters";
+}
+
 int ListRowCount(HWND list) { return static_cast<int>(SendWithLimit(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::wstring ListCellText(HWND list, int row, int column) {

@@ -162,6 +162,9 @@ void PressKey(HWND window, UINT virtualKey);
 // released in reverse: {VK_SHIFT, VK_TAB}, {VK_MENU, VK_F4}. Fails when the window cannot be made the foreground
 // one or the system refuses the input; what the keys do is for the caller to wait for.
 testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination);
+// Characters typed as a keyboard would give them (each as its own Unicode key), to the focused control of the
+// window, brought to the foreground first.
+testing::AssertionResult TypeRealText(HWND window, const std::wstring& text);
 
 // Report lists of another process, read and changed through memory lent in that process.
 int ListRowCount(HWND list);
