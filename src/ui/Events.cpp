@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "ui/DialogKeys.h"
 #include "ui/Objects.h"
 
 namespace ui {
@@ -43,6 +44,7 @@ bool TakenByOwnTabOrder(const MSG& message) {
 void Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (root && WindowNumberOf(root) >= 0 && TakenByOwnTabOrder(message)) return;
+  if (root && HandleDialogKey(root, message)) return;
   if (root && WindowNumberOf(root) >= 0 && !IsDialogCommandKey(message) && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

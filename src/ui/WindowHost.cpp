@@ -31,9 +31,15 @@ struct HostState {
   std::map<int, NotifyHandler> notifyHandlers;
   std::map<int, ControlColors> colors;
   std::map<COLORREF, HBRUSH> brushes;
+  std::map<HWND, unsigned> flags;
   std::vector<HWND> parents;
-  // The parents each open top-level window found when it opened, to be given back when it closes.
-  std::vector<std::pair<HWND, std::vector<HWND>>> parentsBefore;
+  // What each open top-level window found when it opened, to be given back when it closes.
+  struct Before {
+    HWND window = nullptr;
+    std::vector<HWND> parents;
+    HWND focus = nullptr;
+  };
+  std::vector<Before> before;
 };
 
 HostState& Host() {
@@ -134,8 +140,16 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
       }
       break;
+    case WM_SHOWWINDOW:
+      // As a dialog box does once its controls are made: focus cues hidden when it was opened with the mouse, shown
+      // when from the keyboard.
+      if (wParam && HasWindowFlag(window, kWindowDialogKeys)) {
+        SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+      }
+      break;
     case WM_NCDESTROY:
       hooks.erase(window);
+      Host().flags.erase(window);
       break;
     default:
       break;
@@ -255,25 +269,49 @@ HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const w
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) return nullptr;
   RegisterWindow(number, window);
-  Host().parentsBefore.emplace_back(window, Host().parents);
+  Host().flags[window] = flags;
+  Host().before.push_back({window, Host().parents, GetFocus()});
   Host().parents.assign(1, window);
   if (!(flags & kWindowInvisible)) ShowWindow(window, SW_SHOWNORMAL);
   return window;
 }
+
+namespace {
+
+// Activating a window gives the keyboard focus to the window itself; the control that had it goes first, unless
+// the focus went on to another control meanwhile or the control's window is not the active one.
+void GiveFocusBack(HWND control) {
+  if (!control || !IsWindow(control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) return;
+  HWND root = GetAncestor(control, GA_ROOT);
+  HWND focus = GetFocus();
+  if (GetActiveWindow() != root || (focus && focus != root)) return;
+  SetFocus(control);
+}
+
+}  // namespace
 
 void CloseTopLevelWindow(int number) {
   HWND window = WindowHandle(number);
   if (window) DestroyWindow(window);
   ForgetWindow(number);
   auto& parents = Host().parents;
-  auto& before = Host().parentsBefore;
-  auto saved = std::find_if(before.begin(), before.end(), [window](const auto& entry) { return entry.first == window; });
+  auto& before = Host().before;
+  auto saved =
+      std::find_if(before.begin(), before.end(), [window](const auto& entry) { return entry.window == window; });
+  HWND focus = nullptr;
   // New controls go where they went before this window opened.
   if (saved != before.end()) {
-    if (std::find(parents.begin(), parents.end(), window) != parents.end()) parents = saved->second;
+    if (std::find(parents.begin(), parents.end(), window) != parents.end()) parents = saved->parents;
+    focus = saved->focus;
     before.erase(saved);
   }
   std::erase_if(parents, [](HWND parent) { return !IsWindow(parent); });
+  GiveFocusBack(focus);
+}
+
+bool HasWindowFlag(HWND window, unsigned flag) {
+  auto found = Host().flags.find(window);
+  return found != Host().flags.end() && (found->second & flag) != 0;
 }
 
 void SetWindowHook(int number, WindowHook hook) {

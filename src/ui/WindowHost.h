@@ -24,10 +24,12 @@ enum WindowFlags : unsigned {
   kWindowOwnerCentered = 1u << 5,   // centred over the owner window, never at a negative place
   kWindowInvisible = 1u << 6,       // created hidden
   kWindowTopmost = 1u << 7,
+  kWindowDialogKeys = 1u << 8,      // Tab, Enter and Escape as in a dialog box (ui/DialogKeys.h)
 };
 
 // Opens a top-level window whose client area is width x height (96-DPI values, shown at the layout scale) and makes
 // it the current parent of new controls. A centred window lies within the work area of its monitor.
+// When it closes again, the control that had the keyboard focus as it opened gets it back.
 // Returns null on failure.
 HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const wchar_t* title, unsigned flags,
                         HWND owner = nullptr);
@@ -35,6 +37,8 @@ void CloseTopLevelWindow(int number);
 // What caption and frame add to the client area of a window of these flags.
 base::FrameSize TopLevelFrame(unsigned flags, int dotsPerInch);
 void SetWindowHook(int number, WindowHook hook);
+// Whether the top-level window was opened with the flag.
+bool HasWindowFlag(HWND window, unsigned flag);
 
 enum class ContainerBorder { None, Flat, StaticEdge, Raised, Sunken };
 
