@@ -33,6 +33,22 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+bool ShowsFocus(HWND window) {
+  return GetFocus() == window && !(SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+// The text's box as drawn, one pixel larger on each side, within the link.
+RECT FocusBox(HDC dc, const std::wstring& text, const RECT& area, UINT format) {
+  RECT box = area;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_CALCRECT);
+  const LONG height = box.bottom - box.top;
+  box.top = area.top + (area.bottom - area.top - height) / 2;
+  box.bottom = box.top + height;
+  InflateRect(&box, 1, 1);
+  IntersectRect(&box, &box, &area);
+  return box;
+}
+
 // One paint path for WM_PAINT and WM_PRINTCLIENT.
 void Paint(HWND window, const HyperlinkState* state, HDC dc) {
   RECT area;
@@ -49,8 +65,12 @@ void Paint(HWND window, const HyperlinkState* state, HDC dc) {
   int oldMode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColor = SetTextColor(dc, state->linkColor);
   HGDIOBJ oldFont = SelectObject(dc, state->underlinedFont);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  constexpr UINT kTextFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
+  if (ShowsFocus(window)) {
+    RECT box = FocusBox(dc, text, area, kTextFormat);
+    DrawFocusRect(dc, &box);
+  }
   SelectObject(dc, oldFont);
   SetTextColor(dc, oldColor);
   SetBkMode(dc, oldMode);
@@ -121,6 +141,27 @@ LRESULT CALLBACK HyperlinkProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_CAPTURECHANGED:
       state->pressed = false;
       return 0;
+    case WM_GETDLGCODE:
+      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE && !(lParam & (1 << 30))) state->spacePressed = true;
+      return 0;
+    case WM_KEYUP:
+      if (wParam == VK_SPACE && state->spacePressed) {
+        state->spacePressed = false;
+        NotifyClick(window);
+      }
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      state->spacePressed = false;
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    case WM_UPDATEUISTATE: {
+      LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      InvalidateRect(window, nullptr, TRUE);
+      return result;
+    }
     default:
       break;
   }
@@ -147,7 +188,7 @@ HyperlinkState* HyperlinkStateOf(HWND link) {
 
 HWND CreateHyperlink(int number, int x, int y, int width, int height, const wchar_t* text, COLORREF linkColor) {
   RegisterHyperlinkClass();
-  HWND link = ui::CreateControlWindow(number, kHyperlinkClass, text ? text : L"", 0, 0, x, y, width, height);
+  HWND link = ui::CreateControlWindow(number, kHyperlinkClass, text ? text : L"", WS_TABSTOP, 0, x, y, width, height);
   HyperlinkState* state = HyperlinkStateOf(link);
   if (!state) return link;
   state->linkColor = linkColor;

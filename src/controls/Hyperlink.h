@@ -3,6 +3,11 @@
 // pressed and released over the link) is told to the parent as WM_COMMAND with notification code 0, as a button
 // tells its click, so the program's window layer turns it into a control event.
 //
+// It is a tab stop that the keyboard presses as a push button: Space pressed and released on it is a click, and the
+// dialog manager's Enter on a focused push button (ui/DialogKeys.h) reaches it as one. While it has the focus it
+// draws the system's focus rectangle around its text, except while its window hides the focus cues
+// (UISF_HIDEFOCUS: the keyboard has not been used yet).
+//
 // The background comes from the parent, as a static text's does: the link asks for it with WM_CTLCOLORSTATIC and
 // fills its area with the brush the parent gives (the system's dialog colour when the parent gives none). The
 // link colour is the link's own; the parent's answer does not change it.
@@ -20,6 +25,7 @@ struct HyperlinkState {
   HFONT font = nullptr;           // the font set by WM_SETFONT, drawn underlined
   HFONT underlinedFont = nullptr; // made from font; owned by the record
   bool pressed = false;           // the left button went down over the link and the link holds the capture
+  bool spacePressed = false;      // Space went down on the link; its release clicks
 };
 
 // Creates the link under the current parent (ui/WindowHost.h) with the system's default control font.

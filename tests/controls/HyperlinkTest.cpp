@@ -8,6 +8,7 @@
 #include "ControlTestSupport.h"
 #include "controls/Hyperlink.h"
 #include "support/TestWindow.h"
+#include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/WindowHost.h"
 
@@ -82,6 +83,56 @@ TEST_F(HyperlinkTest, AClickIsReportedOnlyWhenTheButtonIsReleasedOverTheLink) {
   }
   SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
   EXPECT_TRUE(wintest::TakeEvents().empty()) << "a release without a press over the link is no click";
+}
+
+// The UI state a window answers, as Windows keeps it; Wine 8 answers 0 (cues shown) whatever it was told.
+LRESULT uiStateAnswer = 0;
+WNDPROC linkProc = nullptr;
+LRESULT CALLBACK AnswerUiState(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_QUERYUISTATE) return uiStateAnswer;
+  return CallWindowProcW(linkProc, window, message, wParam, lParam);
+}
+
+TEST_F(HyperlinkTest, DrawsTheFocusRectangleAroundItsTextOnlyWithTheFocusWhileTheFocusCuesShow) {
+  HWND other = ui::CreateButtonControl(kLink + 1, 150, 10, 60, 20, L"Autre");
+  ASSERT_NE(other, nullptr);
+  linkProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerUiState)));
+  struct Case {
+    const char* name;
+    bool focused;
+    LRESULT uiState;
+    bool drawn;
+  };
+  const Case cases[] = {{"focused, cues shown", true, 0, true},
+                        {"focused, focus cues hidden", true, UISF_HIDEFOCUS, false},
+                        {"not focused, cues shown", false, 0, false}};
+  const RECT whole{0, 0, 100, 20};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetFocus(c.focused ? link : other);
+    ASSERT_EQ(GetFocus() == link, c.focused) << "the test needs the focus where the case says";
+    uiStateAnswer = c.uiState;
+    const controlstest::Picture picture = controlstest::PrintClient(link);
+    const RECT text = controlstest::BoundsOf(picture, kLinkColor, whole);
+    ASSERT_LE(text.left, text.right) << "the text is drawn";
+    // The rectangle inverts every other pixel of the white background: black dots.
+    const RECT dots = controlstest::BoundsOf(picture, RGB(0, 0, 0), whole);
+    if (!c.drawn) {
+      EXPECT_GT(dots.left, dots.right) << "no dotted rectangle";
+      continue;
+    }
+    ASSERT_LE(dots.left, dots.right) << "a dotted rectangle";
+    EXPECT_LE(dots.left, text.left) << "from the text's left edge";
+    EXPECT_GT(dots.right, text.right) << "past the text's right edge";
+    EXPECT_LT(dots.top, text.top) << "above the text";
+    EXPECT_GT(dots.bottom, text.bottom) << "below the underline";
+  }
+  // A change of the cues is shown at once.
+  ValidateRect(link, nullptr);
+  SendMessageW(link, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  EXPECT_TRUE(GetUpdateRect(link, nullptr, FALSE)) << "the link is painted again after WM_UPDATEUISTATE";
+  SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkProc));
 }
 
 TEST_F(HyperlinkTest, ShowsTheHandOverItself) {
