@@ -56,8 +56,9 @@ void CreateStatusFields(HWND window) {
 void ShowAboutWindow() {
   if (ui::WindowHandle(base::kAboutWindow)) return;
   HWND main = ui::WindowHandle(base::kMainWindow);
-  HWND window = ui::OpenTopLevelWindow(base::kAboutWindow, 0, 0, kClientWidth, kClientHeight, base::kAboutTitle,
-                                       ui::kWindowCaption | ui::kWindowScreenCentered | ui::kWindowInvisible, main);
+  HWND window = ui::OpenTopLevelWindow(
+      base::kAboutWindow, 0, 0, kClientWidth, kClientHeight, base::kAboutTitle,
+      ui::kWindowCaption | ui::kWindowScreenCentered | ui::kWindowInvisible | ui::kWindowDialogKeys, main);
   if (!window) return;
   if (main) EnableWindow(main, FALSE);
 
@@ -79,6 +80,7 @@ void ShowAboutWindow() {
   // Shown once complete, so that it never appears half built.
   ShowWindow(window, SW_SHOWNORMAL);
   SetForegroundWindow(window);
+  ui::FocusControl(base::kAboutCloseButton);
 }
 
 void CloseAboutWindow() {

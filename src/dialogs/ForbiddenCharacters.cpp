@@ -75,7 +75,7 @@ void ShowForbiddenCharacters() {
   HWND window = ui::OpenTopLevelWindow(base::kForbiddenCharactersWindow, 0, 0, kClientWidth, kClientHeight,
                                        L"Caractères interdits ",
                                        ui::kWindowSystemMenu | ui::kWindowToolCaption | ui::kWindowOwnerCentered |
-                                           ui::kWindowTopmost | ui::kWindowInvisible,
+                                           ui::kWindowTopmost | ui::kWindowInvisible | ui::kWindowDialogKeys,
                                        ui::ActiveProgramWindow());
   if (!window) return;
 

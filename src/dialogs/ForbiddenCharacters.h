@@ -2,7 +2,8 @@
 // The forbidden-characters window: a topmost tool window that lists, in fourteen lines, the characters file names
 // may not contain, with a "Fermer" button. It runs an event loop of its own until it is closed; meanwhile the
 // program's other windows keep their platform behaviour (typing, ticking, selecting) but none of the program's
-// reactions to them runs: their events are taken and dropped.
+// reactions to them runs: their events are taken and dropped. Its keys are a dialog box's: Tab leaves the text box
+// for the button, Enter presses the focused button and Escape closes the window.
 
 #include <string>
 #include <vector>

@@ -19,11 +19,26 @@ namespace {
 
 using namespace base;  // the program's control and command numbers
 
+// What each link hands to the shell, and the message the program shows when the shell cannot take it.
+struct LinkCase {
+  int link;
+  const wchar_t* failureTitle;
+  const wchar_t* failureText;
+};
+const LinkCase kWebsiteLink{base::kAboutWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"};
+const LinkCase kSupportLink{base::kAboutSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"};
+
 class AboutWindowTest : public FreshRunTest {
  protected:
-  // Clicks the About button and waits for the window.
-  testing::AssertionResult OpenAbout(HWND* about) {
-    Click(Program().Control(kAboutButton));
+  // Clicks the About button, or presses Space on it, and waits for the window.
+  testing::AssertionResult OpenAbout(HWND* about, bool byKeyboard = false) {
+    HWND button = Program().Control(kAboutButton);
+    if (byKeyboard) {
+      if (testing::AssertionResult focused = GiveFocus(button); !focused) return focused;
+      if (testing::AssertionResult pressed = PressRealKeys(button, {VK_SPACE}); !pressed) return pressed;
+    } else {
+      Click(button);
+    }
     // Shown once complete: visible, with its close button.
     auto complete = [&] {
       *about = FindTopLevelWindow(Program().ProcessId(), base::kAboutTitle);
@@ -34,6 +49,29 @@ class AboutWindowTest : public FreshRunTest {
     }
     return testing::AssertionFailure() << "no About window; the program shows:"
                                        << DescribeWindowsOf(Program().ProcessId());
+  }
+
+  // The shell was given the link's address: its handler started (a process more than before, in the job of the
+  // test's programs), or the program said in its message that it could not start, which is answered here.
+  testing::AssertionResult LinkRan(const LinkCase& link, DWORD processesBefore) {
+    HWND box = nullptr;
+    auto ran = [&] {
+      for (HWND candidate : MessageBoxesOf(Program().ProcessId())) {
+        if (WindowTitle(candidate) == link.failureTitle) box = candidate;
+      }
+      return box || StartedProcessCount() > processesBefore;
+    };
+    if (!WaitUntil(ran, kReactionLimit)) {
+      return testing::AssertionFailure() << "link " << link.link << " started nothing and showed no message; the "
+                                         << "program shows:" << DescribeWindowsOf(Program().ProcessId());
+    }
+    if (!box) return testing::AssertionSuccess();
+    if (MessageBoxText(box) != link.failureText) {
+      return testing::AssertionFailure() << "the message \"" << link.failureTitle << "\" reads \""
+                                         << MessageBoxText(box) << "\"";
+    }
+    if (testing::AssertionResult pressed = PressMessageBoxButton(box, kButtonOk); !pressed) return pressed;
+    return WaitUntilGone(box);
   }
 
   // A left click as the mouse makes it, in the middle of the control.
@@ -164,28 +202,58 @@ TEST_F(AboutWindowTest, ItsButtonAndTheCloseKeystrokeCloseItAndEnableTheMainWind
 TEST_F(AboutWindowTest, ClickingALinkLeavesTheWindowOpen) {
   HWND about = nullptr;
   ASSERT_TRUE(OpenAbout(&about));
-  struct LinkCase {
-    int link;
-    const wchar_t* failureTitle;  // the message shown when the shell cannot open the address
-    const wchar_t* failureText;
-  };
-  const LinkCase cases[] = {{base::kAboutWebsiteLink, L"Connexion...", L"Impossible de se connecter au site"},
-                            {base::kAboutSupportLink, L"Messagerie...", L"Impossible d'utiliser votre messagerie!"}};
-  for (const LinkCase& link : cases) {
+  for (const LinkCase& link : {kWebsiteLink, kSupportLink}) {
     SCOPED_TRACE(testing::Message() << "link " << link.link);
+    const DWORD processes = StartedProcessCount();
     ClickWithMouse(FindControl(about, link.link));
-    // The shell may start a browser or mail program, or fail: then the program says so in its message.
-    HWND box = nullptr;
-    if (WaitForMessageBox(Program().ProcessId(), link.failureTitle, &box, Milliseconds(3000))) {
-      EXPECT_EQ(MessageBoxText(box), link.failureText) << "text of the failure message";
-      ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
-      ASSERT_TRUE(WaitUntilGone(box));
-    }
+    EXPECT_TRUE(LinkRan(link, processes));
     EXPECT_TRUE(IsWindow(about) && IsWindowVisible(about)) << "the About window is still open";
     EXPECT_FALSE(IsWindowEnabled(Window())) << "the main window is still disabled";
   }
   Click(FindControl(about, base::kAboutCloseButton));
   EXPECT_TRUE(WaitUntilGone(about));
+}
+
+TEST_F(AboutWindowTest, OpenedFromTheKeyboardItsCloseButtonHasTheFocusAndEscapeGivesItBackToTheAboutButton) {
+  HWND about = nullptr;
+  ASSERT_TRUE(OpenAbout(&about, true));
+  HWND close = FindControl(about, base::kAboutCloseButton);
+  EXPECT_TRUE(WaitForFocus(close)) << "on the close button as the window opens";
+  ASSERT_TRUE(PressRealKeys(about, {VK_ESCAPE}));
+  ASSERT_TRUE(WaitUntilGone(about)) << "Escape closes the window";
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Window()) != FALSE; }, kReactionLimit))
+      << "main window enabled again";
+  EXPECT_TRUE(WaitForFocus(Program().Control(kAboutButton))) << "back on the About button";
+}
+
+TEST_F(AboutWindowTest, TabReachesEachLinkWhichEnterOrSpaceRunsAndEnterOnTheCloseButtonClosesTheWindow) {
+  HWND about = nullptr;
+  ASSERT_TRUE(OpenAbout(&about, true));
+  struct KeyCase {
+    const LinkCase* link;
+    UINT key;
+    const char* name;
+  };
+  // From the close button, Tab goes round to the first link.
+  for (const KeyCase& c : {KeyCase{&kWebsiteLink, VK_RETURN, "website link, Enter"},
+                           KeyCase{&kSupportLink, VK_SPACE, "support link, Space"}}) {
+    SCOPED_TRACE(c.name);
+    HWND link = FindControl(about, c.link->link);
+    ASSERT_TRUE(PressRealKeys(about, {VK_TAB}));
+    ASSERT_TRUE(WaitForFocus(link)) << "after Tab";
+    if (c.key == VK_RETURN) {
+      EXPECT_TRUE(SaveWindowScreenshot("about-window-link-focused", about));
+    }
+    const DWORD processes = StartedProcessCount();
+    ASSERT_TRUE(PressRealKeys(about, {c.key}));
+    EXPECT_TRUE(LinkRan(*c.link, processes));
+    EXPECT_TRUE(IsWindowVisible(about)) << "the About window is still open";
+  }
+  ASSERT_TRUE(PressRealKeys(about, {VK_TAB}));
+  HWND close = FindControl(about, base::kAboutCloseButton);
+  ASSERT_TRUE(WaitForFocus(close)) << "Tab goes on to the close button";
+  ASSERT_TRUE(PressRealKeys(about, {VK_RETURN}));
+  EXPECT_TRUE(WaitUntilGone(about)) << "Enter on the close button closes the window";
 }
 
 }  // namespace

@@ -105,6 +105,17 @@ HWND FocusedControlOf(HWND window) {
   return info.hwndFocus;
 }
 
+testing::AssertionResult GiveFocus(HWND control) {
+  const DWORD ownThread = GetCurrentThreadId();
+  const DWORD programThread = GetWindowThreadProcessId(control, nullptr);
+  // SetFocus acts on the thread whose input this one shares.
+  if (programThread && AttachThreadInput(ownThread, programThread, TRUE)) {
+    SetFocus(control);
+    AttachThreadInput(ownThread, programThread, FALSE);
+  }
+  return WaitForFocus(control);
+}
+
 bool WaitUntil(const std::function<bool()>& condition, Milliseconds limit) {
   const auto deadline = Clock::now() + limit;
   for (;;) {
@@ -192,6 +203,15 @@ testing::AssertionResult NothingOfTheProgramAround() {
   if (WaitUntil(noneAround, kExitLimit)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "a window with the program's title or the program's mutex already exists in "
                                         "this Wine prefix: another run of the program is going on";
+}
+
+DWORD StartedProcessCount() {
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts{};
+  if (!QueryInformationJobObject(StartedProgramsJob(), JobObjectBasicAccountingInformation, &counts, sizeof(counts),
+                                 nullptr)) {
+    return 0;
+  }
+  return counts.TotalProcesses;
 }
 
 RunningProgram::~RunningProgram() {
@@ -309,6 +329,15 @@ testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Mi
   }
   return testing::AssertionFailure() << "no control " << number << " in window \"" << WindowTitle(root)
                                      << "\" within " << MillisecondsOf(limit) << " ms";
+}
+
+testing::AssertionResult WaitForFocus(HWND control, Milliseconds limit) {
+  HWND root = GetAncestor(control, GA_ROOT);
+  if (WaitUntil([&] { return FocusedControlOf(root) == control; }, limit)) return testing::AssertionSuccess();
+  HWND focused = FocusedControlOf(root);
+  return testing::AssertionFailure() << "the focus is not on " << WindowClass(control) << " " << GetDlgCtrlID(control)
+                                     << " \"" << Text(control).substr(0, 40) << "\" but on " << WindowClass(focused)
+                                     << " " << GetDlgCtrlID(focused) << " \"" << Text(focused).substr(0, 40) << "\"";
 }
 
 void Click(HWND control) { PostMessageW(control, BM_CLICK, 0, 0); }

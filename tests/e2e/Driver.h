@@ -44,6 +44,8 @@ inline constexpr int kButtonNo = IDNO;
 LRESULT SendWithLimit(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* delivered = nullptr);
 // The control of another process that has the keyboard focus.
 HWND FocusedControlOf(HWND window);
+// Gives the control the keyboard focus of its program, as the program itself would, and waits until it has it.
+testing::AssertionResult GiveFocus(HWND control);
 
 // Waits until the condition holds, checking about every 10 ms. Meanwhile this thread's own messages are
 // handled, because the program may send to a window of the test (restoring it, for instance) and waits for the
@@ -69,6 +71,10 @@ testing::AssertionResult WaitUntilGone(HWND window, Milliseconds limit = kReacti
 // would answer the test's own start through the single-instance guard. Waits up to kExitLimit for a run that is
 // ending.
 testing::AssertionResult NothingOfTheProgramAround();
+
+// How many processes the programs started by these tests, and every process those started in turn, have been so
+// far: a program that hands an address to the shell starts its handler (a browser, a mail program) among them.
+DWORD StartedProcessCount();
 
 // One run of the program. The destructor kills a run that is still going, so that a failed test leaves no stray
 // program behind to answer the next test's start.
@@ -111,6 +117,8 @@ class RunningProgram {
 // Controls, found by number among all descendants (controls may sit inside containers), nearest first.
 HWND FindControl(HWND root, int number);
 testing::AssertionResult WaitForControl(HWND root, int number, HWND* control, Milliseconds limit = kReactionLimit);
+// Waits until the control has the keyboard focus of its program; a failure tells which control has it instead.
+testing::AssertionResult WaitForFocus(HWND control, Milliseconds limit = kReactionLimit);
 // Posts BM_CLICK, so that a modal box the click opens does not block the test.
 void Click(HWND control);
 // Moves the real mouse pointer to a point of the screen and waits until every program sees it there.

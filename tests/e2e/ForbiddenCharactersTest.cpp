@@ -59,8 +59,15 @@ class ForbiddenCharactersTest : public testing::Test {
 
   HWND Control(int number) { return program_.Control(number); }
 
-  testing::AssertionResult Open(HWND* window) {
-    Click(Control(kCharactersButton));
+  // Clicks "Caractères ?", or presses Space on it, and waits for the window.
+  testing::AssertionResult Open(HWND* window, bool byKeyboard = false) {
+    HWND button = Control(kCharactersButton);
+    if (byKeyboard) {
+      if (testing::AssertionResult focused = GiveFocus(button); !focused) return focused;
+      if (testing::AssertionResult pressed = PressRealKeys(button, {VK_SPACE}); !pressed) return pressed;
+    } else {
+      Click(button);
+    }
     // Shown once complete: visible, with its text box and its button.
     auto complete = [&] {
       *window = FindTopLevelWindow(program_.ProcessId(), kTitle);
@@ -183,6 +190,39 @@ TEST_F(ForbiddenCharactersTest, ACloseRequestToTheMainWindowClosesOnlyThisWindow
   ASSERT_TRUE(program_.IsRunning()) << "the program goes on";
   EXPECT_TRUE(IsWindowVisible(program_.MainWindow())) << "the main window is still shown";
   EXPECT_TRUE(MainLoopReacts());
+}
+
+TEST_F(ForbiddenCharactersTest, TabGoesFromFermerIntoTheReadOnlyTextAndOutAgain) {
+  HWND window = nullptr;
+  ASSERT_TRUE(Open(&window, true));
+  HWND close = ChildOfClass(window, L"Button");
+  HWND box = ChildOfClass(window, L"RICHEDIT50W");
+  ASSERT_TRUE(WaitForFocus(close)) << "\"Fermer\" as the window opens";
+  ASSERT_TRUE(PressRealKeys(window, {VK_TAB}));
+  ASSERT_TRUE(WaitForFocus(box)) << "the text box after Tab";
+  ASSERT_TRUE(PressRealKeys(window, {VK_TAB}));
+  EXPECT_TRUE(WaitForFocus(close)) << "\"Fermer\" after a second Tab: the text box lets Tab go";
+  ASSERT_TRUE(PressRealKeys(window, {VK_SHIFT, VK_TAB}));
+  ASSERT_TRUE(WaitForFocus(box)) << "the text box after Shift+Tab";
+  ASSERT_TRUE(PressRealKeys(window, {VK_SHIFT, VK_TAB}));
+  EXPECT_TRUE(WaitForFocus(close)) << "\"Fermer\" after a second Shift+Tab";
+  EXPECT_TRUE(IsWindowVisible(window)) << "Tab closes nothing";
+  ASSERT_TRUE(PressRealKeys(window, {VK_ESCAPE}));
+  EXPECT_TRUE(WaitUntilGone(window));
+}
+
+TEST_F(ForbiddenCharactersTest, EscapeOrEnterOnFermerClosesItAndCaracteresHasTheFocusAgain) {
+  for (UINT key : {VK_ESCAPE, VK_RETURN}) {
+    SCOPED_TRACE(key == VK_ESCAPE ? "Escape" : "Enter on \"Fermer\"");
+    HWND window = nullptr;
+    ASSERT_TRUE(Open(&window, true));
+    ASSERT_TRUE(WaitForFocus(ChildOfClass(window, L"Button"))) << "on \"Fermer\"";
+    ASSERT_TRUE(PressRealKeys(window, {key}));
+    ASSERT_TRUE(WaitUntilGone(window));
+    EXPECT_TRUE(WaitForFocus(Control(kCharactersButton))) << "\"Caractères ?\" once the window is closed";
+    EXPECT_TRUE(MainLoopReacts());
+    ASSERT_TRUE(SetTicked(Control(kReplaceModeBox), true));
+  }
 }
 
 }  // namespace
