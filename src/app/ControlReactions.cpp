@@ -70,4 +70,12 @@ void ShowListPopup() {
   ui::ShowPopupMenuAtCursor(base::kListMenu, ui::WindowHandle(base::kMainWindow));
 }
 
+void ShowExplorerPopupFromKeyboard() {
+  ui::ShowPopupMenuUnderListRow(base::kExplorerMenu, base::kExplorer, ui::WindowHandle(base::kMainWindow));
+}
+
+void ShowListPopupFromKeyboard() {
+  ui::ShowPopupMenuUnderListRow(base::kListMenu, base::kFileList, ui::WindowHandle(base::kMainWindow));
+}
+
 }  // namespace app

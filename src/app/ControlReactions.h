@@ -14,8 +14,13 @@ void RemoveOnlyRelabel();
 // A change of the places box's selection (7).
 void ShowPlace();
 
-// Right clicks in the explorer control (8) and in the file list (10): their popup menus, with a selection only.
+// Right clicks in the explorer control (8) and in the file list (10): their popup menus at the pointer, with a
+// selection only.
 void ShowExplorerPopup();
 void ShowListPopup();
+// The Menu key or Shift+F10 in either: the same menus, under the focused selected row (or the first selected one),
+// with a selection only.
+void ShowExplorerPopupFromKeyboard();
+void ShowListPopupFromKeyboard();
 
 }  // namespace app

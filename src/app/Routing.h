@@ -27,11 +27,12 @@ struct CloseRoute {
   Action action;
 };
 
-// The first row with the control number decides; a type the row does not serve means the event is ignored.
+// The first row with the control number that serves the event type decides; an event no row serves is ignored.
+// So one control can have a row per event type (a right click and the Menu key each open a menu of their own).
 inline Action FindControlAction(std::span<const ControlRoute> routes, int control, int eventType) {
   for (const ControlRoute& route : routes) {
     if (route.control != control) continue;
-    if (route.eventType != kAnyEventType && route.eventType != eventType) return nullptr;
+    if (route.eventType != kAnyEventType && route.eventType != eventType) continue;
     return route.action;
   }
   return nullptr;

@@ -15,6 +15,7 @@ enum EventType : int {
   kRightClick = 1,
   kDoubleClick = 2,
   kRightDoubleClick = 3,
+  kMenuKey = 4,  // the Menu key or Shift+F10 while the control has the focus
   kChange = 768,
 };
 

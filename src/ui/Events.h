@@ -13,7 +13,7 @@ struct Event {
   int kind = kNoEvent;
   int window = -1;   // number of the top-level window the event belongs to
   int control = -1;  // control events: the control's number
-  int type = 0;      // control events: kClick, kChange, kRightClick...
+  int type = 0;      // control events: kClick, kChange, kRightClick, kMenuKey...
   int command = 0;   // menu events: the command number
 };
 

@@ -1,5 +1,9 @@
 #include "ui/PopupMenus.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "ui/Objects.h"
 
 namespace ui {
@@ -26,6 +30,24 @@ HBITMAP MenuBitmapFromIcon(HICON icon, int width, int height) {
   SelectObject(dc, old);
   DeleteDC(dc);
   return bitmap;
+}
+
+// The row a menu of the keyboard belongs to: the focused row when it is selected, else the first selected one.
+int KeyboardMenuRow(HWND list) {
+  auto focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  if (focused >= 0 && SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED)) {
+    return focused;
+  }
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ShowPopupMenuAt(int menuNumber, HWND owner, POINT at) {
+  HMENU menu = MenuHandle(menuNumber);
+  if (!menu || !owner) return;
+  // The owner must be the foreground window, or the menu does not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
 }
 
 }  // namespace
@@ -61,14 +83,26 @@ void AddMenuSeparator(int menuNumber) {
 }
 
 void ShowPopupMenuAtCursor(int menuNumber, HWND owner) {
-  HMENU menu = MenuHandle(menuNumber);
-  if (!menu || !owner) return;
   POINT at{};
   GetCursorPos(&at);
-  // The owner must be the foreground window, or the menu does not close when the user clicks elsewhere.
-  SetForegroundWindow(owner);
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
+  ShowPopupMenuAt(menuNumber, owner, at);
+}
+
+bool ShowPopupMenuUnderListRow(int menuNumber, int listNumber, HWND owner) {
+  HWND list = ControlHandle(listNumber);
+  int row = list ? KeyboardMenuRow(list) : -1;
+  if (row < 0) return false;
+  SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  RECT name{};
+  name.left = LVIR_LABEL;
+  if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&name))) return false;
+  // A list scrolled sideways may hide the name's left edge: the menu stays over the list.
+  RECT client{};
+  GetClientRect(list, &client);
+  POINT at{std::clamp(name.left, client.left, client.right - 1), std::clamp(name.bottom, client.top, client.bottom)};
+  ClientToScreen(list, &at);
+  ShowPopupMenuAt(menuNumber, owner, at);
+  return true;
 }
 
 }  // namespace ui

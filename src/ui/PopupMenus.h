@@ -12,5 +12,8 @@ void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNum
 void AddMenuSeparator(int menuNumber);
 // Opens the menu at the mouse pointer, owned by the window; the chosen entry arrives later as a menu event.
 void ShowPopupMenuAtCursor(int menuNumber, HWND owner);
+// Opens the menu as the keyboard asks for it in a report list: under the name of the focused row when it is
+// selected, else of the first selected row, scrolled into view. With no row selected nothing opens (false).
+bool ShowPopupMenuUnderListRow(int menuNumber, int listNumber, HWND owner);
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/WindowHost.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <map>
@@ -401,6 +402,16 @@ bool HandleHostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
       int type = NotifyEventType(header->code);
       if (type >= 0) PostControlEvent(window, number, type);
       return false;
+    }
+    case WM_CONTEXTMENU: {
+      // From the keyboard the place is (-1, -1). A right click has been told already (NM_RCLICK); the list view's
+      // own WM_CONTEXTMENU after it, with the pointer's place, goes on unheeded.
+      HWND control = reinterpret_cast<HWND>(wParam);
+      int number = GetDlgCtrlID(control);
+      if (GET_X_LPARAM(lParam) != -1 || GET_Y_LPARAM(lParam) != -1 || ControlHandle(number) != control) return false;
+      PostControlEvent(window, number, kMenuKey);
+      *result = 0;
+      return true;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

@@ -1,7 +1,7 @@
 #pragma once
 // The program's top-level windows and containers. Their window procedures turn the notifications of the
-// controls they hold into events (ui/Events.h), give controls their own colours, and hand every message of a
-// top-level window first to that window's hook.
+// controls they hold into events (ui/Events.h), the Menu key and Shift+F10 on a control included (kMenuKey), give
+// controls their own colours, and hand every message of a top-level window first to that window's hook.
 
 #include <windows.h>
 

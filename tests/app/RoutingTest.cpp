@@ -13,6 +13,7 @@ using base::kOpenFolderButton;
 using base::kPlacesBox;
 using base::kQuitButton;
 using ui::kChange;
+using ui::kMenuKey;
 using ui::kRightClick;
 
 int lastCalled = 0;
@@ -23,21 +24,29 @@ void Third() { lastCalled = 3; }
 const app::ControlRoute kRoutes[] = {
     {kPlacesBox, kMainWindow, kChange, First},
     {kFileList, kMainWindow, kRightClick, Second},
-    {kFileList, kMainWindow, app::kAnyEventType, Third},  // never reached: the first row with a number decides
+    {kFileList, kMainWindow, app::kAnyEventType, Third},  // the file list's other types
+    {kFileList, kMainWindow, kRightClick, First},         // never reached: the first row serving the type decides
     {kQuitButton, kMainWindow, app::kAnyEventType, Third},
     {kOpenFolderButton, kMainWindow, app::kAnyEventType, nullptr},
 };
 
-TEST(ControlRouting, TheFirstRowWithTheNumberDecidesAndItsTypeMustMatch) {
+TEST(ControlRouting, TheFirstRowWithTheNumberThatServesTheTypeDecides) {
   struct Case {
     int control;
     int type;
     app::Action expected;
   };
   const Case cases[] = {
-      {kPlacesBox, kChange, First},     {kPlacesBox, 0, nullptr},     {kFileList, kRightClick, Second},
-      {kFileList, 0, nullptr},          {kQuitButton, 0, Third},      {kQuitButton, kChange, Third},
-      {kOpenFolderButton, 0, nullptr},  {99, 0, nullptr},             {-1, 0, nullptr},
+      {kPlacesBox, kChange, First},
+      {kPlacesBox, 0, nullptr},
+      {kFileList, kRightClick, Second},
+      {kFileList, 0, Third},
+      {kFileList, kMenuKey, Third},
+      {kQuitButton, 0, Third},
+      {kQuitButton, kChange, Third},
+      {kOpenFolderButton, 0, nullptr},
+      {99, 0, nullptr},
+      {-1, 0, nullptr},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(app::FindControlAction(kRoutes, c.control, c.type), c.expected)

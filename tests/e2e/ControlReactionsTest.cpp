@@ -246,6 +246,10 @@ TEST_F(ControlReactionsTest, RightClickOnASelectedEntryOpensThatControlsMenuAtTh
     EXPECT_EQ(place.top, pointer.y) << "the menu's top edge is at the pointer";
     menuHeights[i] = place.bottom - place.top;
     ASSERT_TRUE(ClosePopupMenus(Program().ProcessId()));
+    // The list view tells a right click twice (NM_RCLICK, then WM_CONTEXTMENU with the pointer's place).
+    EXPECT_FALSE(WaitUntil([&] { return !PopupMenusOf(Program().ProcessId()).empty(); }, Milliseconds(1000)))
+        << "a second menu opened after the first was closed";
+    ClosePopupMenus(Program().ProcessId());
   }
   // The explorer menu has two entries and a separator, the list menu five entries and two separators.
   EXPECT_LT(menuHeights[0], menuHeights[1]) << "the explorer control's menu is shorter than the file list's";

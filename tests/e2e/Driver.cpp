@@ -649,6 +649,10 @@ std::vector<int> SelectedListRows(HWND list) {
   return rows;
 }
 
+int FocusedListRow(HWND list) {
+  return static_cast<int>(SendWithLimit(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+}
+
 std::vector<int> ListColumnWidths(HWND list) {
   std::vector<int> widths;
   auto columns = ListColumnTitles(list).size();
@@ -725,6 +729,21 @@ testing::AssertionResult WaitForPopupMenu(DWORD processId, HWND* menu, Milliseco
   }
   return testing::AssertionFailure() << "no popup menu within " << MillisecondsOf(limit)
                                      << " ms; the program shows:" << DescribeWindowsOf(processId);
+}
+
+testing::AssertionResult WaitForPopupMenuUnderRow(HWND list, int row, HWND* menu) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  if (testing::AssertionResult opened = WaitForPopupMenu(processId, menu); !opened) return opened;
+  RECT name{};
+  if (!ListRowNamePlace(list, row, &name)) return testing::AssertionFailure() << "the list has no row " << row;
+  POINT under{name.left, name.bottom};
+  ClientToScreen(list, &under);
+  RECT place{};
+  GetWindowRect(*menu, &place);
+  if (place.left == under.x && place.top == under.y) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "the menu opened at " << place.left << "," << place.top << " instead of "
+                                     << under.x << "," << under.y << ", under the name of row " << row;
 }
 
 testing::AssertionResult ClosePopupMenus(DWORD processId) {

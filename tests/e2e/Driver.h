@@ -183,6 +183,7 @@ std::vector<std::vector<std::wstring>> ListRows(HWND list);
 // Selects or deselects one row, or every row with row -1.
 bool SelectListRow(HWND list, int row, bool selected);
 std::vector<int> SelectedListRows(HWND list);
+int FocusedListRow(HWND list);  // -1 when no row has the focus
 std::vector<int> ListColumnWidths(HWND list);
 // The rectangle of a row's first cell (its icon and name) in the list's client coordinates, after scrolling the
 // row into view as a person would before clicking it.
@@ -194,6 +195,9 @@ testing::AssertionResult ClickColumnHeading(HWND list, int column);
 // Popup menus (class #32768) the process shows.
 std::vector<HWND> PopupMenusOf(DWORD processId);
 testing::AssertionResult WaitForPopupMenu(DWORD processId, HWND* menu, Milliseconds limit = kReactionLimit);
+// Waits for a popup menu of the list's process whose top left corner lies under the name of the row, where a menu
+// asked for from the keyboard opens.
+testing::AssertionResult WaitForPopupMenuUnderRow(HWND list, int row, HWND* menu);
 // Closes every popup menu of the process as the Escape key would, and waits until none is left.
 testing::AssertionResult ClosePopupMenus(DWORD processId);
 

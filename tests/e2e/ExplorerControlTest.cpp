@@ -257,6 +257,28 @@ TEST_F(ExplorerControlTest, EveryPlaceShowsItsFolder) {
   }
 }
 
+TEST_F(ExplorerControlTest, TheMenuKeyOpensTheMenuUnderTheSelectedEntryAndNothingWithoutOne) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(SelectListRow(explorer_, -1, false));
+  // Away from the list, where a menu opened at the pointer would show.
+  ASSERT_TRUE(PlacePointer({0, 0}));
+  ASSERT_TRUE(GiveFocus(explorer_));
+  ASSERT_TRUE(PressRealKeys(explorer_, {VK_APPS}));
+  // Keys come after posted messages: only time tells that nothing came of them.
+  EXPECT_FALSE(WaitUntil([&] { return !PopupMenusOf(Program().ProcessId()).empty(); }, Milliseconds(1500)))
+      << "with nothing selected no menu opens";
+
+  ASSERT_TRUE(PressRealKeys(explorer_, {VK_END}));
+  const int last = static_cast<int>(kByName.size()) - 1;
+  ASSERT_TRUE(WaitUntil([&] { return SelectedListRows(explorer_) == std::vector<int>{last}; }, kReactionLimit))
+      << "End selects the last entry";
+  ASSERT_TRUE(PressRealKeys(explorer_, {VK_APPS}));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitForPopupMenuUnderRow(explorer_, last, &menu));
+  ASSERT_TRUE(PressRealKeys(explorer_, {VK_ESCAPE}));
+  EXPECT_TRUE(WaitUntilGone(menu)) << "Escape closes the menu";
+}
+
 }  // namespace
 
 }  // namespace e2e

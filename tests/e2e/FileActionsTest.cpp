@@ -18,6 +18,7 @@
 #include "e2e/ProgramFixtures.h"
 #include "e2e/Requesters.h"
 #include "e2e/ScratchFolder.h"
+#include "e2e/Screenshot.h"
 #include "e2e/UserFolders.h"
 
 namespace e2e {
@@ -247,6 +248,47 @@ TEST_F(FileActionsTest, OpeningShowsFilesAndFoldersInTheShellsViewersAndTheFolde
   Command(kExplorerOpen);
   ASSERT_TRUE(WaitForViewer(L"dossier"));
   EXPECT_EQ(ListRowCount(list_), 2) << "opening changes nothing in the list";
+}
+
+TEST_F(FileActionsTest, ShiftF10AndTheMenuKeyOpenTheListMenuUnderTheSelectedRowAndItsRemoveEntryTakesTheRowOut) {
+  MakeFiles({L"a.txt", L"b.txt", L"c.txt", L"d.txt"});
+  ListFolder(L"TXT", 4);
+  Names listed = RowNames();
+  // Away from the list, where a menu opened at the pointer would show.
+  ASSERT_TRUE(PlacePointer({0, 0}));
+  ASSERT_TRUE(GiveFocus(list_));
+  ASSERT_TRUE(PressRealKeys(list_, {VK_HOME}));
+  ASSERT_TRUE(PressRealKeys(list_, {VK_DOWN}));
+  ASSERT_TRUE(WaitUntil([&] { return SelectedListRows(list_) == std::vector<int>{1}; }, kReactionLimit))
+      << "Home then Down select the second row";
+
+  ASSERT_TRUE(PressRealKeys(list_, {VK_SHIFT, VK_F10}));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitForPopupMenuUnderRow(list_, 1, &menu)) << "Shift+F10 on the focused selected row";
+  ASSERT_TRUE(PressRealKeys(list_, {VK_ESCAPE}));
+  ASSERT_TRUE(WaitUntilGone(menu)) << "Escape closes the menu";
+
+  // Ctrl+Down moves the focus on without selecting: the menu belongs to the selected row all the same.
+  ASSERT_TRUE(PressRealKeys(list_, {VK_CONTROL, VK_DOWN}));
+  ASSERT_TRUE(WaitUntil([&] { return FocusedListRow(list_) == 2; }, kReactionLimit)) << "the focus on the third row";
+  ASSERT_EQ(SelectedListRows(list_), std::vector<int>{1}) << "the second row alone selected";
+  ASSERT_TRUE(PressRealKeys(list_, {VK_APPS}));
+  ASSERT_TRUE(WaitForPopupMenuUnderRow(list_, 1, &menu)) << "the Menu key, the focus on an unselected row";
+  EXPECT_TRUE(SaveScreenshot("file-list-menu-from-keyboard"));
+
+  // "Propriétés", "Ouvrir/voir", then "Retirer de la liste", the separators passed over.
+  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) ASSERT_TRUE(PressRealKeys(list_, {key}));
+  const std::wstring removed = listed[1];
+  listed.erase(listed.begin() + 1);
+  ASSERT_TRUE(WaitForRows(listed)) << "the selected row is taken out";
+  EXPECT_TRUE(FileExists(PathOf(removed))) << removed << " is left on disk";
+  EXPECT_TRUE(Recycled(removed).empty()) << removed << " is not in the recycle bin";
+
+  ASSERT_TRUE(SelectedListRows(list_).empty()) << "no row is selected any more";
+  ASSERT_TRUE(PressRealKeys(list_, {VK_SHIFT, VK_F10}));
+  // Keys come after posted messages: only time tells that nothing came of them.
+  EXPECT_FALSE(WaitUntil([&] { return !PopupMenusOf(Program().ProcessId()).empty(); }, Milliseconds(1500)))
+      << "with nothing selected no menu opens";
 }
 
 }  // namespace
