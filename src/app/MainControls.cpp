@@ -5,6 +5,7 @@
 
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
+#include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
 #include "ui/Controls.h"
 #include "ui/LayoutScale.h"
@@ -123,6 +124,8 @@ void CreateProgressArea() {
 
 void CreateMainControls() {
   CreateTaskPaneContent();
+  // Enter on a file of the explorer control does what its popup entry "Ouvrir" does.
+  controls::SetExplorerFileCommand(base::kExplorer, base::kExplorerOpen);
   CreateListArea();
   CreateModePanels();
   CreateProgressArea();

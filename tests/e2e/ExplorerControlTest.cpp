@@ -155,12 +155,24 @@ TEST_F(ExplorerControlTest, DoubleClickAndEnterOpenASubFolderAndItsParent) {
   }
 }
 
-TEST_F(ExplorerControlTest, OpeningAFileChangesNothing) {
+TEST_F(ExplorerControlTest, ADoubleClickOnAFileChangesNothing) {
   ASSERT_TRUE(OpenOurFolder());
   ASSERT_TRUE(DoubleClickRow(RowNamed(explorer_, L"c-petit.xyzq")));
-  ASSERT_TRUE(PressEnterOnRow(RowNamed(explorer_, L"b-moyen.xyzq")));
   ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
-  EXPECT_EQ(RowNames(explorer_), kByName) << "rows after a double click and Enter on files";
+  EXPECT_EQ(RowNames(explorer_), kByName) << "rows after a double click on a file";
+}
+
+TEST_F(ExplorerControlTest, AFolderListedWithNothingSelectedHasItsFirstRowFocusedWhereTheArrowsStart) {
+  ASSERT_TRUE(WaitForFolder(documents_)) << "the control starts in the Documents folder";
+  EXPECT_EQ(FocusedListRow(explorer_), 0) << "at start, the first row has the focus";
+  EXPECT_TRUE(SelectedListRows(explorer_).empty()) << "at start, nothing is selected";
+  ASSERT_TRUE(OpenOurFolder());
+  EXPECT_EQ(FocusedListRow(explorer_), 0) << "in a folder just opened, the first row has the focus";
+  EXPECT_TRUE(SelectedListRows(explorer_).empty()) << "in a folder just opened, nothing is selected";
+  ASSERT_TRUE(GiveFocus(explorer_));
+  ASSERT_TRUE(PressRealKeys(explorer_, {VK_DOWN}));
+  EXPECT_TRUE(WaitUntil([&] { return SelectedListRows(explorer_) == std::vector<int>{1}; }, kReactionLimit))
+      << "Down goes from the first row to the second";
 }
 
 TEST_F(ExplorerControlTest, RowsShowSizeTypeAndDateAsAFrenchUserReadsThem) {

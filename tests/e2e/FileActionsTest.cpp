@@ -115,6 +115,23 @@ class FileActionsTest : public FileListFixture {
     return {};
   }
 
+  int ExplorerRow(const std::wstring& name) {
+    HWND explorer = Program().Control(kExplorer);
+    for (int i = 0, count = ListRowCount(explorer); i < count; ++i) {
+      if (ListCellText(explorer, i, 0) == name) return i;
+    }
+    return -1;
+  }
+  // Opens our folder in the explorer control with a double click, and waits until it shows the entry.
+  void ShowOurFolderInExplorer(const std::wstring& entry) {
+    HWND explorer = Program().Control(kExplorer);
+    ASSERT_TRUE(WaitUntil([&] { return ExplorerRow(FolderLeaf()) >= 0; }, kReactionLimit));
+    RECT place{};
+    ASSERT_TRUE(ListRowNamePlace(explorer, ExplorerRow(FolderLeaf()), &place));
+    DoubleClickAt(explorer, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    ASSERT_TRUE(WaitUntil([&] { return ExplorerRow(entry) >= 0; }, kReactionLimit)) << "our folder shows " << entry;
+  }
+
   // Waits for a window of the shell's viewers and keeps it to be closed at the end.
   testing::AssertionResult WaitForViewer(const std::wstring& titlePart) {
     std::vector<HWND> found;
@@ -230,21 +247,11 @@ TEST_F(FileActionsTest, OpeningShowsFilesAndFoldersInTheShellsViewersAndTheFolde
 
   // The explorer control: our folder, then "Ouvrir" on a file and on a folder.
   HWND explorer = Program().Control(kExplorer);
-  auto explorerRow = [&](const std::wstring& name) {
-    for (int i = 0, count = ListRowCount(explorer); i < count; ++i) {
-      if (ListCellText(explorer, i, 0) == name) return i;
-    }
-    return -1;
-  };
-  ASSERT_TRUE(WaitUntil([&] { return explorerRow(FolderLeaf()) >= 0; }, kReactionLimit));
-  RECT place{};
-  ASSERT_TRUE(ListRowNamePlace(explorer, explorerRow(FolderLeaf()), &place));
-  DoubleClickAt(explorer, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-  ASSERT_TRUE(WaitUntil([&] { return explorerRow(L"dossier") >= 0; }, kReactionLimit));
-  ASSERT_TRUE(SelectListRow(explorer, explorerRow(L"note-explorateur.ini"), true));
+  ShowOurFolderInExplorer(L"dossier");
+  ASSERT_TRUE(SelectListRow(explorer, ExplorerRow(L"note-explorateur.ini"), true));
   Command(kExplorerOpen);
   ASSERT_TRUE(WaitForViewer(L"note-explorateur.ini"));
-  ASSERT_TRUE(SelectListRow(explorer, explorerRow(L"dossier"), true));
+  ASSERT_TRUE(SelectListRow(explorer, ExplorerRow(L"dossier"), true));
   Command(kExplorerOpen);
   ASSERT_TRUE(WaitForViewer(L"dossier"));
   EXPECT_EQ(ListRowCount(list_), 2) << "opening changes nothing in the list";
@@ -289,6 +296,21 @@ TEST_F(FileActionsTest, ShiftF10AndTheMenuKeyOpenTheListMenuUnderTheSelectedRowA
   // Keys come after posted messages: only time tells that nothing came of them.
   EXPECT_FALSE(WaitUntil([&] { return !PopupMenusOf(Program().ProcessId()).empty(); }, Milliseconds(1500)))
       << "with nothing selected no menu opens";
+}
+
+TEST_F(FileActionsTest, EnterOnAFileOfTheExplorerOpensItAsOuvrirDoes) {
+  MakeFiles({L"note-entree.ini"});
+  HWND explorer = Program().Control(kExplorer);
+  ShowOurFolderInExplorer(L"note-entree.ini");
+  ASSERT_TRUE(GiveFocus(explorer));
+  // "..", then the file: End selects it.
+  ASSERT_TRUE(PressRealKeys(explorer, {VK_END}));
+  ASSERT_TRUE(WaitUntil([&] { return SelectedListRows(explorer) == std::vector<int>{ExplorerRow(L"note-entree.ini")}; },
+                        kReactionLimit))
+      << "End selects the file";
+  ASSERT_TRUE(PressRealKeys(explorer, {VK_RETURN}));
+  ASSERT_TRUE(WaitForViewer(L"note-entree.ini")) << "Enter opens the file in its viewer";
+  EXPECT_EQ(ListRowCount(explorer), 2) << "the explorer control still shows our folder";
 }
 
 }  // namespace

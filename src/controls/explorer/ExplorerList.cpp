@@ -40,6 +40,7 @@ struct ExplorerListState {
   std::vector<ExplorerEntry> entries;
   ExplorerColumn sortColumn = ExplorerColumn::Name;
   bool ascending = true;
+  int fileCommand = 0;  // sent to the top-level window by Enter on a file
 };
 
 ExplorerListState* StateOf(HWND list) {
@@ -64,10 +65,11 @@ void SetCellText(HWND list, int row, int column, const std::wstring& text) {
   SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
+// The row gets the given states, the focus among them, and is scrolled into view.
+void MarkRow(HWND list, int row, UINT states) {
   LVITEMW item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  item.stateMask = states;
+  item.state = states;
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
@@ -92,7 +94,12 @@ void FillRows(HWND list, const ExplorerListState& state, const std::wstring& sel
     SetCellText(list, row, static_cast<int>(ExplorerColumn::Modified), entry.dateText);
     if (!selectPath.empty() && !entry.isParent && SameFolder(entry.path, selectPath)) selectRow = row;
   }
-  if (selectRow >= 0) SelectRow(list, selectRow);
+  if (selectRow >= 0) {
+    MarkRow(list, selectRow, LVIS_SELECTED | LVIS_FOCUSED);
+  } else if (!state.entries.empty()) {
+    // Where the arrow keys start, shown without choosing anything.
+    MarkRow(list, 0, LVIS_FOCUSED);
+  }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -149,6 +156,16 @@ void Open(HWND list, ExplorerListState& state, int index) {
   ShowFolder(list, state, entry.path, left);
 }
 
+// Enter opens a folder, as a double click does, and hands a file to the command set for it.
+void PressEnter(HWND list, ExplorerListState& state, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
+  if (state.entries[static_cast<size_t>(index)].isFolder) {
+    Open(list, state, index);
+  } else if (state.fileCommand != 0) {
+    SendMessageW(GetAncestor(list, GA_ROOT), WM_COMMAND, MAKEWPARAM(state.fileCommand, 0), 0);
+  }
+}
+
 int SelectedRow(HWND list) {
   return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
@@ -184,7 +201,7 @@ LRESULT CALLBACK ExplorerListProc(HWND list, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
       if (wParam == VK_RETURN) {
         LRESULT result = CallWindowProcW(original, list, message, wParam, lParam);
-        Open(list, *state, SelectedRow(list));
+        PressEnter(list, *state, SelectedRow(list));
         return result;
       }
       break;
@@ -309,6 +326,11 @@ void SortExplorerByColumn(int number, int column) {
 void OpenExplorerEntry(int number, int index) {
   HWND list = ListOf(number);
   if (list) Open(list, *StateOf(list), index);
+}
+
+void SetExplorerFileCommand(int number, int command) {
+  HWND list = ListOf(number);
+  if (list) StateOf(list)->fileCommand = command;
 }
 
 }  // namespace controls

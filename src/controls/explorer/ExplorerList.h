@@ -5,8 +5,13 @@
 //
 // It answers by itself: a click on a column heading sorts by that column, a second click on the same heading
 // reverses the order (the heading shows the arrow); a double click or the Enter key on a folder, a drive or ".."
-// opens it; on a file they do nothing. Its parent's procedure (ui/WindowHost.h) turns its notifications into
-// control events for its number: a right click arrives as a control event of type kRightClick.
+// opens it. A double click on a file does nothing; the Enter key on a file sends the file command, when one is set,
+// to the list's top-level window as WM_COMMAND (command, 0), as a menu entry would. Its parent's procedure
+// (ui/WindowHost.h) turns its notifications into control events for its number: a right click arrives as a control
+// event of type kRightClick, the Menu key as one of type kMenuKey.
+//
+// After a folder is listed with nothing selected, the first row has the focus (not the selection), in view, so that
+// the arrow keys start from there.
 //
 // The list shows ".." first (except at the top level), then the folders, then the files, by name at start; the
 // order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives. Hidden entries are not shown. The window keeps its record under the
@@ -44,7 +49,10 @@ int ExplorerFirstSelected(int number);  // -1 when none
 // What a click on the heading of `column` (0 name, 1 size, 2 type, 3 date) does.
 void SortExplorerByColumn(int number, int column);
 
-// What a double click or Enter on the entry does: opens a folder, a drive or ".."; a file is left alone.
+// What a double click on the entry does: opens a folder, a drive or ".."; a file is left alone.
 void OpenExplorerEntry(int number, int index);
+
+// The command the Enter key on a file sends (0, the default: none).
+void SetExplorerFileCommand(int number, int command);
 
 }  // namespace controls
