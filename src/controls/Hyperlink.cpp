@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/Controls.h"
+#include "ui/DialogKeys.h"
 
 namespace controls {
 
@@ -34,7 +35,7 @@ std::wstring TextOf(HWND window) {
 }
 
 bool ShowsFocus(HWND window) {
-  return GetFocus() == window && !(SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+  return GetFocus() == window && ui::FocusCuesShown(window);
 }
 
 // The text's box as drawn, one pixel larger on each side, within the link.

@@ -19,11 +19,6 @@ constexpr const wchar_t* kLinkAction = L"Cliquer";
 constexpr const wchar_t* kExpandAction = L"Développer";
 constexpr const wchar_t* kCollapseAction = L"Réduire";
 
-TaskPaneState* PaneOfCanvas(HWND canvas) {
-  TaskPaneState* state = PaneStateOf(GetParent(canvas));
-  return state && state->canvas == canvas ? state : nullptr;
-}
-
 struct ExposedItem {
   int item = 0;
   PaneBand band;
@@ -62,7 +57,8 @@ class PaneModel final : public ui::AccessibleModel {
     if (id == CHILDID_SELF) {
       element->name = kPaneName;
       element->role = ROLE_SYSTEM_PANE;
-      element->state = STATE_SYSTEM_FOCUSABLE | (focused && !IsPaneKeyStop(*state, state->focusItem) ? STATE_SYSTEM_FOCUSED : 0) |
+      const bool onItself = focused && !IsPaneKeyStop(*state, state->focusItem);
+      element->state = STATE_SYSTEM_FOCUSABLE | (onItself ? STATE_SYSTEM_FOCUSED : 0) |
                        (enabled ? 0 : STATE_SYSTEM_UNAVAILABLE);
       VisibleArea(&element->place);
       return true;

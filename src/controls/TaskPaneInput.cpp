@@ -11,12 +11,6 @@ void InvalidateHitRect(HWND canvas, const TaskPaneItem* item) {
   if (item) InvalidateRect(canvas, &item->hitRect, FALSE);
 }
 
-// The pane state of a canvas window, null when the window is not the canvas of a pane.
-TaskPaneState* PaneOfCanvas(HWND window) {
-  TaskPaneState* state = PaneStateOf(GetParent(window));
-  return state && state->canvas == window ? state : nullptr;
-}
-
 void SetWantedCursor(bool hand) {
   HCURSOR wanted = LoadCursorW(nullptr, hand ? IDC_HAND : IDC_ARROW);
   if (GetCursor() != wanted) SetCursor(wanted);

@@ -5,6 +5,7 @@
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPaneAccessible.h"
 #include "controls/TaskPaneLayout.h"
+#include "ui/DialogKeys.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
 
@@ -56,14 +57,6 @@ int PlaceInOrder(const TaskPaneState& state, const std::vector<KeyStop>& stops, 
   return -1;
 }
 
-bool KeyboardCuesShown(HWND canvas) {
-  return (SendMessageW(canvas, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
-}
-
-void ShowKeyboardCues(HWND canvas) {
-  SendMessageW(GetAncestor(canvas, GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-}
-
 void InvalidateFocusOf(const TaskPaneState& state, int index) {
   const TaskPaneItem* item = PaneItemOf(state, index);
   if (!item || item->hitRect.right < 0) return;
@@ -97,9 +90,7 @@ void FocusControl(const TaskPaneState& state, HWND control) {
   GetWindowRect(control, &place);
   MapWindowPoints(nullptr, state.canvas, reinterpret_cast<POINT*>(&place), 2);
   ScrollIntoView(state, place.top, place.bottom);
-  SetFocus(control);
-  // As the dialog navigation does, a field reached by Tab has its text selected.
-  if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
+  ui::FocusAsTabDoes(control);
 }
 
 // Puts the keyboard on a header or link while the canvas keeps or takes the focus.
@@ -176,7 +167,7 @@ LRESULT PaneKeyDown(TaskPaneState& state, WPARAM key, LPARAM lParam) {
     default: return 1;
   }
   if (target >= 0) {
-    ShowKeyboardCues(state.canvas);
+    ui::ShowFocusCues(state.canvas);
     SetFocusItem(state, target);
   }
   return 0;
@@ -217,8 +208,7 @@ bool PaneTabKey(TaskPaneState& state, bool backward, HWND focus) {
   if (!outside || outside == state.canvas) {
     GoTo(state, backward ? stops.back() : stops.front());
   } else {
-    SetFocus(outside);
-    if (SendMessageW(outside, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(outside, EM_SETSEL, 0, -1);
+    ui::FocusAsTabDoes(outside);
   }
   return true;
 }
@@ -241,27 +231,22 @@ void ActivatePaneItem(TaskPaneState& state, int index) {
 void KeepPaneFocusInSight(TaskPaneState& state, int headerIndex) {
   const TaskPaneItem* header = PaneItemOf(state, headerIndex);
   if (!header || header->collapsed == 0) return;
-  int groupEnd = headerIndex + 1;
-  for (; groupEnd < state.itemCount; ++groupEnd) {
-    const TaskPaneItem* member = PaneItemOf(state, groupEnd);
-    if (member && IsPaneHeader(member->kind)) break;
-  }
-  const bool onFoldedLink = state.focusItem > headerIndex && state.focusItem < groupEnd;
-  bool inFoldedHost = false;
+  // Only the folded group's members are hidden now: what the keyboard was on among them goes to its header.
   HWND focus = GetFocus();
-  for (int i = headerIndex + 1; i < groupEnd && focus; ++i) {
-    const TaskPaneItem* item = PaneItemOf(state, i);
-    HWND host = item && item->kind == HostItem ? ui::ControlHandle(item->host) : nullptr;
-    if (host && IsChild(host, focus)) inFoldedHost = true;
+  bool inHiddenHost = false;
+  for (const PaneBand& band : PaneItemBands(state)) {
+    const TaskPaneItem* item = PaneItemOf(state, band.item);
+    HWND host = item && item->kind == HostItem && !band.shown ? ui::ControlHandle(item->host) : nullptr;
+    if (host && focus && IsChild(host, focus)) inHiddenHost = true;
   }
-  if (onFoldedLink) state.focusItem = headerIndex;
-  if (inFoldedHost) SetFocusItem(state, headerIndex);
+  if (state.focusItem >= 0 && !IsPaneKeyStop(state, state.focusItem)) state.focusItem = headerIndex;
+  if (inHiddenHost) SetFocusItem(state, headerIndex);
 }
 
 void RedrawPaneFocus(const TaskPaneState& state) { InvalidateFocusOf(state, state.focusItem); }
 
 bool PaneFocusRect(const TaskPaneState& state, int index, RECT* rect) {
-  if (index < 0 || index != state.focusItem || GetFocus() != state.canvas || !KeyboardCuesShown(state.canvas)) {
+  if (index < 0 || index != state.focusItem || GetFocus() != state.canvas || !ui::FocusCuesShown(state.canvas)) {
     return false;
   }
   const TaskPaneItem* item = PaneItemOf(state, index);

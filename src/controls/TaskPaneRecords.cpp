@@ -15,6 +15,11 @@ TaskPaneState* PaneStateOf(HWND frame) {
 
 TaskPaneState* PaneStateOf(int number) { return PaneStateOf(ui::ControlHandle(number)); }
 
+TaskPaneState* PaneOfCanvas(HWND canvas) {
+  TaskPaneState* state = PaneStateOf(GetParent(canvas));
+  return state && state->canvas == canvas ? state : nullptr;
+}
+
 TaskPaneItem* PaneItemOf(const TaskPaneState& state, int index) {
   if (index < 0 || index >= state.itemCount) return nullptr;
   return static_cast<TaskPaneItem*>(PaneItemAt(state.items, index));

@@ -84,6 +84,8 @@ PaneShared& SharedPaneState();
 TaskPaneState* PaneStateOf(HWND frame);
 // The state of a pane by control number, null when the number names no pane.
 TaskPaneState* PaneStateOf(int number);
+// The state of the pane whose canvas the window is, null when it is no pane's canvas.
+TaskPaneState* PaneOfCanvas(HWND canvas);
 
 // The item at a valid index (0 <= index < itemCount), null otherwise.
 TaskPaneItem* PaneItemOf(const TaskPaneState& state, int index);

@@ -14,7 +14,7 @@ bool KeepsTab(HWND control, const MSG& message) {
 
 void MoveFocus(HWND root, HWND from, bool backwards) {
   HWND next = GetNextDlgTabItem(root, from == root ? nullptr : from, backwards ? TRUE : FALSE);
-  if (next) SetFocus(next);
+  if (next) FocusAsTabDoes(next);
 }
 
 // The notification a click on the button sends its parent.
@@ -33,8 +33,8 @@ bool HandleDialogKey(HWND root, const MSG& message) {
   const bool inWindow = focus == root || (focus && IsChild(root, focus));
   switch (message.wParam) {
     case VK_TAB:
-      // What Windows' dialog manager does itself on Tab; Wine's leaves the cues hidden.
-      SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      // As the dialog manager does on Tab; said here too, so that it holds whichever of the two moves the focus.
+      ShowFocusCues(root);
       if (!inWindow || focus == root || !KeepsTab(focus, message)) return false;
       MoveFocus(root, focus, GetKeyState(VK_SHIFT) < 0);
       return true;
@@ -47,6 +47,17 @@ bool HandleDialogKey(HWND root, const MSG& message) {
     default:
       return false;
   }
+}
+
+bool FocusCuesShown(HWND window) { return (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0; }
+
+void ShowFocusCues(HWND window) {
+  SendMessageW(GetAncestor(window, GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void FocusAsTabDoes(HWND control) {
+  SetFocus(control);
+  if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 }  // namespace ui

@@ -31,8 +31,7 @@ bool TakenByOwnTabOrder(const MSG& message) {
   for (HWND window = message.hwnd; window; window = GetParent(window)) {
     if (GetPropW(window, kOwnTabProperty)) {
       if (!SendMessageW(window, OwnTabMessage(), backward, reinterpret_cast<LPARAM>(message.hwnd))) return false;
-      // As the dialog navigation does: from now on the keyboard is in use, and focus rectangles show.
-      SendMessageW(GetAncestor(window, GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      ShowFocusCues(window);  // as the dialog navigation does
       return true;
     }
     if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) break;

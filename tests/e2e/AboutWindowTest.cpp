@@ -34,8 +34,7 @@ class AboutWindowTest : public FreshRunTest {
   testing::AssertionResult OpenAbout(HWND* about, bool byKeyboard = false) {
     HWND button = Program().Control(kAboutButton);
     if (byKeyboard) {
-      if (testing::AssertionResult focused = GiveFocus(button); !focused) return focused;
-      if (testing::AssertionResult pressed = PressRealKeys(button, {VK_SPACE}); !pressed) return pressed;
+      if (testing::AssertionResult pressed = PressWithSpace(button); !pressed) return pressed;
     } else {
       Click(button);
     }

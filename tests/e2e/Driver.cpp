@@ -543,26 +543,32 @@ testing::AssertionResult BringToForeground(HWND root) {
 
 }  // namespace
 
-testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination) {
+namespace {
+
+// The events in one call to the window's top-level window, brought to the foreground first, so that no other input
+// comes between them.
+testing::AssertionResult SendRealInput(HWND window, std::vector<INPUT>& inputs) {
   HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
-  if (!root) return testing::AssertionFailure() << "no window to press keys in";
+  if (!root) return testing::AssertionFailure() << "no window to send keys to";
   if (testing::AssertionResult foreground = BringToForeground(root); !foreground) return foreground;
-  std::vector<INPUT> inputs;
-  for (UINT key : combination) inputs.push_back(KeyInput(key, false));
-  for (auto key = std::rbegin(combination); key != std::rend(combination); ++key) {
-    inputs.push_back(KeyInput(*key, true));
-  }
-  // One call, so that no other input comes between the presses and the releases.
   const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   if (sent == inputs.size()) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "SendInput took " << sent << " of " << inputs.size() << " key events, error "
                                      << GetLastError();
 }
 
+}  // namespace
+
+testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination) {
+  std::vector<INPUT> inputs;
+  for (UINT key : combination) inputs.push_back(KeyInput(key, false));
+  for (auto key = std::rbegin(combination); key != std::rend(combination); ++key) {
+    inputs.push_back(KeyInput(*key, true));
+  }
+  return SendRealInput(window, inputs);
+}
+
 testing::AssertionResult TypeRealText(HWND window, const std::wstring& text) {
-  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
-  if (!root) return testing::AssertionFailure() << "no window to type in";
-  if (testing::AssertionResult foreground = BringToForeground(root); !foreground) return foreground;
   std::vector<INPUT> inputs;
   for (wchar_t character : text) {
     for (bool release : {false, true}) {
@@ -573,9 +579,12 @@ testing::AssertionResult TypeRealText(HWND window, const std::wstring& text) {
       inputs.push_back(input);
     }
   }
-  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  if (sent == inputs.size()) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "SendInput took " << sent << " of " << inputs.size() << " characters";
+  return SendRealInput(window, inputs);
+}
+
+testing::AssertionResult PressWithSpace(HWND control) {
+  if (testing::AssertionResult focused = GiveFocus(control); !focused) return focused;
+  return PressRealKeys(control, {VK_SPACE});
 }
 
 int ListRowCount(HWND list) { return static_cast<int>(SendWithLimit(list, LVM_GETITEMCOUNT, 0, 0)); }

@@ -173,6 +173,8 @@ testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> 
 // Characters typed as a keyboard would give them (each as its own Unicode key), to the focused control of the
 // window, brought to the foreground first.
 testing::AssertionResult TypeRealText(HWND window, const std::wstring& text);
+// A button pressed from the keyboard: it is given the focus, then Space goes to it.
+testing::AssertionResult PressWithSpace(HWND control);
 
 // Report lists of another process, read and changed through memory lent in that process.
 int ListRowCount(HWND list);

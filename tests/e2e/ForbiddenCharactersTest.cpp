@@ -63,8 +63,7 @@ class ForbiddenCharactersTest : public testing::Test {
   testing::AssertionResult Open(HWND* window, bool byKeyboard = false) {
     HWND button = Control(kCharactersButton);
     if (byKeyboard) {
-      if (testing::AssertionResult focused = GiveFocus(button); !focused) return focused;
-      if (testing::AssertionResult pressed = PressRealKeys(button, {VK_SPACE}); !pressed) return pressed;
+      if (testing::AssertionResult pressed = PressWithSpace(button); !pressed) return pressed;
     } else {
       Click(button);
     }
