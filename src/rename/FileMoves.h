@@ -1,8 +1,10 @@
 #pragma once
-// Renaming a file or folder on disk without ever replacing another one. Window-free: the platform's calls sit
-// behind `FileMoves`, so that the steps of a rename can be followed one by one.
+// Renaming a file or folder on disk without ever replacing another one, and without ever leaving it under a name
+// nobody asked for. Window-free: the platform's calls sit behind `FileMoves`, so that the steps of a rename can be
+// followed one by one.
 
 #include <string>
+#include <vector>
 
 namespace renaming {
 
@@ -22,14 +24,22 @@ class FileMoves {
   virtual MoveResult Move(const std::wstring& from, const std::wstring& to) = 0;
   // Whether two different paths name the same entry but for letter case, as the file system compares names.
   virtual bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) = 0;
+  // The names in the folder of `path` that equal its name but for letter case, spelt as the folder holds them. A
+  // folder that tells letter case apart can hold several.
+  virtual std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) = 0;
   // A name in `folder` for the middle step of a letter-case rename, another one at each attempt.
   virtual std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) = 0;
+  // Waits before a step that failed is tried again.
+  virtual void PauseBeforeRetry() = 0;
 };
 
-// Renames `from` to `to` with the plain move. A new name that differs from the old one only in letter case goes
-// through a temporary name in the same folder, since some file systems report such a plain move as done and keep
-// the old name; when the second step fails the file gets its old name back. True only when the file now bears the
-// new name.
+// Renames `from` to `to` with the plain move. True only when the file now bears the new name.
+//
+// A new name that differs from the old one only in letter case is checked on disk: it is tried only when no other
+// entry of the folder answers to the new name (else the file keeps its name, untouched); the plain move comes
+// first, since Windows changes letter case with it; where the platform reports it done and keeps the old name,
+// the file goes through a temporary name in the same folder. Should the step from the temporary name fail, the
+// file is moved back to its old name, or on to the new one, until one of them takes.
 bool MoveWithoutReplacing(FileMoves& files, const std::wstring& from, const std::wstring& to);
 
 }  // namespace renaming

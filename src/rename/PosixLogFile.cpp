@@ -22,14 +22,15 @@ class PosixOpenLogFile : public OpenLogFile {
 
   bool SeekToEnd() override { return ::lseek(fd_, 0, SEEK_END) >= 0; }
 
-  bool Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+  size_t Write(std::string_view bytes) override {
+    size_t done = 0;
+    while (done < bytes.size()) {
+      ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
       if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) return false;
-      bytes.remove_prefix(static_cast<size_t>(written));
+      if (written <= 0) break;
+      done += static_cast<size_t>(written);
     }
-    return true;
+    return done;
   }
 
  private:
@@ -38,14 +39,17 @@ class PosixOpenLogFile : public OpenLogFile {
 
 }  // namespace
 
-std::unique_ptr<OpenLogFile> PosixLogFileAccess::OpenExclusive(const std::wstring& path) {
+LogOpening PosixLogFileAccess::OpenExclusive(const std::wstring& path) {
   int fd = ::open(EncodeUtf8(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return nullptr;
+  if (fd < 0) return {};
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    bool held = errno == EWOULDBLOCK;
     ::close(fd);
-    return nullptr;
+    return {nullptr, held};
   }
-  return std::make_unique<PosixOpenLogFile>(fd);
+  return {std::make_unique<PosixOpenLogFile>(fd), false};
 }
+
+void PosixLogFileAccess::Pause(int milliseconds) { ::usleep(static_cast<useconds_t>(milliseconds) * 1000); }
 
 }  // namespace renaming

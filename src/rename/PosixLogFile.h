@@ -9,7 +9,9 @@ namespace renaming {
 class PosixLogFileAccess : public LogFileAccess {
  public:
   // The wide path is turned into UTF-8, the file-name encoding of the native build.
-  std::unique_ptr<OpenLogFile> OpenExclusive(const std::wstring& path) override;
+  // A lock held elsewhere counts as held by another program.
+  LogOpening OpenExclusive(const std::wstring& path) override;
+  void Pause(int milliseconds) override;
 };
 
 }  // namespace renaming

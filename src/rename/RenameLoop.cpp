@@ -16,13 +16,14 @@ PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassW
     RenamePlan plan = PlanRename(criteria, row);
     if (!plan.newName.empty() && MoveWithoutReplacing(world.files, row.fullPath, plan.newPath)) {
       AdvanceAfterSuccess(criteria);
-      WriteLogLine(world.logFiles, world.logPath, SuccessLine(world.clock.Now(), plan.oldNameForLog, plan.newName));
+      world.log.WriteLogLine(SuccessLine(world.clock.Now(), plan.oldNameForLog, plan.newName));
     } else {
       ++outcome.errors;
-      WriteLogLine(world.logFiles, world.logPath, FailureLine(world.clock.Now(), plan.oldNameForLog));
+      world.log.WriteLogLine(FailureLine(world.clock.Now(), plan.oldNameForLog));
     }
     world.observer.Progressed(ProgressPercent(index + 1, rowCount));
   }
+  world.log.WriteWaitingLines();
   return outcome;
 }
 

@@ -40,8 +40,7 @@ class PassObserver {
 
 struct PassWorld {
   FileMoves& files;
-  LogFileAccess& logFiles;
-  std::wstring logPath;
+  RenameLog& log;
   Clock& clock;
   PassObserver& observer;
 };
@@ -53,7 +52,7 @@ struct PassOutcome {
 
 // Tries every row once. A name that the mode reduces to nothing fails without asking the platform, since its path
 // would name the folder itself. A failure is counted and logged and never stops the pass; the mode's running number
-// moves on only after a success.
+// moves on only after a success. Before the pass ends, lines the log could not take yet are tried once more.
 PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassWorld& world);
 
 }  // namespace renaming

@@ -27,6 +27,13 @@ class ListedRows : public RenameRows {
   RenameRow Row(int index) const override { return {filelist::FileRowPath(index), filelist::FileRowName(index)}; }
 };
 
+// One log for the whole run: lines a pass could not write wait there for the next pass.
+RenameLog& RunLog() {
+  static Win32LogFileAccess files;
+  static RenameLog log(files, RenameLogPath(base::TempFolder()));
+  return log;
+}
+
 void EmptyFileList() {
   filelist::FileListUpdate update;
   filelist::RemoveAllFileRows();
@@ -42,10 +49,9 @@ void RenamePass(RenameCriteria criteria) {
     ui::WindowDisabled noInput(base::kMainWindow);
     ListedRows rows;
     Win32FileMoves files;
-    Win32LogFileAccess logFiles;
     LocalClock clock;
     PassDisplay display;
-    PassWorld world{files, logFiles, RenameLogPath(base::TempFolder()), clock, display};
+    PassWorld world{files, RunLog(), clock, display};
     outcome = RunRenameLoop(rows, std::move(criteria), world);
     display.Flush();
     EmptyFileList();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/PathParts.h"
+
 namespace renaming {
 
 void Win32FileMoves::MakeWritable(const std::wstring& path) {
@@ -17,14 +19,51 @@ MoveResult Win32FileMoves::Move(const std::wstring& from, const std::wstring& to
   return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? MoveResult::NameTaken : MoveResult::Failed;
 }
 
+namespace {
+
+bool EqualButForLetterCase(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+// The name with `?` for every character that has another letter case: the pattern matches every spelling of the
+// name, whatever the folder's rule for letter case, and a few other names, which the comparison leaves out.
+std::wstring PatternOfEverySpelling(std::wstring name) {
+  std::wstring upper = name;
+  std::wstring lower = name;
+  CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+  CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (upper[i] != lower[i]) name[i] = L'?';
+  }
+  return name;
+}
+
+}  // namespace
+
 bool Win32FileMoves::DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) {
-  return a != b && CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                        TRUE) == CSTR_EQUAL;
+  return a != b && EqualButForLetterCase(a, b);
+}
+
+std::vector<std::wstring> Win32FileMoves::NamesAnsweringTo(const std::wstring& path) {
+  std::wstring name = base::NamePart(path);
+  std::wstring pattern = base::FolderPart(path) + PatternOfEverySpelling(name);
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (EqualButForLetterCase(found.cFileName, name)) names.push_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
 }
 
 std::wstring Win32FileMoves::TemporaryName(const std::wstring& folder, unsigned attempt) {
   return folder + L"~tarvelle-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()) +
          L"-" + std::to_wstring(attempt) + L".tmp";
 }
+
+void Win32FileMoves::PauseBeforeRetry() { Sleep(50); }
 
 }  // namespace renaming

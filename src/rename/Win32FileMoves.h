@@ -12,8 +12,12 @@ class Win32FileMoves : public FileMoves {
   MoveResult Move(const std::wstring& from, const std::wstring& to) override;
   // The ordinal comparison without letter case that NTFS applies to names.
   bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override;
+  // A search of the folder with a pattern that leaves every letter open, so that it finds every spelling also in a
+  // folder that tells letter case apart; the names found are then compared as DifferOnlyInLetterCase does.
+  std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) override;
   // "~tarvelle-<process>-<ticks>-<attempt>.tmp".
   std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override;
+  void PauseBeforeRetry() override;
 };
 
 }  // namespace renaming

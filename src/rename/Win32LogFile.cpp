@@ -20,14 +20,15 @@ class Win32OpenLogFile : public OpenLogFile {
     return SetFilePointerEx(file_, distance, nullptr, FILE_END) != 0;
   }
 
-  bool Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+  size_t Write(std::string_view bytes) override {
+    size_t done = 0;
+    while (done < bytes.size()) {
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
       DWORD written = 0;
-      if (!WriteFile(file_, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-      bytes.remove_prefix(written);
+      if (!WriteFile(file_, bytes.data() + done, chunk, &written, nullptr) || written == 0) break;
+      done += written;
     }
-    return true;
+    return done;
   }
 
  private:
@@ -36,11 +37,16 @@ class Win32OpenLogFile : public OpenLogFile {
 
 }  // namespace
 
-std::unique_ptr<OpenLogFile> Win32LogFileAccess::OpenExclusive(const std::wstring& path) {
+LogOpening Win32LogFileAccess::OpenExclusive(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Win32OpenLogFile>(file);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    return {nullptr, error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION};
+  }
+  return {std::make_unique<Win32OpenLogFile>(file), false};
 }
+
+void Win32LogFileAccess::Pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace renaming

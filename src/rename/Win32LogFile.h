@@ -8,7 +8,9 @@ namespace renaming {
 
 class Win32LogFileAccess : public LogFileAccess {
  public:
-  std::unique_ptr<OpenLogFile> OpenExclusive(const std::wstring& path) override;
+  // A sharing or lock violation counts as held by another program.
+  LogOpening OpenExclusive(const std::wstring& path) override;
+  void Pause(int milliseconds) override;
 };
 
 }  // namespace renaming

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <regex>
@@ -331,6 +332,73 @@ TEST_F(RenameTest, CollisionsFailWithoutReplacingAndTheNumberWaitsForASuccess) {
   EXPECT_EQ(ReadWholeFile(same + L"Vacances_1.JPG").value_or(""), "a");
 }
 
+// A file made in `folder` beside one whose name differs only in letter case. Under Wine, whose file calls answer to
+// either spelling in a Linux folder, a Linux shell makes it; under Windows, a folder with case sensitivity turned on
+// takes a create that tells case apart. False where neither can.
+bool MakeCaseTwin(const std::wstring& folder, const std::wstring& name, const std::string& content) {
+  const size_t entries = EntriesOf(folder).size();
+  std::wstring path = folder + name;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_POSIX_SEMANTICS, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+    return written == content.size();
+  }
+  using UnixFileName = char*(CDECL*)(const wchar_t*);
+  auto unixFileName = reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixFileName) return false;
+  char* unixFolder = unixFileName(folder.c_str());
+  if (!unixFolder) return false;
+  std::wstring command = L"Z:\\bin\\sh -c \"printf " + std::wstring(content.begin(), content.end()) + L" > '" +
+                         std::wstring(unixFolder, unixFolder + strlen(unixFolder)) + L"/" + name + L"'\"";
+  HeapFree(GetProcessHeap(), 0, unixFolder);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(L"Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return WaitUntil([&] { return EntriesOf(folder).size() == entries + 1; }, kReactionLimit);
+}
+
+// The content of the file of exactly that name, not of a twin answering to it.
+std::string ReadExactly(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_POSIX_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "?";
+  char bytes[64] = {};
+  DWORD read = 0;
+  ReadFile(file, bytes, sizeof(bytes), &read, nullptr);
+  CloseHandle(file);
+  return std::string(bytes, read);
+}
+
+TEST_F(RenameTest, ALetterCaseRenameBesideACaseTwinLeavesTheFileAsItWasAndOthersStillChangeCase) {
+  std::wstring folder = MakeFolder(L"casse", {{L"photo.jpg", "1"}, {L"photo-2.jpg", "3"}});
+  if (!MakeCaseTwin(folder, L"Photo.jpg", "2") || EntriesOf(folder).size() != 3) {
+    GTEST_SKIP() << "this folder does not tell letter case apart";
+  }
+  ChooseMode(kReplaceModeBox);
+  Set(kPartField, L"photo");
+  Set(kReplacementField, L"PHOTO");
+  List(folder, {L"photo.jpg", L"photo-2.jpg"});
+  // "photo.jpg" would become "PHOTO.jpg", which "Photo.jpg" answers to; "photo-2.jpg" has no twin.
+  Rename(1);
+  EXPECT_EQ(EntriesOf(folder), (Names{L"PHOTO-2.jpg", L"Photo.jpg", L"photo.jpg"}))
+      << "no temporary name is left and the twin is untouched";
+  EXPECT_EQ(ReadExactly(folder + L"photo.jpg"), "1");
+  EXPECT_EQ(ReadExactly(folder + L"Photo.jpg"), "2");
+  EXPECT_EQ(ReadExactly(folder + L"PHOTO-2.jpg"), "3");
+  testing::AssertionResult wellFormed = testing::AssertionSuccess();
+  EXPECT_EQ(LogLinesWithoutStamps(&wellFormed),
+            (std::vector<std::string>{Failure(L"photo.jpg"), Success(L"photo-2.jpg", L"PHOTO-2.jpg")}));
+}
+
 TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   std::wstring first = MakeFolder(L"un", {{L"lecture.JPG", "1"}, {L"cache.JPG", "2"}, {L"parti.JPG", "3"}});
   std::wstring second = MakeFolder(L"deux", {{L"autre.JPG", "4"}, {L"reste.png", "5"}});
@@ -344,7 +412,7 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   ASSERT_TRUE(AddFilesThroughRequester(Program(), second, {L"autre.JPG"}));
   ASSERT_TRUE(DeleteFileW((first + L"parti.JPG").c_str()));
 
-  // The log is held by another program for the whole pass: its lines are lost, the renames are not.
+  // The log is held by another program for the whole pass: the renames go on, the lines wait for the log.
   HANDLE held = CreateFileW(RenameLogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -355,7 +423,7 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
     DWORD attributes = GetFileAttributesW((first + name).c_str());
     EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u) << name;
   }
-  EXPECT_EQ(ReadWholeFile(RenameLogPath()).value_or("?"), "") << "no line got into the held log";
+  EXPECT_EQ(ReadWholeFile(RenameLogPath()).value_or("?"), "") << "nothing got into the held log";
   // The list holds the matching entries of the last row's folder only.
   HWND list = Control(kFileList);
   ASSERT_TRUE(WaitForListRows(Program(), 1));
@@ -370,6 +438,13 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   Rename(0);
   EXPECT_EQ(EntriesOf(third), (Names{L"Photo_1.JPG"}));
   EXPECT_EQ(ReadWholeFile(third + L"Photo_1.JPG\\dedans.jpg").value_or(""), "6");
+  testing::AssertionResult wellFormed = testing::AssertionSuccess();
+  EXPECT_EQ(LogLinesWithoutStamps(&wellFormed),
+            (std::vector<std::string>{Success(L"lecture.JPG", L"Photo_1.JPG"), Success(L"cache.JPG", L"Photo_2.JPG"),
+                                      Failure(L"parti.JPG"), Success(L"autre.JPG", L"Photo_3.JPG"),
+                                      Success(L"Album.JPG", L"Photo_1.JPG")}))
+      << "once the log is free, the lines that waited come first, each once";
+  EXPECT_TRUE(wellFormed);
 }
 
 TEST_F(RenameTest, TheLogHoldsOneUtf8LinePerAttemptAcrossPassesAndGoesAtExit) {

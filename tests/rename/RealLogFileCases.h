@@ -42,8 +42,9 @@ TYPED_TEST_SUITE_P(RealLogFileTest);
 
 TYPED_TEST_P(RealLogFileTest, FirstLineCreatesTheFileWithExactUtf8Bytes) {
   typename TypeParam::Access files;
+  renaming::RenameLog log(files, this->log_);
   ASSERT_FALSE(std::filesystem::exists(testing_support::NativePath(this->log_))) << "no log before the first line";
-  renaming::WriteLogLine(files, this->log_, renaming::SuccessLine(kMorning, L"IMG_0001.JPG", L"Vacances_1.JPG"));
+  log.WriteLogLine(renaming::SuccessLine(kMorning, L"IMG_0001.JPG", L"Vacances_1.JPG"));
   EXPECT_EQ(FileBytes(this->log_),
             "05/03/2026 \xC3\xA0 09:04:07 - Le fichier [IMG_0001.JPG] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : "
             "Vacances_1.JPG\r\n")
@@ -51,13 +52,12 @@ TYPED_TEST_P(RealLogFileTest, FirstLineCreatesTheFileWithExactUtf8Bytes) {
 }
 
 TYPED_TEST_P(RealLogFileTest, EveryLineEndsWithCrLfAndPassesAppend) {
-  {
-    typename TypeParam::Access firstPass;
-    renaming::WriteLogLine(firstPass, this->log_, renaming::SuccessLine(kMorning, L"a.jpg", L"V_1.jpg"));
-    renaming::WriteLogLine(firstPass, this->log_, renaming::FailureLine(kMorning, L"b.jpg"));
-  }
-  typename TypeParam::Access secondPass;
-  renaming::WriteLogLine(secondPass, this->log_, renaming::SuccessLine(kMorning, L"c", L"c_x."));
+  typename TypeParam::Access files;
+  renaming::RenameLog log(files, this->log_);
+  log.WriteLogLine(renaming::SuccessLine(kMorning, L"a.jpg", L"V_1.jpg"));
+  log.WriteLogLine(renaming::FailureLine(kMorning, L"b.jpg"));
+  log.WriteWaitingLines();
+  log.WriteLogLine(renaming::SuccessLine(kMorning, L"c", L"c_x."));
   EXPECT_EQ(FileBytes(this->log_),
             "05/03/2026 \xC3\xA0 09:04:07 - Le fichier [a.jpg] a \xC3\xA9t\xC3\xA9 renomm\xC3\xA9 : V_1.jpg\r\n"
             "05/03/2026 \xC3\xA0 09:04:07 - Erreur! - Le fichier [b.jpg] n'a pu \xC3\xAAtre renomm\xC3\xA9!\r\n"
@@ -71,20 +71,22 @@ TYPED_TEST_P(RealLogFileTest, KeepsWhatAnEarlierRunLeft) {
     earlier << "left over\r\n";
   }
   typename TypeParam::Access files;
-  renaming::WriteLogLine(files, this->log_, L"new");
+  renaming::RenameLog(files, this->log_).WriteLogLine(L"new");
   EXPECT_EQ(FileBytes(this->log_), "left over\r\nnew\r\n") << "appended after the old content";
 }
 
-TYPED_TEST_P(RealLogFileTest, DropsTheLineWhileHeldAndWritesTheNextOnceFree) {
+TYPED_TEST_P(RealLogFileTest, ALineWrittenWhileHeldWaitsAndGoesInBeforeTheNextOnceFree) {
   typename TypeParam::Access files;
-  renaming::WriteLogLine(files, this->log_, L"first");
+  renaming::RenameLog log(files, this->log_);
+  log.WriteLogLine(L"first");
   {
     std::unique_ptr<HeldFile> held = TypeParam::HoldWithoutSharing(this->log_);
     ASSERT_NE(held, nullptr) << "the test can hold the log";
-    EXPECT_FALSE(renaming::WriteLogLine(files, this->log_, L"dropped")) << "the log is held by someone else";
+    log.WriteLogLine(L"second");
+    EXPECT_TRUE(log.HasWaitingLines()) << "the line waits while the log is held";
   }
-  EXPECT_TRUE(renaming::WriteLogLine(files, this->log_, L"third")) << "the log is free again";
-  EXPECT_EQ(FileBytes(this->log_), "first\r\nthird\r\n") << "the line written while held is lost, the next is not";
+  log.WriteLogLine(L"third");
+  EXPECT_EQ(FileBytes(this->log_), "first\r\nsecond\r\nthird\r\n") << "in order, each once";
 }
 
 TYPED_TEST_P(RealLogFileTest, ALoneSurrogateStillGivesValidUtf8) {
@@ -92,7 +94,7 @@ TYPED_TEST_P(RealLogFileTest, ALoneSurrogateStillGivesValidUtf8) {
   std::wstring name = L"x";
   name += static_cast<wchar_t>(0xD800);
   name += L".jpg";
-  renaming::WriteLogLine(files, this->log_, renaming::FailureLine(kMorning, name));
+  renaming::RenameLog(files, this->log_).WriteLogLine(renaming::FailureLine(kMorning, name));
   EXPECT_EQ(FileBytes(this->log_),
             "05/03/2026 \xC3\xA0 09:04:07 - Erreur! - Le fichier [x\xEF\xBF\xBD.jpg] n'a pu \xC3\xAAtre "
             "renomm\xC3\xA9!\r\n")
@@ -108,20 +110,24 @@ TYPED_TEST_P(RealLogFileTest, WritesInAFolderWithAccentsInItsName) {
   }
   std::wstring log = renaming::RenameLogPath(accented + kSeparator);
   typename TypeParam::Access files;
-  EXPECT_TRUE(renaming::WriteLogLine(files, log, L"ok")) << "the wide path reaches the platform intact";
+  renaming::RenameLog(files, log).WriteLogLine(L"ok");
   EXPECT_EQ(FileBytes(log), "ok\r\n") << "the log in the accented folder";
 }
 
-TYPED_TEST_P(RealLogFileTest, AMissingFolderDropsTheLineQuietly) {
+TYPED_TEST_P(RealLogFileTest, AMissingFolderKeepsTheLineWaitingAndCreatesNothing) {
   typename TypeParam::Access files;
-  std::wstring log = renaming::RenameLogPath(this->folder_.Text() + L"missing" + kSeparator);
-  EXPECT_FALSE(renaming::WriteLogLine(files, log, L"lost")) << "no folder, no log";
-  EXPECT_FALSE(std::filesystem::exists(testing_support::NativePath(log))) << "nothing is created";
+  std::wstring path = renaming::RenameLogPath(this->folder_.Text() + L"missing" + kSeparator);
+  renaming::RenameLog log(files, path);
+  log.WriteLogLine(L"waits");
+  log.WriteWaitingLines();
+  EXPECT_TRUE(log.HasWaitingLines()) << "no folder, no log";
+  EXPECT_FALSE(std::filesystem::exists(testing_support::NativePath(path))) << "nothing is created";
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RealLogFileTest, FirstLineCreatesTheFileWithExactUtf8Bytes,
                             EveryLineEndsWithCrLfAndPassesAppend, KeepsWhatAnEarlierRunLeft,
-                            DropsTheLineWhileHeldAndWritesTheNextOnceFree, ALoneSurrogateStillGivesValidUtf8,
-                            WritesInAFolderWithAccentsInItsName, AMissingFolderDropsTheLineQuietly);
+                            ALineWrittenWhileHeldWaitsAndGoesInBeforeTheNextOnceFree,
+                            ALoneSurrogateStillGivesValidUtf8, WritesInAFolderWithAccentsInItsName,
+                            AMissingFolderKeepsTheLineWaitingAndCreatesNothing);
 
 }  // namespace real_log_file

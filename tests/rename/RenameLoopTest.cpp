@@ -16,9 +16,10 @@ namespace {
 using renaming::MoveResult;
 using renaming::RenameRow;
 
-// Entries of one folder. A plain move onto an existing name is refused, as on Windows; `keepsNameOnCaseMove` makes
-// a letter-case-only move report success and change nothing, as some file systems do; `refusedMoves` makes the
-// numbered moves (from 1) fail.
+// Entries of folders. A plain move onto an existing name is refused, as on Windows, and so is one onto a name that
+// another entry answers to but for letter case; a letter-case-only move renames, as on Windows, unless
+// `keepsNameOnCaseMove` makes it report success and change nothing, as some platforms do. `refusedMoves` makes the
+// numbered moves (from 1) fail, `unseenMoves` makes them report success and change nothing.
 class MemoryDisk : public renaming::FileMoves {
  public:
   explicit MemoryDisk(std::set<std::wstring> entries) : entries_(std::move(entries)) {}
@@ -29,8 +30,10 @@ class MemoryDisk : public renaming::FileMoves {
     ++moves_;
     steps.push_back(L"move " + from + L" > " + to);
     if (refusedMoves.count(moves_) || !entries_.count(from)) return MoveResult::Failed;
+    if (unseenMoves.count(moves_)) return MoveResult::Moved;
     if (DifferOnlyInLetterCase(from, to) && keepsNameOnCaseMove) return MoveResult::Moved;
-    if (std::any_of(entries_.begin(), entries_.end(), [&](const std::wstring& e) { return Folded(e) == Folded(to); })) {
+    if (std::any_of(entries_.begin(), entries_.end(),
+                    [&](const std::wstring& e) { return e != from && Folded(e) == Folded(to); })) {
       return MoveResult::NameTaken;
     }
     entries_.erase(from);
@@ -42,14 +45,26 @@ class MemoryDisk : public renaming::FileMoves {
     return a != b && Folded(a) == Folded(b);
   }
 
+  std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) override {
+    steps.push_back(L"look " + path);
+    std::vector<std::wstring> names;
+    for (const std::wstring& entry : entries_) {
+      if (Folded(entry) == Folded(path)) names.push_back(entry.substr(entry.find_last_of(L'\\') + 1));
+    }
+    return names;
+  }
+
   std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override {
     return folder + L"~tmp" + std::to_wstring(attempt);
   }
+
+  void PauseBeforeRetry() override { steps.push_back(L"pause"); }
 
   const std::set<std::wstring>& Entries() const { return entries_; }
 
   std::vector<std::wstring> steps;
   std::set<int> refusedMoves;
+  std::set<int> unseenMoves;
   bool keepsNameOnCaseMove = false;
 
  private:
@@ -61,14 +76,15 @@ class MemoryDisk : public renaming::FileMoves {
   int moves_ = 0;
 };
 
-// The log's lines, kept in memory; `refused` makes every open fail, as when another program holds the file.
+// The log's bytes, kept in memory; `held` makes every open fail as when another program holds the file.
 class MemoryLog : public renaming::LogFileAccess {
  public:
-  std::unique_ptr<renaming::OpenLogFile> OpenExclusive(const std::wstring& path) override {
-    if (refused) return nullptr;
+  renaming::LogOpening OpenExclusive(const std::wstring& path) override {
+    if (held) return {nullptr, true};
     paths.insert(path);
-    return std::make_unique<Handle>(bytes);
+    return {std::make_unique<Handle>(bytes), false};
   }
+  void Pause(int) override { ++pauses; }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
     for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
@@ -78,16 +94,17 @@ class MemoryLog : public renaming::LogFileAccess {
   }
   std::string bytes;
   std::set<std::wstring> paths;
-  bool refused = false;
+  bool held = false;
+  int pauses = 0;
 
  private:
   class Handle : public renaming::OpenLogFile {
    public:
     explicit Handle(std::string& bytes) : bytes_(bytes) {}
     bool SeekToEnd() override { return true; }
-    bool Write(std::string_view bytes) override {
+    size_t Write(std::string_view bytes) override {
       bytes_ += bytes;
-      return true;
+      return bytes.size();
     }
 
    private:
@@ -126,11 +143,12 @@ class VectorRows : public renaming::RenameRows {
 struct Pass {
   explicit Pass(std::set<std::wstring> entries) : disk(std::move(entries)) {}
   renaming::PassOutcome Run(const std::vector<std::wstring>& rows, renaming::RenameCriteria criteria) {
-    renaming::PassWorld world{disk, log, L"T:\\RenameLog.txt", clock, observer};
+    renaming::PassWorld world{disk, runLog, clock, observer};
     return renaming::RunRenameLoop(VectorRows(rows), std::move(criteria), world);
   }
   MemoryDisk disk;
   MemoryLog log;
+  renaming::RenameLog runLog{log, L"T:\\RenameLog.txt"};
   SteppingClock clock;
   RecordingObserver observer;
 };
@@ -184,41 +202,89 @@ TEST(RenameLoop, ANameReducedToNothingFailsWithoutAskingThePlatform) {
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\abc"}));
 }
 
-TEST(RenameLoop, ALetterCaseRenameGoesThroughATemporaryName) {
+renaming::RenameCriteria UpperCaseReport() { return renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false); }
+
+TEST(RenameLoop, ALetterCaseRenameTakesThePlainMoveWhereItChangesTheCaseAndChecksTheDisk) {
   Pass pass({L"P\\report.txt"});
-  pass.disk.keepsNameOnCaseMove = true;
-  renaming::PassOutcome outcome =
-      pass.Run({L"P\\report.txt"}, renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false));
+  renaming::PassOutcome outcome = pass.Run({L"P\\report.txt"}, UpperCaseReport());
 
   EXPECT_EQ(outcome.errors, 0);
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\REPORT.txt"}));
-  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\report.txt", L"move P\\report.txt > P\\~tmp0",
-                                                        L"move P\\~tmp0 > P\\REPORT.txt"}));
+  EXPECT_EQ(pass.disk.steps,
+            (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt",
+                                       L"move P\\report.txt > P\\REPORT.txt", L"look P\\REPORT.txt"}))
+      << "no temporary name where the platform changes the case itself";
 }
 
-TEST(RenameLoop, ALetterCaseRenameWhoseSecondStepFailsGivesTheFileItsOldNameBack) {
+TEST(RenameLoop, ALetterCaseRenameGoesThroughATemporaryNameWhereThePlainMoveKeepsTheOldName) {
   Pass pass({L"P\\report.txt", L"P\\~tmp0"});
-  pass.disk.refusedMoves = {3};  // the move from the temporary name to the new one
-  renaming::PassOutcome outcome =
-      pass.Run({L"P\\report.txt"}, renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false));
+  pass.disk.keepsNameOnCaseMove = true;
+  renaming::PassOutcome outcome = pass.Run({L"P\\report.txt"}, UpperCaseReport());
+
+  EXPECT_EQ(outcome.errors, 0);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\REPORT.txt", L"P\\~tmp0"}));
+  EXPECT_EQ(pass.disk.steps,
+            (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt",
+                                       L"move P\\report.txt > P\\REPORT.txt", L"look P\\REPORT.txt",
+                                       L"move P\\report.txt > P\\~tmp0", L"move P\\report.txt > P\\~tmp1",
+                                       L"move P\\~tmp1 > P\\REPORT.txt", L"look P\\REPORT.txt"}))
+      << "a temporary name that exists is passed over";
+}
+
+TEST(RenameLoop, ATwinAnsweringToTheNewLetterCaseLeavesTheFileUntouched) {
+  // A folder that tells letter case apart holds "Report.txt" beside the file.
+  Pass pass({L"P\\report.txt", L"P\\Report.txt"});
+  pass.disk.keepsNameOnCaseMove = true;
+  renaming::PassOutcome outcome = pass.Run({L"P\\report.txt"}, UpperCaseReport());
 
   EXPECT_EQ(outcome.errors, 1);
-  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt", L"P\\~tmp0"}));
-  EXPECT_EQ(pass.disk.steps,
-            (std::vector<std::wstring>{L"writable P\\report.txt", L"move P\\report.txt > P\\~tmp0",
-                                       L"move P\\report.txt > P\\~tmp1", L"move P\\~tmp1 > P\\REPORT.txt",
-                                       L"move P\\~tmp1 > P\\report.txt"}))
-      << "a temporary name that exists is passed over; after the failed second step the file moves back";
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt", L"P\\Report.txt"}));
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt"}))
+      << "no move at all";
   EXPECT_NE(pass.log.Lines().at(0).find("Erreur!"), std::string::npos);
 }
 
-TEST(RenameLoop, ALogThatCannotBeOpenedDoesNotStopThePass) {
-  Pass pass({L"P\\a.jpg", L"P\\b.jpg"});
-  pass.log.refused = true;
+TEST(RenameLoop, AFailedLastStepBringsTheFileBackToItsOldNameTryingUntilItTakes) {
+  Pass pass({L"P\\report.txt"});
+  pass.disk.keepsNameOnCaseMove = true;
+  pass.disk.refusedMoves = {3, 4, 5};  // the last step, then the first round of the way back
+  renaming::PassOutcome outcome = pass.Run({L"P\\report.txt"}, UpperCaseReport());
+
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt"}));
+  std::vector<std::wstring> wayOut(pass.disk.steps.begin() + 5, pass.disk.steps.end());
+  EXPECT_EQ(wayOut, (std::vector<std::wstring>{L"move P\\~tmp0 > P\\REPORT.txt", L"move P\\~tmp0 > P\\report.txt",
+                                               L"move P\\~tmp0 > P\\REPORT.txt", L"pause",
+                                               L"move P\\~tmp0 > P\\report.txt"}))
+      << "the old name, then the new one, tried again after a pause";
+  EXPECT_NE(pass.log.Lines().at(0).find("Erreur!"), std::string::npos);
+}
+
+TEST(RenameLoop, AStepReportedDoneThatTheDiskDoesNotShowIsAFailureAndTheFileComesBack) {
+  Pass pass({L"P\\report.txt"});
+  pass.disk.keepsNameOnCaseMove = true;
+  pass.disk.unseenMoves = {3};  // the step from the temporary name
+  renaming::PassOutcome outcome = pass.Run({L"P\\report.txt"}, UpperCaseReport());
+
+  EXPECT_EQ(outcome.errors, 1) << "only what the disk shows counts as done";
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt"}));
+}
+
+TEST(RenameLoop, LinesTheHeldLogRefusedAreWrittenOnceItIsFreeInOrder) {
+  Pass pass({L"P\\a.jpg", L"P\\b.jpg", L"P\\c.jpg"});
+  pass.log.held = true;
   renaming::PassOutcome outcome = pass.Run({L"P\\a.jpg", L"P\\b.jpg"}, Renumber(L"V"));
 
-  EXPECT_EQ(outcome.errors, 0);
-  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\V_1.jpg", L"P\\V_2.jpg"}));
+  EXPECT_EQ(outcome.errors, 0) << "a held log does not stop the pass";
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\V_1.jpg", L"P\\V_2.jpg", L"P\\c.jpg"}));
+  EXPECT_GT(pass.log.pauses, 40) << "the end of the pass waited for the log";
+  EXPECT_TRUE(pass.log.bytes.empty());
+  pass.log.held = false;
+  pass.Run({L"P\\c.jpg"}, Renumber(L"W"));
+  ASSERT_EQ(pass.log.Lines().size(), 3u) << "the next pass writes the waiting lines before its own";
+  EXPECT_NE(pass.log.Lines()[0].find("[a.jpg]"), std::string::npos);
+  EXPECT_NE(pass.log.Lines()[1].find("[b.jpg]"), std::string::npos);
+  EXPECT_NE(pass.log.Lines()[2].find("[c.jpg]"), std::string::npos);
 }
 
 TEST(RenameLoop, AnEmptyListTouchesNothing) {

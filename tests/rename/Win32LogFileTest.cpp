@@ -31,22 +31,23 @@ TEST(Win32LogFile, ASharedReaderAlsoKeepsTheLogOut) {
   testing_support::TempFolder folder;
   std::wstring log = renaming::RenameLogPath(folder.Text());
   renaming::Win32LogFileAccess files;
-  ASSERT_TRUE(renaming::WriteLogLine(files, log, L"first")) << "first line";
+  renaming::RenameLog writer(files, log);
+  writer.WriteLogLine(L"first");
   HANDLE reader = CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(reader, INVALID_HANDLE_VALUE) << "a viewer opens the log";
-  EXPECT_FALSE(renaming::WriteLogLine(files, log, L"dropped"))
-      << "the log is opened with no sharing, so any other open handle keeps it out";
+  writer.WriteLogLine(L"second");
+  EXPECT_TRUE(writer.HasWaitingLines()) << "the log is opened with no sharing, so any other open handle keeps it out";
   CloseHandle(reader);
-  EXPECT_TRUE(renaming::WriteLogLine(files, log, L"third")) << "free again";
-  EXPECT_EQ(real_log_file::FileBytes(log), "first\r\nthird\r\n") << "the line written meanwhile is lost";
+  writer.WriteLogLine(L"third");
+  EXPECT_EQ(real_log_file::FileBytes(log), "first\r\nsecond\r\nthird\r\n") << "the line written meanwhile waited";
 }
 
 TEST(Win32LogFile, CreatesTheLogWithNormalAttributes) {
   testing_support::TempFolder folder;
   std::wstring log = renaming::RenameLogPath(folder.Text());
   renaming::Win32LogFileAccess files;
-  ASSERT_TRUE(renaming::WriteLogLine(files, log, L"line")) << "first line";
+  renaming::RenameLog(files, log).WriteLogLine(L"line");
   DWORD attributes = GetFileAttributesW(log.c_str());
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << "the log exists";
   EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u)
