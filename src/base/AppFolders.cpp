@@ -35,16 +35,28 @@ const std::wstring& ProgramFolder() { return ProgramFolderValue(); }
 const std::wstring& TempFolder() { return TempFolderValue(); }
 
 void FixProgramFolder() {
-  wchar_t path[260] = {};
-  DWORD length = GetModuleFileNameW(GetModuleHandleW(nullptr), path, 260);
-  std::wstring full(path, length < 260 ? length : 259);
-  ProgramFolderValue() = FolderPart(full);
+  // The program may sit in a folder deeper than 260 characters: the room grows until the whole path fits.
+  std::wstring path(260, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(GetModuleHandleW(nullptr), path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return;
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    if (path.size() >= 32768) return;
+    path.resize(path.size() * 2);
+  }
+  ProgramFolderValue() = FolderPart(path);
 }
 
 void FixTempFolder() {
-  wchar_t path[MAX_PATH + 1] = {};
-  DWORD length = GetTempPathW(MAX_PATH + 1, path);
-  std::wstring temp(path, length <= MAX_PATH ? length : 0);
+  DWORD needed = GetTempPathW(0, nullptr);
+  if (needed == 0) return;
+  std::wstring temp(needed, L'\0');
+  DWORD length = GetTempPathW(needed, temp.data());
+  if (length == 0 || length >= needed) return;
+  temp.resize(length);
   TempFolderValue() = WithTrailingBackslash(LongForm(temp));
 }
 

@@ -9,13 +9,15 @@ namespace base {
 
 namespace {
 
+// The longest path the system's file calls take.
+constexpr DWORD kLongestPath = 32768;
+
 std::wstring ShellFolderPath(int csidl) {
   PIDLIST_ABSOLUTE list = nullptr;
   if (FAILED(SHGetFolderLocation(nullptr, csidl, nullptr, 0, &list)) || !list) return {};
-  wchar_t path[MAX_PATH] = {};
-  BOOL found = SHGetPathFromIDListW(list, path);
+  std::wstring path = FolderPathOfItem(list);
   CoTaskMemFree(list);
-  return found ? WithTrailingBackslash(path) : std::wstring();
+  return path;
 }
 
 // FOLDERID_Downloads, {374DE290-123F-4565-9164-39C4925E467B}; Downloads has no CSIDL, it is a known folder only.
@@ -32,6 +34,14 @@ std::wstring DownloadsFolderPath() {
 }
 
 }  // namespace
+
+std::wstring FolderPathOfItem(const _ITEMIDLIST* item) {
+  // SHGetPathFromIDListW stops at 260 characters; its successor takes the room it is given.
+  std::wstring path(kLongestPath, L'\0');
+  if (!item || !SHGetPathFromIDListEx(item, path.data(), kLongestPath, GPFIDL_DEFAULT)) return {};
+  path.resize(wcslen(path.c_str()));
+  return WithTrailingBackslash(path);
+}
 
 std::wstring UserFolderPath(UserPlace place) {
   switch (place) {

@@ -3,10 +3,16 @@
 
 #include <string>
 
+struct _ITEMIDLIST;
+
 namespace base {
 
 enum class UserPlace { Documents, Pictures, Videos, Music, Desktop, Downloads };
 
 std::wstring UserFolderPath(UserPlace place);
+
+// The file-system path a shell item list names, however long, ending with a backslash; empty for an item that is no
+// file-system folder (or file).
+std::wstring FolderPathOfItem(const _ITEMIDLIST* item);
 
 }  // namespace base

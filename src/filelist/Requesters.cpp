@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "base/Numbers.h"
-#include "base/PathParts.h"
+#include "base/UserFolders.h"
 #include "filelist/FileListText.h"
 #include "ui/Objects.h"
 
@@ -60,11 +60,9 @@ std::wstring AskForFolder(const std::wstring& startFolder) {
   request.lParam = selected.empty() ? 0 : reinterpret_cast<LPARAM>(selected.c_str());
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&request);
   if (!chosen) return {};
-  wchar_t path[MAX_PATH] = {};
-  BOOL hasPath = SHGetPathFromIDListW(chosen, path);
+  std::wstring path = base::FolderPathOfItem(chosen);
   CoTaskMemFree(chosen);
-  if (!hasPath || path[0] == L'\0') return {};
-  return base::WithTrailingBackslash(path);
+  return path;
 }
 
 }  // namespace filelist

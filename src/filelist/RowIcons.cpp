@@ -32,8 +32,14 @@ IconCache& Cache() {
 // The system small image list index of the icon the shell shows for the path; -1 when it gives none.
 int SystemIconOfPath(const std::wstring& path) {
   SHFILEINFOW info{};
-  auto icons = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  // The shell reads no path of 260 characters or more: such an entry is shown by its name and attributes, which
+  // gives its type's icon.
+  const bool byName = path.size() >= MAX_PATH;
+  DWORD attributes = byName ? GetFileAttributesW(path.c_str()) : 0;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return -1;
+  std::wstring asked = byName ? base::NamePart(path) : path;
+  UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (byName ? SHGFI_USEFILEATTRIBUTES : 0);
+  auto icons = reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(asked.c_str(), attributes, &info, sizeof(info), flags));
   if (!icons) return -1;
   Cache().systemIcons = icons;
   return info.iIcon;

@@ -5,8 +5,25 @@
 
 namespace filelist {
 
+namespace {
+
+// The shell's handlers take paths of up to 260 characters. A longer one is handed over in its short form, where the
+// file system keeps one, so that the file still opens; the file itself is left as it is.
+std::wstring PathTheShellTakes(const std::wstring& path) {
+  if (path.size() < MAX_PATH) return path;
+  DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
+  if (needed == 0) return path;
+  std::wstring shortPath(needed, L'\0');
+  DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), needed);
+  if (length == 0 || length >= needed) return path;
+  shortPath.resize(length);
+  return shortPath;
+}
+
+}  // namespace
+
 void OpenWithShell(const std::wstring& path) {
-  ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(nullptr, L"open", PathTheShellTakes(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowPropertiesWindow(const std::wstring& path) {
@@ -14,7 +31,8 @@ void ShowPropertiesWindow(const std::wstring& path) {
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.lpVerb = L"properties";
-  info.lpFile = path.c_str();
+  std::wstring file = PathTheShellTakes(path);
+  info.lpFile = file.c_str();
   info.nShow = SW_HIDE;
   ShellExecuteExW(&info);
   if (info.hProcess) CloseHandle(info.hProcess);
@@ -23,6 +41,9 @@ void ShowPropertiesWindow(const std::wstring& path) {
 bool SendToRecycleBin(const std::wstring& path) {
   // The shell expands wildcards in the names it is given: such a path would take every matching file with it.
   if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+  // The shell's file operation takes no path of 260 characters or more, and the recycle bin would bring a file back
+  // under a short form of its path: such a file is refused, untouched, as Windows Explorer refuses it.
+  if (path.size() >= MAX_PATH) return false;
   // Nothing to recycle: no need to let the shell offer to destroy what is not there.
   if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
   std::wstring from = path;

@@ -447,6 +447,76 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   EXPECT_TRUE(wellFormed);
 }
 
+TEST_F(RenameTest, FilesPastThreeHundredCharactersAreListedRenamedAndActedOnThroughTheExplorer) {
+  // Three folders of 100-character names put every file of the innermost one past 300 characters.
+  Names levels;
+  for (std::wstring start : {L"premier", L"second", L"troisieme"}) {
+    levels.push_back(start + std::wstring(100 - start.size(), L'-'));
+  }
+  std::wstring deep = MakeFolder(levels[0] + L"\\" + levels[1] + L"\\" + levels[2],
+                                 {{L"a.jpg", "1"}, {L"b.jpg", "2"}, {L"c.jpg", "3"}, {L"note.ini", "4"}});
+  ASSERT_GT(deep.size(), 300u);
+  HWND list = Control(kFileList);
+  HWND explorer = Control(kExplorer);
+
+  // Reached and listed through the explorer control.
+  ASSERT_TRUE(ChooseType(Program(), L"JPG"));
+  ASSERT_TRUE(OpenExplorerFolder(Program(), FolderName()));
+  ASSERT_TRUE(OpenExplorerFolder(Program(), levels[0]));
+  ASSERT_TRUE(OpenExplorerFolder(Program(), levels[1]));
+  ASSERT_TRUE(AddFromExplorer(Program(), levels[2]));
+  ASSERT_TRUE(WaitForListRows(Program(), 3));
+  EXPECT_EQ(RowPaths(), (Names{deep + L"a.jpg", deep + L"b.jpg", deep + L"c.jpg"}));
+  EXPECT_EQ(Text(Control(kFolderPathField)), deep);
+
+  // Each mode, on the rows the end of each pass lists again.
+  ChooseMode(kRenumberModeBox);
+  Set(kNewNameField, L"Vacances");
+  Tick(kRenumberSeparatorBox, true);
+  Rename(0);
+  EXPECT_EQ(EntriesOf(deep), (Names{L"Vacances_1.jpg", L"Vacances_2.jpg", L"Vacances_3.jpg", L"note.ini"}));
+  ChooseMode(kReplaceModeBox);
+  Set(kPartField, L"Vacances");
+  Set(kReplacementField, L"Été");
+  ASSERT_TRUE(WaitForListRows(Program(), 3));
+  Rename(0);
+  EXPECT_EQ(EntriesOf(deep), (Names{L"note.ini", L"Été_1.jpg", L"Été_2.jpg", L"Été_3.jpg"}));
+  ChooseMode(kAppendModeBox);
+  Set(kAddedTextField, L"2024-");
+  Tick(kAtStartOption, true);
+  ASSERT_TRUE(WaitForListRows(Program(), 3));
+  Rename(0);
+  Names renamed{L"2024-Été_1.jpg", L"2024-Été_2.jpg", L"2024-Été_3.jpg"};
+  EXPECT_EQ(EntriesOf(deep), (Names{renamed[0], renamed[1], renamed[2], L"note.ini"}));
+  EXPECT_EQ(ReadWholeFile(deep + renamed[2]).value_or(""), "3");
+  testing::AssertionResult wellFormed = testing::AssertionSuccess();
+  EXPECT_EQ(LogLinesWithoutStamps(&wellFormed).size(), 9u) << "every attempt logged";
+
+  // The file actions: "Supprimer" deletes; the recycle bin takes no such path and the file stays, with the message.
+  ASSERT_TRUE(WaitForListRows(Program(), 3));
+  ASSERT_TRUE(SelectListRow(list, 0, true));
+  PostCommand(Program(), kListDelete);
+  ASSERT_TRUE(WaitForListRows(Program(), 2));
+  EXPECT_FALSE(FileExists(deep + renamed[0]));
+  ASSERT_TRUE(SelectListRow(list, 0, true));
+  PostCommand(Program(), kListRecycle);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Envoi à la corbeille", &box));
+  EXPECT_EQ(MessageBoxText(box), L"Le fichier " + renamed[1] + L" n'a pu être placé dans la corbeille !");
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+  EXPECT_TRUE(FileExists(deep + renamed[1])) << "refused, untouched";
+
+  // "Ouvrir" in the explorer control opens a file there in its viewer.
+  ASSERT_TRUE(OpenExplorerFolder(Program(), levels[2]));
+  int note = ExplorerRow(Program(), L"note.ini");
+  ASSERT_GE(note, 0) << "the explorer control lists the deep folder";
+  ASSERT_TRUE(SelectListRow(explorer, note, true));
+  PostCommand(Program(), kExplorerOpen);
+  EXPECT_TRUE(WaitUntil([] { return !VisibleWindowsTitled(L"note.ini").empty(); }, kReactionLimit * 2))
+      << "windows:" << AllTitles();
+  for (HWND viewer : VisibleWindowsTitled(L"note.ini")) PostMessageW(viewer, WM_CLOSE, 0, 0);
+}
+
 TEST_F(RenameTest, TheLogHoldsOneUtf8LinePerAttemptAcrossPassesAndGoesAtExit) {
   std::wstring folder = MakeFolder(L"journal", {{L"à voir.txt", "1"}, {L"Ωmega.txt", "2"}, {L"fixe.txt", "3"},
                                                 {L"été.txt", "4"}});

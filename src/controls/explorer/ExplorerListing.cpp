@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <map>
+
 #include "controls/explorer/ExplorerColumnText.h"
 #include "controls/explorer/ExplorerPath.h"
 
@@ -27,18 +29,41 @@ struct ShellLook {
   int iconIndex = -1;
 };
 
-// The type name and small icon the shell gives for a name with these attributes; the file itself is not opened.
-ShellLook LookByAttributes(const std::wstring& path, DWORD attributes, bool wantTypeName) {
+// The type name and small icon the shell gives for a name with these attributes; the file itself is not opened, so
+// the name alone is enough (the shell's buffers stop at 260 characters, a path may be longer).
+ShellLook LookByAttributes(const std::wstring& name, DWORD attributes, bool wantTypeName) {
   SHFILEINFOW info{};
   UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
   if (wantTypeName) flags |= SHGFI_TYPENAME;
   ShellLook look;
-  if (SHGetFileInfoW(path.c_str(), attributes, &info, sizeof(info), flags)) {
+  if (SHGetFileInfoW(name.c_str(), attributes, &info, sizeof(info), flags)) {
     look.typeName = info.szTypeName;
     look.iconIndex = info.iIcon;
   }
   return look;
 }
+
+// What the shell gives by name and attributes depends on the extension alone (and on being a folder): it is asked
+// once per type of a listing, since each question costs more than a millisecond.
+class LooksByType {
+ public:
+  const ShellLook& Of(const std::wstring& name, bool isFolder) {
+    std::wstring key = isFolder ? std::wstring(L"\\") : LowerCaseExtension(name);
+    auto known = looks_.find(key);
+    if (known != looks_.end()) return known->second;
+    DWORD attributes = isFolder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    return looks_.emplace(key, LookByAttributes(name, attributes, !isFolder)).first->second;
+  }
+
+ private:
+  static std::wstring LowerCaseExtension(const std::wstring& name) {
+    size_t dot = name.find_last_of(L'.');
+    std::wstring extension = dot == std::wstring::npos ? std::wstring() : name.substr(dot);
+    CharLowerBuffW(extension.data(), static_cast<DWORD>(extension.size()));
+    return extension;
+  }
+  std::map<std::wstring, ShellLook> looks_;
+};
 
 std::uint64_t Combine(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
 
@@ -51,7 +76,7 @@ std::wstring LocalDateText(const FILETIME& time) {
   return ExplorerDateText({local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute});
 }
 
-ExplorerEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found) {
+ExplorerEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found, LooksByType& looks) {
   ExplorerEntry entry;
   entry.name = found.cFileName;
   entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -62,7 +87,7 @@ ExplorerEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found)
     entry.size = Combine(found.nFileSizeHigh, found.nFileSizeLow);
     entry.sizeText = ExplorerSizeText(entry.size);
   }
-  ShellLook look = LookByAttributes(JoinFile(folder, entry.name), found.dwFileAttributes, !entry.isFolder);
+  const ShellLook& look = looks.Of(entry.name, entry.isFolder);
   entry.typeText = ExplorerTypeText(look.typeName, entry.name, entry.isFolder);
   entry.iconIndex = look.iconIndex;
   return entry;
@@ -126,6 +151,7 @@ ExplorerEntry ParentEntry(const std::wstring& folder) {
 std::vector<ExplorerEntry> ListFolder(const std::wstring& folder) {
   std::vector<ExplorerEntry> entries{ParentEntry(folder)};
   NoDriveErrorBoxes noBoxes;
+  LooksByType looks;
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileExW(JoinFile(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
@@ -134,7 +160,7 @@ std::vector<ExplorerEntry> ListFolder(const std::wstring& folder) {
     std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) continue;
-    entries.push_back(EntryOf(folder, found));
+    entries.push_back(EntryOf(folder, found, looks));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return entries;
