@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/PathForms.h"
 #include "base/PathParts.h"
 
 namespace base {
@@ -16,16 +17,6 @@ std::wstring& ProgramFolderValue() {
 std::wstring& TempFolderValue() {
   static std::wstring folder;
   return folder;
-}
-
-std::wstring LongForm(const std::wstring& path) {
-  DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
-  if (needed == 0) return path;
-  std::wstring result(needed, L'\0');
-  DWORD got = GetLongPathNameW(path.c_str(), result.data(), needed);
-  if (got == 0 || got >= needed) return path;
-  result.resize(got);
-  return result;
 }
 
 }  // namespace
@@ -57,7 +48,7 @@ void FixTempFolder() {
   DWORD length = GetTempPathW(needed, temp.data());
   if (length == 0 || length >= needed) return;
   temp.resize(length);
-  TempFolderValue() = WithTrailingBackslash(LongForm(temp));
+  TempFolderValue() = WithTrailingBackslash(LongPathForm(temp));
 }
 
 }  // namespace base

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/PathForms.h"
+
 namespace filelist {
 
 namespace {
@@ -10,14 +12,7 @@ namespace {
 // The shell's handlers take paths of up to 260 characters. A longer one is handed over in its short form, where the
 // file system keeps one, so that the file still opens; the file itself is left as it is.
 std::wstring PathTheShellTakes(const std::wstring& path) {
-  if (path.size() < MAX_PATH) return path;
-  DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
-  if (needed == 0) return path;
-  std::wstring shortPath(needed, L'\0');
-  DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), needed);
-  if (length == 0 || length >= needed) return path;
-  shortPath.resize(length);
-  return shortPath;
+  return path.size() < MAX_PATH ? path : base::ShortPathForm(path);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#include "base/PathForms.h"
+
+#include <windows.h>
+
+namespace base {
+
+namespace {
+
+using PathFormCall = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+
+// The call answers the room it needs first, then fills it.
+std::wstring FormOf(const std::wstring& path, PathFormCall call) {
+  DWORD needed = call(path.c_str(), nullptr, 0);
+  if (needed == 0) return path;
+  std::wstring form(needed, L'\0');
+  DWORD length = call(path.c_str(), form.data(), needed);
+  if (length == 0 || length >= needed) return path;
+  form.resize(length);
+  return form;
+}
+
+}  // namespace
+
+std::wstring LongPathForm(const std::wstring& path) { return FormOf(path, GetLongPathNameW); }
+
+std::wstring ShortPathForm(const std::wstring& path) { return FormOf(path, GetShortPathNameW); }
+
+}  // namespace base
