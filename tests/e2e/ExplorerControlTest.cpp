@@ -17,6 +17,7 @@
 
 #include "base/Numbers.h"
 #include "e2e/Driver.h"
+#include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
 #include "e2e/Screenshot.h"
@@ -350,6 +351,31 @@ TEST_F(ExplorerControlTest, AFolderOnShowRenamedByAnotherProgramGivesWayToTheFol
   const std::wstring classeur = folder_->Path() + L"classeur";
   ASSERT_TRUE(MoveFileW(classeur.c_str(), (classeur + L"-2").c_str()));
   EXPECT_TRUE(WaitForRows({L"..", L"archives", L"classeur-2", L"a-grand.xyzq", L"b-moyen.xyzq", L"c-petit.xyzq"}));
+}
+
+TEST_F(ExplorerControlTest, AfterARenamePassInTheFolderOnShowTheRowsShowTheNewNamesAtOnce) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(ChooseType(Program(), L"XYZQ"));
+  for (int listed = 1; const wchar_t* name : {L"a-grand.xyzq", L"b-moyen.xyzq", L"c-petit.xyzq"}) {
+    ASSERT_TRUE(AddFromExplorer(Program(), name));
+    ASSERT_TRUE(WaitForListRows(Program(), listed++));
+  }
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"classeur"), true));
+  ASSERT_TRUE(SetTicked(Program().Control(kRenumberModeBox), true));
+  ASSERT_TRUE(SetText(Program().Control(kNewNameField), L"Photo"));
+  ASSERT_TRUE(SetTicked(Program().Control(kRenumberSeparatorBox), true));
+  Click(Program().Control(kRenameButton));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"RENOMMAGE D'UNE LISTE DE FICHIERS", &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box));
+  // Posted right behind No: handled once the pass is over, before the control's timer could tick.
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_EQ(RowNames(explorer_), (std::vector<std::wstring>{L"..", L"archives", L"classeur", L"Photo_1.xyzq",
+                                                            L"Photo_2.xyzq", L"Photo_3.xyzq"}));
+  EXPECT_EQ(SelectedListRows(explorer_), std::vector<int>{2}) << "classeur stays selected";
+  EXPECT_TRUE(SaveWindowScreenshot("explorer-after-rename-pass", Window()));
 }
 
 }  // namespace
