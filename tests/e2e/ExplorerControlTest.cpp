@@ -378,6 +378,29 @@ TEST_F(ExplorerControlTest, AfterARenamePassInTheFolderOnShowTheRowsShowTheNewNa
   EXPECT_TRUE(SaveWindowScreenshot("explorer-after-rename-pass", Window()));
 }
 
+TEST_F(ExplorerControlTest, AjouterOnEntriesGoneBehindTheProgramsBackAddsNothingAndTellsOfTheFolder) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(ChooseType(Program(), L"XYZQ"));
+  // Each entry goes right before the command, well within the pause the control waits for before listing a change.
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"c-petit.xyzq"), true));
+  ASSERT_TRUE(DeleteFileW((folder_->Path() + L"c-petit.xyzq").c_str()));
+  PostCommand(Program(), kExplorerAdd);
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "a file gone is passed over without a word";
+  EXPECT_EQ(RowNames(explorer_), Without(kByName, L"c-petit.xyzq")) << "and no longer shown";
+
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"archives"), true));
+  ASSERT_TRUE(RemoveDirectoryW((folder_->Path() + L"archives").c_str()));
+  PostCommand(Program(), kExplorerAdd);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Répertoire", &box));
+  EXPECT_EQ(MessageBoxText(box), L"Le dossier choisi n'est pas accessible.");
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_EQ(RowNames(explorer_), Without(Without(kByName, L"c-petit.xyzq"), L"archives"));
+  EXPECT_EQ(ListRowCount(Program().Control(kFileList)), 0) << "nothing was added";
+}
+
 }  // namespace
 
 }  // namespace e2e
