@@ -4,6 +4,7 @@
 #include "base/PathParts.h"
 #include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
+#include "filelist/ExplorerSelection.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
 #include "filelist/FolderScan.h"
@@ -26,9 +27,7 @@ void EnsureStartFolder() {
 
 void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenType) {
   ui::SetControlText(base::kFolderPathField, folder);
-  if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) {
-    ui::ShowMessage(L"Répertoire", L"Le dossier choisi n'est pas accessible.", ui::MessageIcon::None);
-  }
+  if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) TellFolderNotAccessible();
 }
 
 }  // namespace
@@ -67,13 +66,11 @@ void AddFolderCommand() {
 void AddFromExplorerCommand() {
   std::wstring chosenType;
   if (!RequireChosenType(&chosenType)) return;
-  int entries = controls::ExplorerEntryCount(base::kExplorer);
-  for (int i = 0; i < entries; ++i) {
-    if (!controls::ExplorerEntryIsSelected(base::kExplorer, i)) continue;
+  ForEachSelectedExplorerEntry([&](int row) {
     // The entry's own path: for a folder it is the current folder, the name and `\`; it also leads drives and ".."
     // where they point.
-    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, i);
-    if (controls::ExplorerEntryIsFolder(base::kExplorer, i)) {
+    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, row);
+    if (controls::ExplorerEntryIsFolder(base::kExplorer, row)) {
       if (!path.empty()) ListExplorerFolder(base::WithTrailingBackslash(path), chosenType);
     } else if (MatchesChosenType(path, chosenType)) {
       AddFileToList(path);
@@ -81,7 +78,7 @@ void AddFromExplorerCommand() {
       ui::ShowMessage(L"Extension ?", L"Le fichier sélectionné ne correspond pas au type pré-défini.",
                       ui::MessageIcon::None);
     }
-  }
+  });
 }
 
 }  // namespace filelist

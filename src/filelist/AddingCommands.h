@@ -17,7 +17,8 @@ void AddFilesCommand();
 // listed, and becomes the start folder.
 void AddFolderCommand();
 // "Ajouter" of the explorer's popup menu: each selected folder is listed, each selected file of the chosen type is
-// added; another file gets a message and is left out.
+// added; another file gets a message and is left out. An entry gone from disk is skipped
+// (filelist/ExplorerSelection.h).
 void AddFromExplorerCommand();
 
 }  // namespace filelist

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Numbers.h"
 #include "base/PathParts.h"
+#include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
 #include "filelist/SelectionWalk.h"
 #include "filelist/ShellFileServices.h"
@@ -34,6 +36,7 @@ void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const 
     update.emplace();
     return RowFate::Kept;
   });
+  controls::RefreshExplorerList(base::kExplorer);
 }
 
 void HandEachSelectedPath(void (*service)(const std::wstring& path)) {

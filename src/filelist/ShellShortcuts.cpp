@@ -4,20 +4,19 @@
 
 #include "base/Numbers.h"
 #include "controls/explorer/ExplorerList.h"
+#include "filelist/ExplorerSelection.h"
 #include "filelist/ShellFileServices.h"
 #include "ui/Controls.h"
 
 namespace filelist {
 
 void OpenExplorerEntries() {
-  int entries = controls::ExplorerEntryCount(base::kExplorer);
-  for (int i = 0; i < entries; ++i) {
-    if (!controls::ExplorerEntryIsSelected(base::kExplorer, i)) continue;
+  ForEachSelectedExplorerEntry([](int row) {
     // The entry's own path: the current folder and the name for files and folders, and the real place for a drive
     // (whose row shows its label) and for "..".
-    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, i);
+    std::wstring path = controls::ExplorerEntryPath(base::kExplorer, row);
     if (!path.empty()) OpenWithShell(path);
-  }
+  });
 }
 
 void OpenListedFolder() {

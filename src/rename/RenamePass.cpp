@@ -4,6 +4,7 @@
 
 #include "base/AppFolders.h"
 #include "base/Numbers.h"
+#include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
 #include "filelist/FolderScan.h"
@@ -62,6 +63,7 @@ void RenamePass(RenameCriteria criteria) {
   if (!outcome.lastFolder.empty()) {
     filelist::ListFolderContent(outcome.lastFolder, filelist::ChosenTypeOf(typeText));
   }
+  controls::RefreshExplorerList(base::kExplorer);
 }
 
 void RenumberFiles() {

@@ -2,7 +2,8 @@
 // timed in this process: scripts/bench starts the program, makes the files and reads the program's peak memory.
 //
 //   bench list N FOLDER      FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
-//   bench rename N FOLDER    the same files renumbered by the program, then renamed back by the bare loop
+//   bench rename N FOLDER    the same files renumbered by the program, then renamed back by the bare loop; then
+//                            renumbered again with the explorer control showing (and watching) FOLDER
 //   bench actions N FOLDER   the same folder listed, "Retirer de la liste" and "Supprimer" on every row; the
 //                            files are deleted, and as many again in FOLDER-bare deleted by bare calls
 #include <windows.h>
@@ -190,6 +191,43 @@ int RunListBench(int files, const std::wstring& folderName) {
   return 0;
 }
 
+// "Renommer" and Yes on the listed rows; the seconds until the outcome report, which is left open in *box, or a
+// negative number.
+double TimeRenamePass(const Program& program, HWND* box) {
+  e2e::Click(program.Control(kRenameButton));
+  if (!e2e::WaitForMessageBox(program.processId, L"RENOMMAGE D'UNE LISTE DE FICHIERS", box)) return -1;
+  auto start = Clock::now();
+  e2e::PressMessageBoxButton(*box, e2e::kButtonYes);
+  if (!e2e::WaitForMessageBox(program.processId, L"Renommage", box, kLongLimit)) {
+    std::printf("no outcome report\n");
+    return -1;
+  }
+  return SecondsSince(start);
+}
+
+bool AnswerReport(HWND box) {
+  bool clean = e2e::MessageBoxText(box).find(L"erreur") == std::wstring::npos;
+  e2e::PressMessageBoxButton(box, clean ? e2e::kButtonNo : e2e::kButtonOk);
+  if (!clean) std::printf("the pass reported errors\n");
+  return clean;
+}
+
+// The folder opened in the explorer control by a double click on its row; the seconds until its rows are shown.
+double OpenInExplorer(const Program& program, const std::wstring& folderName, int files) {
+  HWND explorer = program.Control(kExplorer);
+  RECT place{};
+  if (!e2e::ListRowNamePlace(explorer, ExplorerRow(explorer, folderName), &place)) return -1;
+  auto start = Clock::now();
+  e2e::DoubleClickAt(explorer, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+  if (!e2e::WaitUntil([&] { return e2e::ListRowCount(explorer) == files + 1; }, kLongLimit)) return -1;
+  return SecondsSince(start);
+}
+
+// Whether the explorer control's first file (the row after "..") has a name beginning with `prefix`.
+bool FirstFileBegins(HWND explorer, const std::wstring& prefix) {
+  return e2e::ListCellText(explorer, 1, 0).starts_with(prefix);
+}
+
 int RunRenameBench(int files, const std::wstring& folderName) {
   Program program;
   if (!Attach(&program)) {
@@ -204,23 +242,43 @@ int RunRenameBench(int files, const std::wstring& folderName) {
   e2e::SetTicked(program.Control(kRenumberModeBox), true);
   e2e::SetText(program.Control(kNewNameField), L"Photo");
   e2e::SetTicked(program.Control(kRenumberSeparatorBox), false);
-  e2e::Click(program.Control(kRenameButton));
   HWND box = nullptr;
-  if (!e2e::WaitForMessageBox(program.processId, L"RENOMMAGE D'UNE LISTE DE FICHIERS", &box)) return 1;
-  auto start = Clock::now();
-  e2e::PressMessageBoxButton(box, e2e::kButtonYes);
-  if (!e2e::WaitForMessageBox(program.processId, L"Renommage", &box, kLongLimit)) {
-    std::printf("no outcome report\n");
-    return 1;
-  }
-  double pass = SecondsSince(start);
-  std::wstring report = e2e::MessageBoxText(box);
-  e2e::PressMessageBoxButton(box, report.find(L"erreur") == std::wstring::npos ? e2e::kButtonNo : e2e::kButtonOk);
+  double pass = TimeRenamePass(program, &box);
+  if (pass < 0 || !AnswerReport(box)) return 1;
   double bare = bench::TimeBareRenames(folder, L"Photo", L"b", files);
   if (bare < 0) std::printf("(some bare renames failed)\n");
   std::printf("%7d files  renumber pass: program %7.2f s   bare loop %7.2f s   ratio %.2f   (%.0f files/s)\n", files,
               pass, bare < 0 ? -bare : bare, pass / (bare < 0 ? -bare : bare), files / pass);
-  return report.find(L"erreur") == std::wstring::npos ? 0 : 1;
+
+  // The same pass on the files now named b1.jpg..., the explorer control showing their folder, which it watches.
+  HWND list = program.Control(kFileList);
+  e2e::Click(program.Control(kClearAllButton));
+  if (!WaitForRows(list, 0) || ListThroughExplorer(program, folderName, files) < 0) {
+    std::printf("the files were not listed again\n");
+    return 1;
+  }
+  double opened = OpenInExplorer(program, folderName, files);
+  if (opened < 0) {
+    std::printf("the explorer control did not show the folder's %d files\n", files);
+    return 1;
+  }
+  HWND explorer = program.Control(kExplorer);
+  double watched = TimeRenamePass(program, &box);
+  if (watched < 0) return 1;
+  // Read while the report is open: a listing during the pass or under the box would show the new names already.
+  bool unchanged = FirstFileBegins(explorer, L"b");
+  auto answered = Clock::now();
+  if (!AnswerReport(box)) return 1;
+  bool relisted = e2e::WaitUntil([&] { return FirstFileBegins(explorer, L"Photo"); }, kLongLimit);
+  double relisting = SecondsSince(answered);
+  std::printf("%7d files  the explorer control lists the folder in %.2f s\n", files, opened);
+  std::printf("%7d files  renumber pass, the explorer control watching the folder: %7.2f s   ratio to the pass "
+              "without %.3f (%+.1f %%)\n",
+              files, watched, watched / pass, (watched / pass - 1) * 100);
+  std::printf("%7d files  explorer rows under the outcome report: %s; new names %s %.2f s after it closed\n", files,
+              unchanged ? "the old names (not listed during the pass)" : "ALREADY CHANGED",
+              relisted ? "shown" : "NOT shown", relisting);
+  return unchanged && relisted ? 0 : 1;
 }
 
 // Lists the folder through the explorer control's "Ajouter" and selects every row.

@@ -1,6 +1,7 @@
 // End-to-end tests of the explorer control in the real program: opening folders by double click and Enter, going
-// up to the drives, sorting by a heading, and the places box pointing it at each of the user's folders. The tests
-// make their folders in the user's Documents folder, where the control starts, and remove them afterwards.
+// up to the drives, sorting by a heading, the places box pointing it at each of the user's folders, and the rows
+// following the disk when this test or the program itself changes the folder on show. The tests make their folders
+// in the user's Documents folder, where the control starts, and remove them afterwards.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -16,8 +17,10 @@
 
 #include "base/Numbers.h"
 #include "e2e/Driver.h"
+#include "e2e/ListFilling.h"
 #include "e2e/ProgramFixtures.h"
 #include "e2e/ScratchFolder.h"
+#include "e2e/Screenshot.h"
 #include "e2e/UserFolders.h"
 
 namespace e2e {
@@ -60,6 +63,13 @@ int RowNamed(HWND list, const std::wstring& name) {
   auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
+
+std::vector<std::wstring> Without(std::vector<std::wstring> names, const std::wstring& name) {
+  names.erase(std::remove(names.begin(), names.end(), name), names.end());
+  return names;
+}
+
+int TopRow(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0)); }
 
 // What the control shows for a folder: ".." first, then the folder's visible entries in any order.
 bool ShowsFolder(HWND list, const std::wstring& folder) {
@@ -289,6 +299,106 @@ TEST_F(ExplorerControlTest, TheMenuKeyOpensTheMenuUnderTheSelectedEntryAndNothin
   ASSERT_TRUE(WaitForPopupMenuUnderRow(explorer_, last, &menu));
   ASSERT_TRUE(PressRealKeys(explorer_, {VK_ESCAPE}));
   EXPECT_TRUE(WaitUntilGone(menu)) << "Escape closes the menu";
+}
+
+TEST_F(ExplorerControlTest, RowsFollowAnotherProgramsChangesKeepingTheOrderTheSelectionAndTheFirstVisibleRow) {
+  // Enough files for the list to scroll; by name descending, f999 comes first among the files.
+  std::vector<std::wstring> files = {L"a-grand.xyzq", L"b-moyen.xyzq", L"c-petit.xyzq"};
+  for (int i = 100; i < 160; ++i) {
+    files.push_back(L"f" + std::to_wstring(i) + L".xyzq");
+    ASSERT_FALSE(folder_->MakeFile(files.back()).empty());
+  }
+  std::vector<std::wstring> folders = {L"archives", L"classeur"};
+  auto descending = [&] {
+    std::vector<std::wstring> rows = {L".."};
+    for (auto* group : {&folders, &files}) {
+      std::sort(group->rbegin(), group->rend());
+      rows.insert(rows.end(), group->begin(), group->end());
+    }
+    return rows;
+  };
+  ASSERT_TRUE(DoubleClickRow(RowNamed(explorer_, FolderName())));
+  ASSERT_TRUE(WaitForFolder(folder_->Path()));
+  ASSERT_TRUE(ClickColumnHeading(explorer_, 0));
+  ASSERT_TRUE(WaitForRows(descending()));
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"f130.xyzq"), true));
+  SendMessageW(explorer_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(ListRowCount(explorer_) - 1), FALSE);
+  SendMessageW(explorer_, LVM_ENSUREVISIBLE, 20, FALSE);
+  ASSERT_EQ(TopRow(explorer_), 20) << "the list scrolls";
+  const std::wstring top = ListCellText(explorer_, 20, 0);
+
+  ASSERT_FALSE(folder_->MakeFile(L"f999.xyzq").empty());
+  ASSERT_FALSE(folder_->MakeFolder(L"nouveau").empty());
+  ASSERT_TRUE(DeleteFileW((folder_->Path() + L"f101.xyzq").c_str()));
+  files = Without(files, L"f101.xyzq");
+  files.push_back(L"f999.xyzq");
+  folders.push_back(L"nouveau");
+  EXPECT_TRUE(WaitForRows(descending())) << "made and deleted entries, in the order chosen";
+  EXPECT_EQ(SelectedListRows(explorer_), std::vector<int>{RowNamed(explorer_, L"f130.xyzq")}) << "still selected";
+  EXPECT_EQ(ListCellText(explorer_, TopRow(explorer_), 0), top) << "the first visible row, two rows further down";
+  EXPECT_TRUE(SaveScreenshot("explorer-after-changes-elsewhere"));
+
+  ASSERT_TRUE(DeleteFileW((folder_->Path() + L"f130.xyzq").c_str()));
+  files = Without(files, L"f130.xyzq");
+  EXPECT_TRUE(WaitForRows(descending()));
+  EXPECT_TRUE(SelectedListRows(explorer_).empty()) << "the selected entry deleted, nothing is selected";
+}
+
+TEST_F(ExplorerControlTest, AFolderOnShowRenamedByAnotherProgramGivesWayToTheFolderAboveIt) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(DoubleClickRow(RowNamed(explorer_, L"classeur")));
+  ASSERT_TRUE(WaitForRows({L".."})) << "the empty folder opened";
+  const std::wstring classeur = folder_->Path() + L"classeur";
+  ASSERT_TRUE(MoveFileW(classeur.c_str(), (classeur + L"-2").c_str()));
+  EXPECT_TRUE(WaitForRows({L"..", L"archives", L"classeur-2", L"a-grand.xyzq", L"b-moyen.xyzq", L"c-petit.xyzq"}));
+}
+
+TEST_F(ExplorerControlTest, AfterARenamePassInTheFolderOnShowTheRowsShowTheNewNamesAtOnce) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(ChooseType(Program(), L"XYZQ"));
+  for (int listed = 1; const wchar_t* name : {L"a-grand.xyzq", L"b-moyen.xyzq", L"c-petit.xyzq"}) {
+    ASSERT_TRUE(AddFromExplorer(Program(), name));
+    ASSERT_TRUE(WaitForListRows(Program(), listed++));
+  }
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"classeur"), true));
+  ASSERT_TRUE(SetTicked(Program().Control(kRenumberModeBox), true));
+  ASSERT_TRUE(SetText(Program().Control(kNewNameField), L"Photo"));
+  ASSERT_TRUE(SetTicked(Program().Control(kRenumberSeparatorBox), true));
+  Click(Program().Control(kRenameButton));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"RENOMMAGE D'UNE LISTE DE FICHIERS", &box));
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box));
+  // Posted right behind No: handled once the pass is over, before the control's timer could tick.
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_EQ(RowNames(explorer_), (std::vector<std::wstring>{L"..", L"archives", L"classeur", L"Photo_1.xyzq",
+                                                            L"Photo_2.xyzq", L"Photo_3.xyzq"}));
+  EXPECT_EQ(SelectedListRows(explorer_), std::vector<int>{2}) << "classeur stays selected";
+  EXPECT_TRUE(SaveWindowScreenshot("explorer-after-rename-pass", Window()));
+}
+
+TEST_F(ExplorerControlTest, AjouterOnEntriesGoneBehindTheProgramsBackAddsNothingAndTellsOfTheFolder) {
+  ASSERT_TRUE(OpenOurFolder());
+  ASSERT_TRUE(ChooseType(Program(), L"XYZQ"));
+  // Each entry goes right before the command, well within the pause the control waits for before listing a change.
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"c-petit.xyzq"), true));
+  ASSERT_TRUE(DeleteFileW((folder_->Path() + L"c-petit.xyzq").c_str()));
+  PostCommand(Program(), kExplorerAdd);
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "a file gone is passed over without a word";
+  EXPECT_EQ(RowNames(explorer_), Without(kByName, L"c-petit.xyzq")) << "and no longer shown";
+
+  ASSERT_TRUE(SelectListRow(explorer_, RowNamed(explorer_, L"archives"), true));
+  ASSERT_TRUE(RemoveDirectoryW((folder_->Path() + L"archives").c_str()));
+  PostCommand(Program(), kExplorerAdd);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Répertoire", &box));
+  EXPECT_EQ(MessageBoxText(box), L"Le dossier choisi n'est pas accessible.");
+  ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+  ASSERT_TRUE(WaitForPostedInput(Program().Control(kMarkerBox)));
+  EXPECT_EQ(RowNames(explorer_), Without(Without(kByName, L"c-petit.xyzq"), L"archives"));
+  EXPECT_EQ(ListRowCount(Program().Control(kFileList)), 0) << "nothing was added";
 }
 
 }  // namespace

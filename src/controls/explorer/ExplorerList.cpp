@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "base/PathParts.h"
+#include "controls/explorer/ExplorerFolderWatch.h"
 #include "controls/explorer/ExplorerListing.h"
+#include "controls/explorer/ExplorerOnDisk.h"
 #include "controls/explorer/ExplorerPath.h"
+#include "controls/explorer/ExplorerRefreshTiming.h"
 #include "controls/explorer/ExplorerSort.h"
 #include "ui/Controls.h"
 #include "ui/LayoutScale.h"
@@ -20,6 +23,9 @@ namespace {
 constexpr const wchar_t* kStateProperty = L"TarvelleExplorerList";
 constexpr int kColumnWidth = 100;
 constexpr int kNameColumnWidth = 300;
+// The window timer that looks at the folder's change notification; an identifier clear of the list view's own.
+constexpr UINT_PTR kWatchTimer = 0x7457;
+constexpr UINT kWatchTick = 100;  // milliseconds
 
 struct ColumnSpec {
   const wchar_t* title;
@@ -40,8 +46,21 @@ struct ExplorerListState {
   std::vector<ExplorerEntry> entries;
   ExplorerColumn sortColumn = ExplorerColumn::Name;
   bool ascending = true;
-  int fileCommand = 0;  // sent to the top-level window by Enter on a file
+  int fileCommand = 0;        // sent to the top-level window by Enter on a file
+  ExplorerFolderWatch watch;  // on the folder on show
+  ExplorerRefreshTiming refreshTiming;
 };
+
+// Where the user stands in a listing, by the entries' paths, for the next listing to put back what is still there.
+struct ListingPlace {
+  std::wstring selected;
+  std::wstring focused;
+  std::wstring top;  // the first visible row
+  int topRow = -1;   // its index, kept when its entry is gone; -1: the focused row is scrolled into view instead
+};
+
+// The entry leading to `path` selected, focused and in view.
+ListingPlace OnEntry(const std::wstring& path) { return {path, path, {}, -1}; }
 
 ExplorerListState* StateOf(HWND list) {
   return list ? static_cast<ExplorerListState*>(GetPropW(list, kStateProperty)) : nullptr;
@@ -65,20 +84,50 @@ void SetCellText(HWND list, int row, int column, const std::wstring& text) {
   SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-// The row gets the given states, the focus among them, and is scrolled into view.
 void MarkRow(HWND list, int row, UINT states) {
   LVITEMW item{};
   item.stateMask = states;
   item.state = states;
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-// Rewrites every row from the record; then selects the entry leading to `selectPath`, if one does.
-void FillRows(HWND list, const ExplorerListState& state, const std::wstring& selectPath) {
+// The row of the entry leading to `path`, or -1.
+int RowLeadingTo(const ExplorerListState& state, const std::wstring& path) {
+  if (path.empty()) return -1;
+  for (size_t i = 0; i < state.entries.size(); ++i) {
+    if (SameFolder(state.entries[i].path, path)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::wstring PathOfRow(const ExplorerListState& state, int row) {
+  if (row < 0 || static_cast<size_t>(row) >= state.entries.size()) return {};
+  return state.entries[static_cast<size_t>(row)].path;
+}
+
+int NextRow(HWND list, UINT flags) {
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flags));
+}
+
+ListingPlace PlaceNow(HWND list, const ExplorerListState& state) {
+  int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  return {PathOfRow(state, NextRow(list, LVNI_SELECTED)), PathOfRow(state, NextRow(list, LVNI_FOCUSED)),
+          PathOfRow(state, top), top};
+}
+
+// Scrolls whole rows until `row` is the first one visible, as far as the list goes.
+void ScrollToTop(HWND list, int row) {
+  RECT bounds{};
+  bounds.left = LVIR_BOUNDS;
+  if (!SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds))) return;
+  int rows = row - static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  SendMessageW(list, LVM_SCROLL, 0, rows * (bounds.bottom - bounds.top));
+}
+
+// Rewrites every row from the record, then puts back the selection, the focus and the scrolling of `place`.
+void FillRows(HWND list, const ExplorerListState& state, const ListingPlace& place) {
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-  int selectRow = -1;
   for (size_t i = 0; i < state.entries.size(); ++i) {
     const ExplorerEntry& entry = state.entries[i];
     LVITEMW item{};
@@ -92,15 +141,21 @@ void FillRows(HWND list, const ExplorerListState& state, const std::wstring& sel
     SetCellText(list, row, static_cast<int>(ExplorerColumn::Size), entry.sizeText);
     SetCellText(list, row, static_cast<int>(ExplorerColumn::Type), entry.typeText);
     SetCellText(list, row, static_cast<int>(ExplorerColumn::Modified), entry.dateText);
-    if (!selectPath.empty() && !entry.isParent && SameFolder(entry.path, selectPath)) selectRow = row;
   }
-  if (selectRow >= 0) {
-    MarkRow(list, selectRow, LVIS_SELECTED | LVIS_FOCUSED);
-  } else if (!state.entries.empty()) {
-    // Where the arrow keys start, shown without choosing anything.
-    MarkRow(list, 0, LVIS_FOCUSED);
-  }
+  int selected = RowLeadingTo(state, place.selected);
+  int focused = RowLeadingTo(state, place.focused);
+  // Without a focused entry, the focus goes to the selected one, else to the first row: where the arrow keys start,
+  // shown without choosing anything.
+  if (focused < 0) focused = selected >= 0 ? selected : (state.entries.empty() ? -1 : 0);
+  if (selected >= 0) MarkRow(list, selected, LVIS_SELECTED);
+  if (focused >= 0) MarkRow(list, focused, LVIS_FOCUSED);
+  if (place.topRow < 0 && focused >= 0) SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(focused), FALSE);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  // Scrolled once the list draws again: a list view need not follow scrolling while its drawing is off.
+  if (place.topRow >= 0) {
+    int top = RowLeadingTo(state, place.top);
+    ScrollToTop(list, top >= 0 ? top : place.topRow);
+  }
   InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -124,12 +179,36 @@ std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
   return entry.isParent ? std::wstring() : entry.path;
 }
 
-// Lists `folder` afresh in the current sort order and selects the entry leading to `selectPath`.
-void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const std::wstring& selectPath) {
+// Lists `folder` afresh in the current sort order, the user's place put back where its entries remain, and
+// watches it.
+void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const ListingPlace& place) {
   state.folder = base::WithTrailingBackslash(folder);
+  // Watched before it is listed, so that no change made while it is being listed goes unseen.
+  if (state.watch.Watch(state.folder)) {
+    SetTimer(list, kWatchTimer, kWatchTick, nullptr);
+  } else {
+    KillTimer(list, kWatchTimer);
+  }
+  ULONGLONG started = GetTickCount64();
   state.entries = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
-  FillRows(list, state, selectPath);
+  FillRows(list, state, place);
+  state.refreshTiming.Refreshed(started, GetTickCount64());
+}
+
+// The folder on show listed again as the disk has it now. A folder on show that is gone gives way to the nearest
+// folder above it that is still there: the user sees where it was, and what took its place if it was renamed.
+void Refresh(HWND list, ExplorerListState& state) {
+  std::wstring folder = NearestFolderOnDisk(state.folder);
+  ShowFolder(list, state, folder, SameFolder(folder, state.folder) ? PlaceNow(list, state) : ListingPlace{});
+}
+
+// A tick of the watch timer. Nothing is listed while the window takes no input (under a modal box, whose command
+// may still be working on the rows): the list follows once the box is closed.
+void LookAtWatch(HWND list, ExplorerListState& state) {
+  ULONGLONG now = GetTickCount64();
+  if (state.watch.TakeChange()) state.refreshTiming.ChangeSeen(now);
+  if (state.refreshTiming.RefreshDue(now) && IsWindowEnabled(GetAncestor(list, GA_ROOT))) Refresh(list, state);
 }
 
 void Sort(HWND list, ExplorerListState& state, int column) {
@@ -143,7 +222,7 @@ void Sort(HWND list, ExplorerListState& state, int column) {
   }
   std::wstring keep = SelectedPath(list, state);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
-  FillRows(list, state, keep);
+  FillRows(list, state, OnEntry(keep));
   ShowSortArrow(list, state);
 }
 
@@ -153,7 +232,7 @@ void Open(HWND list, ExplorerListState& state, int index) {
   if (!entry.isFolder) return;
   // Going up, the folder just left is selected, as Explorer does; going down, nothing is.
   std::wstring left = entry.isParent ? state.folder : std::wstring();
-  ShowFolder(list, state, entry.path, left);
+  ShowFolder(list, state, entry.path, OnEntry(left));
 }
 
 // Enter opens a folder, as a double click does, and hands a file to the command set for it.
@@ -166,9 +245,7 @@ void PressEnter(HWND list, ExplorerListState& state, int index) {
   }
 }
 
-int SelectedRow(HWND list) {
-  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
+int SelectedRow(HWND list) { return NextRow(list, LVNI_SELECTED); }
 
 int RowAt(HWND list, LPARAM point) {
   LVHITTESTINFO hit{};
@@ -219,6 +296,12 @@ LRESULT CALLBACK ExplorerListProc(HWND list, UINT message, WPARAM wParam, LPARAM
       }
       break;
     }
+    case WM_TIMER:
+      if (wParam == kWatchTimer) {
+        LookAtWatch(list, *state);
+        return 0;
+      }
+      break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
       RemovePropW(list, kStateProperty);
@@ -282,6 +365,11 @@ void SetExplorerFolder(int number, const std::wstring& folder) {
   if (list) ShowFolder(list, *StateOf(list), folder, {});
 }
 
+void RefreshExplorerList(int number) {
+  HWND list = ListOf(number);
+  if (list) Refresh(list, *StateOf(list));
+}
+
 int ExplorerEntryCount(int number) {
   ExplorerListState* state = StateOf(ListOf(number));
   return state ? static_cast<int>(state->entries.size()) : 0;
@@ -311,6 +399,14 @@ bool ExplorerEntryIsSelected(int number, int index) {
   HWND list = ListOf(number);
   if (!list || !EntryAt(number, index)) return false;
   return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) != 0;
+}
+
+bool ExplorerEntryOnDisk(int number, int index) {
+  const ExplorerEntry* entry = EntryAt(number, index);
+  if (!entry) return false;
+  // A drive, and the top level that ".." of a drive leads to, are left to the listing to judge.
+  if (entry->isDrive || entry->path.empty()) return true;
+  return entry->isFolder ? IsFolderOnDisk(entry->path) : IsFileOnDisk(entry->path);
 }
 
 int ExplorerFirstSelected(int number) {

@@ -13,9 +13,16 @@
 // After a folder is listed with nothing selected, the first row has the focus (not the selection), in view, so that
 // the arrow keys start from there.
 //
+// The list shows the disk as it is: the folder on show (not its sub-folders) is watched through the system's change
+// notification, and listed again once its changes have paused for a moment (or have gone on for two seconds), never
+// while the window takes no input (under a modal box: it follows when the box closes). Listed again, it keeps the
+// sort order and, where their entries remain, the selection, the focus and the first visible row. A folder on show
+// that is gone gives way to the nearest folder above it that is still there. The drives are not watched.
+//
 // The list shows ".." first (except at the top level), then the folders, then the files, by name at start; the
-// order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives. Hidden entries are not shown. The window keeps its record under the
-// window property "TarvelleExplorerList" and frees it when it is destroyed.
+// order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives.
+// Hidden entries are not shown. The window keeps its record under the window property "TarvelleExplorerList" and
+// frees it, and stops its watch, when it is destroyed.
 
 #include <windows.h>
 
@@ -34,6 +41,10 @@ std::wstring ExplorerCurrentFolder(int number);
 // shows ".." alone.
 void SetExplorerFolder(int number, const std::wstring& folder);
 
+// Lists the folder on show again at once, as a change seen on disk does after its pause: for the program's own
+// changes (a rename pass, files deleted), which the user expects to see as soon as they are done.
+void RefreshExplorerList(int number);
+
 // The rows, in the order shown; every query answers 0, empty, false or -1 for a number that is no explorer list.
 int ExplorerEntryCount(int number);
 std::wstring ExplorerEntryName(int number, int index);  // as shown in the name column
@@ -44,6 +55,9 @@ std::wstring ExplorerEntryPath(int number, int index);
 bool ExplorerEntryIsFolder(int number, int index);  // ".." and the drives count as folders
 bool ExplorerEntryIsParent(int number, int index);  // the ".." entry
 bool ExplorerEntryIsSelected(int number, int index);
+// Whether the file or folder the entry leads to is still on disk as it was listed (a file still a file, a folder
+// still a folder). Drives and the top level are not touched and count as there.
+bool ExplorerEntryOnDisk(int number, int index);
 int ExplorerFirstSelected(int number);  // -1 when none
 
 // What a click on the heading of `column` (0 name, 1 size, 2 type, 3 date) does.
