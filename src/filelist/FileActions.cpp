@@ -24,9 +24,11 @@ void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const 
   std::vector<int> selected = SelectedFileRows();
   if (selected.empty()) return;
   std::optional<FileListUpdate> update(std::in_place);
+  bool explorerShowsChange = false;
   WalkSelection(selected, [&](int row) {
     std::wstring path = FileRowPath(row);
     if (service(path)) {
+      explorerShowsChange = explorerShowsChange || controls::ExplorerShowsPlaceOf(base::kExplorer, path);
       RemoveFileRow(row);
       return RowFate::Removed;
     }
@@ -36,7 +38,7 @@ void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const 
     update.emplace();
     return RowFate::Kept;
   });
-  controls::RefreshExplorerList(base::kExplorer);
+  if (explorerShowsChange) controls::RefreshExplorerList(base::kExplorer);
 }
 
 void HandEachSelectedPath(void (*service)(const std::wstring& path)) {

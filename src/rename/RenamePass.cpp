@@ -35,6 +35,14 @@ RenameLog& RunLog() {
   return log;
 }
 
+// Whether the pass may change what the explorer control shows: a row in the folder on show, or that folder itself.
+bool ExplorerShowsARow() {
+  for (int row = 0, rows = filelist::FileRowCount(); row < rows; ++row) {
+    if (controls::ExplorerShowsPlaceOf(base::kExplorer, filelist::FileRowPath(row))) return true;
+  }
+  return false;
+}
+
 void EmptyFileList() {
   filelist::FileListUpdate update;
   filelist::RemoveAllFileRows();
@@ -45,6 +53,7 @@ void EmptyFileList() {
 
 void RenamePass(RenameCriteria criteria) {
   std::wstring typeText = ui::ControlText(base::kTypeField);
+  const bool explorerShowsARow = ExplorerShowsARow();
   PassOutcome outcome;
   {
     ui::WindowDisabled noInput(base::kMainWindow);
@@ -63,7 +72,7 @@ void RenamePass(RenameCriteria criteria) {
   if (!outcome.lastFolder.empty()) {
     filelist::ListFolderContent(outcome.lastFolder, filelist::ChosenTypeOf(typeText));
   }
-  controls::RefreshExplorerList(base::kExplorer);
+  if (explorerShowsARow) controls::RefreshExplorerList(base::kExplorer);
 }
 
 void RenumberFiles() {

@@ -13,7 +13,7 @@ constexpr DWORD kRowChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_
 
 HANDLE Notification(const std::wstring& folder, DWORD changes) {
   if (folder.empty()) return INVALID_HANDLE_VALUE;
-  NoMediumBox noBox;
+  NoDriveErrorBoxes noBoxes;
   return FindFirstChangeNotificationW(folder.c_str(), FALSE, changes);
 }
 

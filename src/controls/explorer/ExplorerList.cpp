@@ -370,6 +370,12 @@ void RefreshExplorerList(int number) {
   if (list) Refresh(list, *StateOf(list));
 }
 
+bool ExplorerShowsPlaceOf(int number, const std::wstring& path) {
+  ExplorerListState* state = StateOf(ListOf(number));
+  if (!state || state->folder.empty() || path.empty()) return false;
+  return SameFolder(path, state->folder) || SameFolder(base::FolderPart(path), state->folder);
+}
+
 int ExplorerEntryCount(int number) {
   ExplorerListState* state = StateOf(ListOf(number));
   return state ? static_cast<int>(state->entries.size()) : 0;

@@ -44,6 +44,8 @@ void SetExplorerFolder(int number, const std::wstring& folder);
 // Lists the folder on show again at once, as a change seen on disk does after its pause: for the program's own
 // changes (a rename pass, files deleted), which the user expects to see as soon as they are done.
 void RefreshExplorerList(int number);
+// Whether `path` is the folder on show or one of its entries, so that changing it changes what the list shows.
+bool ExplorerShowsPlaceOf(int number, const std::wstring& path);
 
 // The rows, in the order shown; every query answers 0, empty, false or -1 for a number that is no explorer list.
 int ExplorerEntryCount(int number);

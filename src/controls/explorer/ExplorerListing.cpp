@@ -6,23 +6,12 @@
 #include <map>
 
 #include "controls/explorer/ExplorerColumnText.h"
+#include "controls/explorer/ExplorerOnDisk.h"
 #include "controls/explorer/ExplorerPath.h"
 
 namespace controls {
 
 namespace {
-
-// No "insert a disk" or "drive not ready" box while the listing touches a drive.
-class NoDriveErrorBoxes {
- public:
-  NoDriveErrorBoxes() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
-  ~NoDriveErrorBoxes() { SetErrorMode(previous_); }
-  NoDriveErrorBoxes(const NoDriveErrorBoxes&) = delete;
-  NoDriveErrorBoxes& operator=(const NoDriveErrorBoxes&) = delete;
-
- private:
-  UINT previous_;
-};
 
 struct ShellLook {
   std::wstring typeName;

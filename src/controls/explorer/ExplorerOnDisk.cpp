@@ -4,14 +4,16 @@
 
 namespace controls {
 
-NoMediumBox::NoMediumBox() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode_); }
+NoDriveErrorBoxes::NoDriveErrorBoxes() {
+  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode_);
+}
 
-NoMediumBox::~NoMediumBox() { SetThreadErrorMode(previousMode_, nullptr); }
+NoDriveErrorBoxes::~NoDriveErrorBoxes() { SetThreadErrorMode(previousMode_, nullptr); }
 
 namespace {
 
 DWORD AttributesOf(const std::wstring& path) {
-  NoMediumBox noBox;
+  NoDriveErrorBoxes noBoxes;
   return GetFileAttributesW(path.c_str());
 }
 

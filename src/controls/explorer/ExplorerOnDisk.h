@@ -8,13 +8,13 @@
 
 namespace controls {
 
-// Keeps the system's "no disk in the drive" box away from this thread while it lives.
-class NoMediumBox {
+// Keeps the system's "insert a disk" and "drive not ready" boxes away from this thread while it lives.
+class NoDriveErrorBoxes {
  public:
-  NoMediumBox();
-  ~NoMediumBox();
-  NoMediumBox(const NoMediumBox&) = delete;
-  NoMediumBox& operator=(const NoMediumBox&) = delete;
+  NoDriveErrorBoxes();
+  ~NoDriveErrorBoxes();
+  NoDriveErrorBoxes(const NoDriveErrorBoxes&) = delete;
+  NoDriveErrorBoxes& operator=(const NoDriveErrorBoxes&) = delete;
 
  private:
   DWORD previousMode_ = 0;
