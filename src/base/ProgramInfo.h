@@ -12,9 +12,10 @@ inline constexpr const wchar_t* kVersion = L"" TARVELLE_VERSION;
 inline constexpr const wchar_t* kProgramTitle = L"Tarvelle Rename V " TARVELLE_VERSION;
 inline constexpr const wchar_t* kAboutTitle = L"A propos de Tarvelle Rename V " TARVELLE_VERSION;
 inline constexpr const wchar_t* kShortName = L"Tarvelle Rename";
-inline constexpr const wchar_t* kMakerName = L"Tarvelle Logiciels";
+inline constexpr const wchar_t* kMakerName = L"" TARVELLE_MAKER;
+inline constexpr const wchar_t* kCopyright = L"" TARVELLE_COPYRIGHT;
 inline constexpr const wchar_t* kMakerNotice =
-    L"Tarvelle Rename V " TARVELLE_VERSION L" - © 2026 Tarvelle Logiciels - Logiciel gratuit";
+    L"Tarvelle Rename V " TARVELLE_VERSION L" - " TARVELLE_COPYRIGHT L" - Logiciel gratuit";
 // The website: its name as the About window shows it, and its host.
 inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
 inline constexpr const wchar_t* kWebsiteHost = L"www.tarvelle.fr";

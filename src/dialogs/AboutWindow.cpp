@@ -27,7 +27,7 @@ constexpr COLORREF kNoticeColor = RGB(40, 56, 86);
 std::wstring NoticeText() {
   return std::wstring(base::kProgramTitle) + L"\r\r" +
          L"Pour toute question vous pouvez contacter l'auteur en utilisant l'adresse e-mail ci-dessus.\r" +
-         L"© 2026 " + base::kMakerName;
+         base::kCopyright;
 }
 
 // An icon that keeps its place, centred in it, instead of the static control shrinking to the icon's size.

@@ -33,6 +33,14 @@ TEST(ProgramFileTest, PropertiesAndManifestCarryTheBuildsVersion) {
   ASSERT_TRUE(GetFileVersionInfoW(ProgramPath().c_str(), 0, size, record.data()));
   EXPECT_EQ(VersionText(record, L"FileVersion"), version);
   EXPECT_EQ(VersionText(record, L"ProductVersion"), version);
+  // What Windows shows in the file's properties and the setup's uninstall entry.
+  EXPECT_EQ(VersionText(record, L"CompanyName"), base::kMakerName);
+  EXPECT_EQ(VersionText(record, L"ProductName"), base::kShortName);
+  EXPECT_EQ(VersionText(record, L"LegalCopyright"), base::kCopyright);
+  EXPECT_EQ(VersionText(record, L"LegalCopyright").substr(0, 2), L"© ") << "the resource compiler read UTF-8";
+  EXPECT_EQ(VersionText(record, L"OriginalFilename"), ProgramPath().substr(ProgramPath().find_last_of(L'\\') + 1));
+  EXPECT_EQ(VersionText(record, L"InternalName"), L"TarvelleRename");
+  EXPECT_NE(VersionText(record, L"FileDescription").find(base::kShortName), std::wstring::npos);
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
