@@ -9,7 +9,7 @@ APT_PACKAGES=(
   mingw-w64 libz-mingw-w64-dev
   libjpeg62-turbo-dev libpng-dev libgtest-dev googletest
   wine wine64 xvfb xdotool imagemagick x11-utils fonts-liberation fonts-wine zip locales
-  python3 fp-utils-3.2.2
+  python3 fp-utils-3.2.2 nsis
 )
 
 say() { printf '\033[1m== %s\033[0m\n' "$*"; }

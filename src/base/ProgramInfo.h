@@ -18,8 +18,8 @@ inline constexpr const wchar_t* kMakerNotice =
     L"Tarvelle Rename V " TARVELLE_VERSION L" - " TARVELLE_COPYRIGHT L" - Logiciel gratuit";
 // The website: its name as the About window shows it, and its host.
 inline constexpr const wchar_t* kWebsiteName = L"tarvelle.fr";
-inline constexpr const wchar_t* kWebsiteHost = L"www.tarvelle.fr";
-inline constexpr const wchar_t* kSupportAddress = L"support@tarvelle.fr";
+inline constexpr const wchar_t* kWebsiteHost = L"" TARVELLE_WEBSITE_HOST;
+inline constexpr const wchar_t* kSupportAddress = L"" TARVELLE_SUPPORT_ADDRESS;
 
 // The address the website link and its tooltip give.
 inline std::wstring WebsiteAddress() { return std::wstring(L"https://") + kWebsiteHost + L"/index.html"; }

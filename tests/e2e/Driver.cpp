@@ -157,6 +157,28 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
   return windows;
 }
 
+std::vector<HWND> VisibleWindowsTitled(const std::wstring& part) {
+  std::vector<HWND> found;
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (IsWindowVisible(window) && WindowTitle(window).find(part) != std::wstring::npos) found.push_back(window);
+  }
+  return found;
+}
+
+void CloseWindowsTitled(const std::wstring& part) {
+  for (HWND window : VisibleWindowsTitled(part)) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!WaitUntilGone(window)) {
+      if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
+        TerminateProcess(process, 1);
+        CloseHandle(process);
+      }
+    }
+  }
+}
+
 HWND FindTopLevelWindow(DWORD processId, const std::wstring& title) {
   for (HWND window : TopLevelWindowsOf(processId, false)) {
     if (WindowTitle(window) == title) return window;

@@ -62,6 +62,10 @@ std::wstring RenameLogPath();   // TempFolderPath() + "RenameLog.txt"
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly);
 HWND FindTopLevelWindow(DWORD processId, const std::wstring& title);  // exact title, or null
 std::wstring WindowTitle(HWND window);
+// Visible top-level windows of any program (the shell's viewers among them) whose title contains the text.
+std::vector<HWND> VisibleWindowsTitled(const std::wstring& part);
+// Viewers a program started are not part of it: asked to close, and ended when they do not.
+void CloseWindowsTitled(const std::wstring& part);
 std::wstring WindowClass(HWND window);
 // A line per visible top-level window of the process (title, class, and a message box's text), for failures.
 std::wstring DescribeWindowsOf(DWORD processId);

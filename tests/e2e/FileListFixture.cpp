@@ -26,14 +26,6 @@ std::wstring JoinNames(const Names& names) {
   return text;
 }
 
-std::vector<HWND> VisibleWindowsTitled(const std::wstring& part) {
-  std::vector<HWND> found;
-  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (IsWindowVisible(window) && WindowTitle(window).find(part) != std::wstring::npos) found.push_back(window);
-  }
-  return found;
-}
-
 void FileListFixture::SetUp() {
   documents_ = ShellFolderPath(CSIDL_PERSONAL);
   ASSERT_FALSE(documents_.empty()) << "the shell gives no Documents folder";

@@ -49,7 +49,5 @@ class FileListFixture : public FreshRunTest {
 
 std::wstring JoinNames(const Names& names);
 
-// Visible top-level windows of any program (the shell's viewers among them) whose title contains the text.
-std::vector<HWND> VisibleWindowsTitled(const std::wstring& part);
 
 }  // namespace e2e

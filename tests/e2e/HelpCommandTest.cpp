@@ -27,39 +27,6 @@ std::wstring BuiltHelpFile(const wchar_t* name) {
   return program.substr(0, program.find_last_of(L'\\') + 1) + L"DataFiles\\" + name;
 }
 
-// Visible top-level windows of any process whose title holds the text.
-std::vector<HWND> WindowsTitled(const std::wstring& part) {
-  struct Search {
-    const std::wstring* part;
-    std::vector<HWND> found;
-  } search{&part, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(parameter);
-        if (IsWindowVisible(window) && WindowTitle(window).find(*wanted->part) != std::wstring::npos) {
-          wanted->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// Viewers the program started are not part of it: they are closed, or ended, after each test.
-void CloseViewers(const std::wstring& titlePart) {
-  for (HWND window : WindowsTitled(titlePart)) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    if (!WaitUntilGone(window)) {
-      if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
-        TerminateProcess(process, 1);
-        CloseHandle(process);
-      }
-    }
-  }
-}
-
 // A copy of the program in a folder of its own with the given help files, running.
 class ProgramWithHelpFiles {
  public:
@@ -110,30 +77,30 @@ class HelpCommandTest : public testing::Test {
   }
 
   void TearDown() override {
-    CloseViewers(kViewerTitle);
-    CloseViewers(kTextName);
+    CloseWindowsTitled(kViewerTitle);
+    CloseWindowsTitled(kTextName);
   }
 };
 
 TEST_F(HelpCommandTest, WithBothFilesTheCompiledHelpOpensAndTheTextFileIsIgnored) {
   ProgramWithHelpFiles run;
   ASSERT_TRUE(run.Start({L"TRename Help.chm", kTextName}));
-  ASSERT_TRUE(WindowsTitled(kViewerTitle).empty()) << "no help viewer is open before the click";
+  ASSERT_TRUE(VisibleWindowsTitled(kViewerTitle).empty()) << "no help viewer is open before the click";
   run.ClickHelp();
-  ASSERT_TRUE(WaitUntil([] { return !WindowsTitled(kViewerTitle).empty(); }, kStartLimit))
+  ASSERT_TRUE(WaitUntil([] { return !VisibleWindowsTitled(kViewerTitle).empty(); }, kStartLimit))
       << "the help viewer did not open; the program shows:" << DescribeWindowsOf(run.ProcessId());
   WaitUntil([] { return false; }, Milliseconds(1500));
   EXPECT_TRUE(run.NoMessageShown());
-  EXPECT_TRUE(WindowsTitled(kTextName).empty()) << "the text file stays closed";
-  EXPECT_TRUE(SaveWindowScreenshot("help-viewer", WindowsTitled(kViewerTitle).front()));
+  EXPECT_TRUE(VisibleWindowsTitled(kTextName).empty()) << "the text file stays closed";
+  EXPECT_TRUE(SaveWindowScreenshot("help-viewer", VisibleWindowsTitled(kViewerTitle).front()));
 }
 
 TEST_F(HelpCommandTest, WithOnlyTheTextFileItOpensInTheTextViewer) {
   ProgramWithHelpFiles run;
   ASSERT_TRUE(run.Start({kTextName}));
-  ASSERT_TRUE(WindowsTitled(kTextName).empty()) << "no text viewer is open before the click";
+  ASSERT_TRUE(VisibleWindowsTitled(kTextName).empty()) << "no text viewer is open before the click";
   run.ClickHelp();
-  EXPECT_TRUE(WaitUntil([] { return !WindowsTitled(kTextName).empty(); }, kStartLimit))
+  EXPECT_TRUE(WaitUntil([] { return !VisibleWindowsTitled(kTextName).empty(); }, kStartLimit))
       << "no window shows \"TRename Help.txt\"; the program shows:" << DescribeWindowsOf(run.ProcessId());
   EXPECT_TRUE(run.NoMessageShown());
 }
