@@ -133,15 +133,19 @@ class ModesPage : public testing::Test {
     ASSERT_EQ(names_.size(), 3u) << intro;
   }
 
-  // "à partir de 1 et un incrément de 1" in the paragraph above a table.
-  static std::pair<std::wstring, std::wstring> StartAndIncrement(const std::string& intro) {
-    std::smatch numbers;
-    EXPECT_TRUE(std::regex_search(intro, numbers, std::regex("partir de (-?\\d+) et un incrément de (-?\\d+)")))
-        << intro;
-    return {Widen(numbers[1].str()), Widen(numbers[2].str())};
+  // What is typed for a table, from the paragraph above it: "Avec le nom Vacances, à partir de 1 et un incrément
+  // de 1 :".
+  struct Typed {
+    std::wstring text, start, increment;
+  };
+  static Typed TypedFor(const Table& table) {
+    std::smatch typed;
+    EXPECT_TRUE(std::regex_search(table.intro, typed,
+                                  std::regex("Avec le (?:nom|texte) (\\S+), à partir de (-?\\d+) et un incrément de "
+                                             "(-?\\d+)")))
+        << table.intro;
+    return {Widen(typed[1].str()), Widen(typed[2].str()), Widen(typed[3].str())};
   }
-
-  static std::string CodeIn(const std::string& html) { return Matches(html, "<code>([^<]*)</code>").at(0); }
 
   std::string page_;
   std::vector<std::string> names_;
@@ -164,15 +168,13 @@ TEST_F(ModesPage, RenumberTableAndNumbersAreWhatThePassMakes) {
   const std::string heading = "Renommer et renuméroter totalement";
   std::vector<Table> tables = TablesOfSection(page_, heading);
   ASSERT_EQ(tables.size(), 1u);
-  std::size_t introAt = page_.find("Avec le nom <code>");
-  ASSERT_NE(introAt, std::string::npos);
-  std::wstring name = Widen(CodeIn(page_.substr(introAt)));
-  auto [start, increment] = StartAndIncrement(tables[0].intro);
+  Typed typed = TypedFor(tables[0]);
   ASSERT_EQ(tables[0].rows.size(), 2u);
   for (const auto& row : tables[0].rows) {
     std::string separator = Cell(tables[0], row, "Séparateur");
     ASSERT_TRUE(separator == "coché" || separator == "non coché") << separator;
-    RenameCriteria criteria = renaming::RenumberCriteriaFromFields(name, increment, start, separator == "coché");
+    RenameCriteria criteria = renaming::RenumberCriteriaFromFields(typed.text, typed.increment, typed.start,
+                                                                     separator == "coché");
     EXPECT_EQ(NewNames(criteria, names_), Cell(tables[0], row, "Nouveaux noms")) << separator;
   }
 
@@ -200,17 +202,15 @@ TEST_F(ModesPage, RenumberTableAndNumbersAreWhatThePassMakes) {
 TEST_F(ModesPage, AddToNameTableIsWhatThePassMakes) {
   std::vector<Table> tables = TablesOfSection(page_, "Ajouter des caractères en gardant le nom d'origine");
   ASSERT_EQ(tables.size(), 1u);
-  std::size_t introAt = page_.find("Avec le texte <code>");
-  ASSERT_NE(introAt, std::string::npos);
-  std::wstring text = Widen(CodeIn(page_.substr(introAt)));
-  auto [start, increment] = StartAndIncrement(tables[0].intro);
+  Typed typed = TypedFor(tables[0]);
   ASSERT_EQ(tables[0].rows.size(), 6u);
   for (const auto& row : tables[0].rows) {
     std::string position = Cell(tables[0], row, "Position");
     ASSERT_TRUE(position == "au début" || position == "à la fin") << position;
     RenameCriteria criteria = renaming::AddCriteriaFromFields(
-        text, position == "au début" ? renaming::AddPosition::AtStart : renaming::AddPosition::AtEnd,
-        Cell(tables[0], row, "Numéro") == "oui", increment, start, Cell(tables[0], row, "Séparateur") == "oui");
+        typed.text, position == "au début" ? renaming::AddPosition::AtStart : renaming::AddPosition::AtEnd,
+        Cell(tables[0], row, "Numéro") == "oui", typed.increment, typed.start,
+        Cell(tables[0], row, "Séparateur") == "oui");
     EXPECT_EQ(NewNames(criteria, names_), Cell(tables[0], row, "Nouveaux noms")) << position << " " << row[1] << " "
                                                                                  << row[2];
   }
