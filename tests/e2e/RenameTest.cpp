@@ -160,7 +160,8 @@ class RenameTest : public FileListFixture {
     EXPECT_TRUE(IsWindowEnabled(Window())) << "the main window takes input again";
     EXPECT_EQ(SendMessageW(Control(kProgressBar), PBM_GETPOS, 0, 0), 0) << "the progress bar is back to 0";
     if (errors > 0 || answer == kButtonYes) {
-      EXPECT_TRUE(WaitUntil([] { return !LogViewers().empty(); }, kReactionLimit))
+      // The viewer is a program of its own, started by the shell: it gets a program's start time.
+      EXPECT_TRUE(WaitUntil([] { return !LogViewers().empty(); }, kStartLimit))
           << "the log is shown; windows:" << AllTitles();
       CloseLogViewers();
     }
