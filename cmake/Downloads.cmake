@@ -9,12 +9,11 @@ set(zip_file ${CMAKE_BINARY_DIR}/${download_name}-win64.zip)
 set(setup_file ${CMAKE_BINARY_DIR}/${download_name}-setup.exe)
 
 # The read-me is for Notepad: UTF-8 with a byte-order mark and CR LF line ends, which every Windows text viewer reads.
-set(readme_text ${CMAKE_BINARY_DIR}/LISEZMOI.body.txt)
-configure_file(${CMAKE_SOURCE_DIR}/data/LISEZMOI.txt ${readme_text} @ONLY)
-file(READ ${readme_text} readme_body)
+set(readme_source ${CMAKE_SOURCE_DIR}/data/LISEZMOI.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${readme_source})
+file(READ ${readme_source} readme_body)
 string(ASCII 239 187 191 utf8_mark)
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/LISEZMOI.txt CONTENT "${utf8_mark}${readme_body}" @ONLY
-  NEWLINE_STYLE CRLF)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/LISEZMOI.txt CONTENT "${utf8_mark}${readme_body}" @ONLY NEWLINE_STYLE CRLF)
 
 add_custom_command(OUTPUT ${dist_stamp}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${dist}

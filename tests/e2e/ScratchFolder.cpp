@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "e2e/Driver.h"
+#include "support/RemoveTree.h"
 
 namespace e2e {
 
@@ -19,33 +20,7 @@ ScratchFolder::ScratchFolder(const std::wstring& parent) {
   std::filesystem::create_directories(std::filesystem::path(path_), ignored);
 }
 
-namespace {
-
-// Removes the folder and everything in it through the system's own calls, which also reach paths past 260
-// characters (std::filesystem's removal here stops at them).
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      std::wstring path = folder + name;
-      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + L"\\");
-      } else {
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
-
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() { support::RemoveTree(path_); }
 
 std::wstring ScratchFolder::MakeFile(const std::wstring& relativeName, std::string_view content) const {
   std::filesystem::path full = std::filesystem::path(path_ + relativeName);

@@ -15,6 +15,7 @@
 #include "ui/Events.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
+#include "support/RemoveTree.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -72,26 +73,6 @@ void SetLocalModificationTime(const std::wstring& path, WORD year, WORD month, W
   CloseHandle(file);
 }
 
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      std::wstring path = folder + name;
-      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + L"\\");
-      } else {
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
-
 // A scratch folder:  alpha\  Beta\ (inner.txt)  Été 2024\  Alpha.jpg (2000 o)  photo 2.png (70 000 o)
 // photo 10.png (0 o)  zeta.txt (10 o)  notes.zzq (5 o)  caché.txt (hidden); the files dated from 2020 (notes.zzq)
 // to 2026 (zeta.txt) in the order notes.zzq, photo 2.png, photo 10.png, Alpha.jpg, zeta.txt.
@@ -101,7 +82,7 @@ class ScratchFolder {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     path_ = std::wstring(temp) + L"ExplorerListTest" + std::to_wstring(GetCurrentProcessId()) + L"\\";
-    RemoveTree(path_);
+    support::RemoveTree(path_);
     CreateDirectoryW(path_.c_str(), nullptr);
     for (const wchar_t* folder : {L"alpha", L"Beta", L"Été 2024"}) CreateDirectoryW((path_ + folder).c_str(), nullptr);
     MakeFile(path_ + L"Beta\\inner.txt", 3);
@@ -118,7 +99,7 @@ class ScratchFolder {
     SetLocalModificationTime(path_ + L"Alpha.jpg", 2025, 1, 2, 3, 4);
     SetLocalModificationTime(path_ + L"zeta.txt", 2026, 12, 8, 14, 5);
   }
-  ~ScratchFolder() { RemoveTree(path_); }
+  ~ScratchFolder() { support::RemoveTree(path_); }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
