@@ -87,6 +87,9 @@ inline constexpr int kListOpen = 56;
 inline constexpr int kListRemove = 57;
 inline constexpr int kListRecycle = 58;
 inline constexpr int kListDelete = 59;
+// The list's order, chosen from its popup menu as by a click on a column header.
+inline constexpr int kListSortByName = 90;
+inline constexpr int kListSortByPath = 91;
 
 // The task pane's links send these commands to the main window.
 inline constexpr int kAddFilesCommand = 5;

@@ -27,6 +27,8 @@ struct FileListState {
   bool headerStale = false;
   bool countStale = false;
   ULONGLONG lastRepaint = 0;
+  unsigned version = 0;
+  void (*rowsChanged)() = nullptr;
 };
 
 FileListState& State() {
@@ -35,6 +37,12 @@ FileListState& State() {
 }
 
 HWND List() { return ui::ControlHandle(base::kFileList); }
+
+void NoteRowsChanged() {
+  FileListState& state = State();
+  ++state.version;
+  if (state.rowsChanged) state.rowsChanged();
+}
 
 void WriteHeader(const std::wstring& text) {
   State().headerStale = false;
@@ -88,6 +96,7 @@ void AppendRow(const std::wstring& path, int image) {
   FileListState& state = State();
   state.rows.Append(path, image);
   state.countStale = true;
+  NoteRowsChanged();
   RefreshCountHeader();
   NoteRowChange();
 }
@@ -141,6 +150,7 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   before.focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
   before.selected = SelectedFileRows();
   ListMarks after = State().rows.RemoveSorted(sortedRows, before);
+  NoteRowsChanged();
 
   SetRowState(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   WriteRowCount(list);
@@ -186,6 +196,10 @@ void RefreshCountHeader() {
 
 void ResetCountHeader() { WriteHeader(kEmptyCountHeader); }
 
+unsigned FileRowsVersion() { return State().version; }
+
+void SetRowsChangedHandler(void (*handler)()) { State().rowsChanged = handler; }
+
 int FileRowCount() { return static_cast<int>(State().rows.Count()); }
 
 std::wstring FileRowPath(int row) {
@@ -216,6 +230,7 @@ void RemoveFileRow(int row) {
   if (!list || row < 0 || static_cast<size_t>(row) >= state.rows.Count()) return;
   FlushRowCount();
   state.rows.RemoveAt(static_cast<size_t>(row));
+  NoteRowsChanged();
   // The control moves the selection and focus of the rows below up by one, as for a row of its own.
   SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
   RefreshCountHeader();
@@ -240,6 +255,7 @@ void RemoveAllFileRows() {
   state.rows.Clear();
   state.countStale = false;
   if (HWND list = List()) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  NoteRowsChanged();
 }
 
 bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {

@@ -24,6 +24,11 @@ void AppendFoundEntry(const std::wstring& path, bool isFolder);
 void RefreshCountHeader();  // "Nom ( N éléments )"
 void ResetCountHeader();    // "Nom"
 
+// Rows added, removed or put in another order: the count goes up by one for each change, and the handler, if any,
+// is called after it. Whatever shows something of every row (the new names) follows through these.
+unsigned FileRowsVersion();
+void SetRowsChangedHandler(void (*handler)());
+
 // Row queries.
 int FileRowCount();
 std::wstring FileRowPath(int row);  // column 1
