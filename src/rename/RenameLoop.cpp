@@ -1,6 +1,7 @@
 #include "rename/RenameLoop.h"
 
 #include "base/PathParts.h"
+#include "rename/PlatformNames.h"
 #include "rename/RenameProgress.h"
 
 namespace renaming {
@@ -14,7 +15,8 @@ PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassW
     world.observer.RowStarted(row.fullPath);
     world.files.MakeWritable(row.fullPath);
     RenamePlan plan = PlanRename(criteria, row);
-    if (!plan.newName.empty() && MoveWithoutReplacing(world.files, row.fullPath, plan.newPath)) {
+    if (RefusalOf(plan.newName) == NameRefusal::None &&
+        MoveWithoutReplacing(world.files, row.fullPath, base::FolderPart(row.fullPath) + NameAsMade(plan.newName))) {
       AdvanceAfterSuccess(criteria);
       world.log.WriteLogLine(SuccessLine(world.clock.Now(), plan.oldNameForLog, plan.newName));
     } else {

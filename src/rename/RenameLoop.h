@@ -50,8 +50,9 @@ struct PassOutcome {
   std::wstring lastFolder;  // the folder of the last row, where the list is filled again; empty for no rows
 };
 
-// Tries every row once. A name that the mode reduces to nothing fails without asking the platform, since its path
-// would name the folder itself. A failure is counted and logged and never stops the pass; the mode's running number
+// Tries every row once. The file is moved to the new name as Windows makes it (trailing dots and spaces dropped); a
+// name that Windows refuses (rename/PlatformNames.h), one reduced to nothing among them, fails without asking the
+// platform, so that the pass and its plan (rename/PassPlan.h) agree on every system. A failure is counted and logged and never stops the pass; the mode's running number
 // moves on only after a success. Before the pass ends, lines the log could not take yet are tried once more.
 PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassWorld& world);
 

@@ -75,24 +75,4 @@ void RenamePass(RenameCriteria criteria) {
   if (explorerShowsARow) controls::RefreshExplorerList(base::kExplorer);
 }
 
-void RenumberFiles() {
-  RenamePass(RenumberCriteriaFromFields(
-      ui::ControlText(base::kNewNameField), ui::ControlText(base::kRenumberIncrementField),
-      ui::ControlText(base::kRenumberStartField), ui::IsControlChecked(base::kRenumberSeparatorBox)));
-}
-
-void ReplaceInNames() {
-  RenamePass(ReplaceCriteriaFromFields(ui::ControlText(base::kPartField), ui::ControlText(base::kReplacementField),
-                                       ui::IsControlChecked(base::kRemoveOnlyBox)));
-}
-
-void AddToNames() {
-  AddPosition position =
-      AddPositionFromOptions(ui::IsControlChecked(base::kAtStartOption), ui::IsControlChecked(base::kAtEndOption));
-  RenamePass(
-      AddCriteriaFromFields(ui::ControlText(base::kAddedTextField), position, ui::IsControlChecked(base::kNumberingBox),
-                            ui::ControlText(base::kAppendIncrementField), ui::ControlText(base::kAppendStartField),
-                            ui::IsControlChecked(base::kAppendSeparatorBox)));
-}
-
 }  // namespace renaming

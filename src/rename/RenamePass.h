@@ -7,11 +7,7 @@
 
 namespace renaming {
 
+// Runs the pass with the criteria read once when "Renommer" was confirmed (rename/RenameFields.h).
 void RenamePass(RenameCriteria criteria);
-
-// The three modes, each reading its criteria from its panel once.
-void RenumberFiles();
-void ReplaceInNames();
-void AddToNames();
 
 }  // namespace renaming

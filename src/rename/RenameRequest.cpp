@@ -13,14 +13,14 @@ RenameDecision Refuse(const wchar_t* text, int focusControl) {
 
 RenameDecision Run(RenameStep step) { return RenameDecision{step, {}}; }
 
-RenameDecision DecideRenumber(const RenameRequest& request) {
+RenameDecision DecideRenumber(const RenameFields& request) {
   if (request.newNameText.empty()) return Refuse(kMissingNewNameText, base::kNewNameField);
   if (!IsValidFileNameText(request.newNameText)) return Refuse(kForbiddenCharactersText, base::kNewNameField);
   return Run(RenameStep::RunRenumber);
 }
 
 // The part is only required, never checked for forbidden characters: it names what is in the names already.
-RenameDecision DecideReplace(const RenameRequest& request) {
+RenameDecision DecideReplace(const RenameFields& request) {
   if (request.partText.empty()) return Refuse(kMissingPartText, base::kPartField);
   if (request.removeOnly) return Run(RenameStep::RunReplace);
   if (request.replacementText.empty()) return Refuse(kMissingReplacementText, base::kReplacementField);
@@ -28,7 +28,7 @@ RenameDecision DecideReplace(const RenameRequest& request) {
   return Run(RenameStep::RunReplace);
 }
 
-RenameDecision DecideAdd(const RenameRequest& request) {
+RenameDecision DecideAdd(const RenameFields& request) {
   if (request.addedText.empty()) return Refuse(kMissingNewNameText, base::kAddedTextField);
   if (!IsValidFileNameText(request.addedText)) return Refuse(kForbiddenCharactersText, base::kAddedTextField);
   if (request.addPosition == AddPosition::None) {
@@ -50,10 +50,13 @@ RenameMessage MissingAddPositionRefusal() {
   return RenameMessage{kRefusalTitle, kMissingAddPositionText, base::kAtStartOption};
 }
 
-RenameDecision DecideConfirmedRename(const RenameRequest& request) {
-  if (request.renumberModeBox) return DecideRenumber(request);
-  if (request.replaceModeBox) return DecideReplace(request);
-  if (request.addModeBox) return DecideAdd(request);
+RenameDecision DecideConfirmedRename(const RenameFields& request) {
+  switch (ChosenModeOf(request)) {
+    case ChosenMode::Renumber: return DecideRenumber(request);
+    case ChosenMode::Replace: return DecideReplace(request);
+    case ChosenMode::Add: return DecideAdd(request);
+    case ChosenMode::None: break;
+  }
   return RenameDecision{};
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/Numbers.h"
 #include "rename/AddToNameRule.h"
+#include "rename/RenameFields.h"
 
 namespace renaming {
 
@@ -40,20 +41,6 @@ struct RenameMessage {
   int focusControl = kFocusUnchanged;
 };
 
-// What the request reads from the main window when "Renommer" is clicked.
-struct RenameRequest {
-  int rowCount = 0;
-  bool replaceModeBox = false;    // mode box 1, "Modifier seulement une partie du nom"
-  bool renumberModeBox = false;   // mode box 2, "Renommer et renuméroter totalement"
-  bool addModeBox = false;        // mode box 3, "Ajouter des caractères en gardant le nom d'origine"
-  std::wstring newNameText;       // field 26
-  std::wstring partText;          // field 20
-  std::wstring replacementText;   // field 22
-  std::wstring addedText;         // field 35
-  bool removeOnly = false;        // box 23
-  AddPosition addPosition = AddPosition::None;
-};
-
 enum class RenameStep { ShowMessage, RunRenumber, RunReplace, RunAdd, Nothing };
 
 // Either a message to show (and nothing renamed), a mode to run, or nothing at all (no mode box ticked).
@@ -74,6 +61,6 @@ RenameMessage MissingAddPositionRefusal();
 
 // After Yes: the first ticked mode box in the order 2, 1, 3 decides, and only its own texts are checked. Mode box 3
 // checks its added text first, then the position.
-RenameDecision DecideConfirmedRename(const RenameRequest& request);
+RenameDecision DecideConfirmedRename(const RenameFields& request);
 
 }  // namespace renaming

@@ -1,8 +1,11 @@
 #include "rename/StartRename.h"
 
+#include <optional>
+#include <utility>
+
 #include "base/Numbers.h"
 #include "filelist/FileList.h"
-#include "rename/AddToNameRule.h"
+#include "rename/RenameFieldsReading.h"
 #include "rename/RenamePass.h"
 #include "rename/RenameRequest.h"
 #include "ui/Controls.h"
@@ -17,22 +20,6 @@ void Show(const RenameMessage& message) {
   if (message.focusControl != kFocusUnchanged) ui::FocusControl(message.focusControl);
 }
 
-RenameRequest ReadRequest() {
-  RenameRequest request;
-  request.rowCount = filelist::FileRowCount();
-  request.replaceModeBox = ui::IsControlChecked(base::kReplaceModeBox);
-  request.renumberModeBox = ui::IsControlChecked(base::kRenumberModeBox);
-  request.addModeBox = ui::IsControlChecked(base::kAppendModeBox);
-  request.newNameText = ui::ControlText(base::kNewNameField);
-  request.partText = ui::ControlText(base::kPartField);
-  request.replacementText = ui::ControlText(base::kReplacementField);
-  request.addedText = ui::ControlText(base::kAddedTextField);
-  request.removeOnly = ui::IsControlChecked(base::kRemoveOnlyBox);
-  request.addPosition =
-      AddPositionFromOptions(ui::IsControlChecked(base::kAtStartOption), ui::IsControlChecked(base::kAtEndOption));
-  return request;
-}
-
 }  // namespace
 
 void StartRename() {
@@ -44,12 +31,15 @@ void StartRename() {
     Show(CancelledByUserMessage());
     return;
   }
-  RenameDecision decision = DecideConfirmedRename(ReadRequest());
+  const RenameFields fields = ReadRenameFields();
+  RenameDecision decision = DecideConfirmedRename(fields);
   switch (decision.step) {
     case RenameStep::ShowMessage: Show(decision.message); break;
-    case RenameStep::RunRenumber: RenumberFiles(); break;
-    case RenameStep::RunReplace: ReplaceInNames(); break;
-    case RenameStep::RunAdd: AddToNames(); break;
+    case RenameStep::RunRenumber:
+    case RenameStep::RunReplace:
+    case RenameStep::RunAdd:
+      if (std::optional<RenameCriteria> criteria = CriteriaOf(fields)) RenamePass(std::move(*criteria));
+      break;
     case RenameStep::Nothing: break;
   }
 }

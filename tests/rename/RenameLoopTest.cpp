@@ -4,154 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cwctype>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "rename/MemoryWorld.h"
+
 namespace {
 
-using renaming::MoveResult;
-using renaming::RenameRow;
-
-// Entries of folders. A plain move onto an existing name is refused, as on Windows, and so is one onto a name that
-// another entry answers to but for letter case; a letter-case-only move renames, as on Windows, unless
-// `keepsNameOnCaseMove` makes it report success and change nothing, as some platforms do. `refusedMoves` makes the
-// numbered moves (from 1) fail, `unseenMoves` makes them report success and change nothing.
-class MemoryDisk : public renaming::FileMoves {
- public:
-  explicit MemoryDisk(std::set<std::wstring> entries) : entries_(std::move(entries)) {}
-
-  void MakeWritable(const std::wstring& path) override { steps.push_back(L"writable " + path); }
-
-  MoveResult Move(const std::wstring& from, const std::wstring& to) override {
-    ++moves_;
-    steps.push_back(L"move " + from + L" > " + to);
-    if (refusedMoves.count(moves_) || !entries_.count(from)) return MoveResult::Failed;
-    if (unseenMoves.count(moves_)) return MoveResult::Moved;
-    if (DifferOnlyInLetterCase(from, to) && keepsNameOnCaseMove) return MoveResult::Moved;
-    if (std::any_of(entries_.begin(), entries_.end(),
-                    [&](const std::wstring& e) { return e != from && Folded(e) == Folded(to); })) {
-      return MoveResult::NameTaken;
-    }
-    entries_.erase(from);
-    entries_.insert(to);
-    return MoveResult::Moved;
-  }
-
-  bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override {
-    return a != b && Folded(a) == Folded(b);
-  }
-
-  std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) override {
-    steps.push_back(L"look " + path);
-    std::vector<std::wstring> names;
-    for (const std::wstring& entry : entries_) {
-      if (Folded(entry) == Folded(path)) names.push_back(entry.substr(entry.find_last_of(L'\\') + 1));
-    }
-    return names;
-  }
-
-  std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override {
-    return folder + L"~tmp" + std::to_wstring(attempt);
-  }
-
-  void PauseBeforeRetry() override { steps.push_back(L"pause"); }
-
-  const std::set<std::wstring>& Entries() const { return entries_; }
-
-  std::vector<std::wstring> steps;
-  std::set<int> refusedMoves;
-  std::set<int> unseenMoves;
-  bool keepsNameOnCaseMove = false;
-
- private:
-  static std::wstring Folded(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return text;
-  }
-  std::set<std::wstring> entries_;
-  int moves_ = 0;
-};
-
-// The log's bytes, kept in memory; `held` makes every open fail as when another program holds the file.
-class MemoryLog : public renaming::LogFileAccess {
- public:
-  renaming::LogOpening OpenExclusive(const std::wstring& path) override {
-    if (held) return {nullptr, true};
-    paths.insert(path);
-    return {std::make_unique<Handle>(bytes), false};
-  }
-  void Pause(int) override { ++pauses; }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
-      lines.push_back(bytes.substr(at, end - at));
-    }
-    return lines;
-  }
-  std::string bytes;
-  std::set<std::wstring> paths;
-  bool held = false;
-  int pauses = 0;
-
- private:
-  class Handle : public renaming::OpenLogFile {
-   public:
-    explicit Handle(std::string& bytes) : bytes_(bytes) {}
-    bool SeekToEnd() override { return true; }
-    size_t Write(std::string_view bytes) override {
-      bytes_ += bytes;
-      return bytes.size();
-    }
-
-   private:
-    std::string& bytes_;
-  };
-};
-
-// A clock that moves on by one second at each reading.
-class SteppingClock : public renaming::Clock {
- public:
-  renaming::LocalTime Now() override { return {2026, 3, 5, 9, 4, seconds_++}; }
-
- private:
-  int seconds_ = 7;
-};
-
-class RecordingObserver : public renaming::PassObserver {
- public:
-  void RowStarted(const std::wstring& fullPath) override { events.push_back(L"row " + fullPath); }
-  void Progressed(int percent) override { events.push_back(L"progress " + std::to_wstring(percent)); }
-  std::vector<std::wstring> events;
-};
-
-class VectorRows : public renaming::RenameRows {
- public:
-  explicit VectorRows(std::vector<std::wstring> paths) {
-    for (std::wstring& path : paths) rows_.push_back({path, path.substr(path.find_last_of(L"\\/") + 1)});
-  }
-  int Count() const override { return static_cast<int>(rows_.size()); }
-  RenameRow Row(int index) const override { return rows_.at(static_cast<size_t>(index)); }
-
- private:
-  std::vector<RenameRow> rows_;
-};
-
-struct Pass {
-  explicit Pass(std::set<std::wstring> entries) : disk(std::move(entries)) {}
-  renaming::PassOutcome Run(const std::vector<std::wstring>& rows, renaming::RenameCriteria criteria) {
-    renaming::PassWorld world{disk, runLog, clock, observer};
-    return renaming::RunRenameLoop(VectorRows(rows), std::move(criteria), world);
-  }
-  MemoryDisk disk;
-  MemoryLog log;
-  renaming::RenameLog runLog{log, L"T:\\RenameLog.txt"};
-  SteppingClock clock;
-  RecordingObserver observer;
-};
+using namespace rename_test;
 
 renaming::RenameCriteria Renumber(const wchar_t* name, const wchar_t* increment = L"1") {
   return renaming::RenumberCriteriaFromFields(name, increment, L"1", true);

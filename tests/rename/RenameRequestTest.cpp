@@ -9,13 +9,12 @@ namespace {
 using renaming::AddPosition;
 using renaming::DecideConfirmedRename;
 using renaming::RenameDecision;
-using renaming::RenameRequest;
+using RenameRequest = renaming::RenameFields;
 using renaming::RenameStep;
 
 // A request with rows, mode box 1 ticked and every text filled in with valid text, as each case then changes it.
 RenameRequest FilledRequest() {
   RenameRequest request;
-  request.rowCount = 3;
   request.replaceModeBox = true;
   request.newNameText = L"Vacances";
   request.partText = L"IMG";
