@@ -9,6 +9,7 @@
 #include "base/Numbers.h"
 #include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
+#include "rename/NamePreview.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/PopupMenus.h"
@@ -30,6 +31,7 @@ void ApplyModeChoice(RenameModeBox clicked) {
     }
   }
   for (size_t i = 0; i < 3; ++i) ui::SetControlChecked(kModeBoxes[i], choice.ticked[i]);
+  renaming::CriteriaChanged();
 }
 
 }  // namespace
@@ -47,6 +49,7 @@ void RemoveOnlyRelabel() {
     ui::ShowControl(base::kReplacementField, true);
     ui::SetControlText(base::kReplacementLabel, L"Par ces caractères :");
   }
+  renaming::CriteriaChanged();
 }
 
 void ShowPlace() {

@@ -10,6 +10,7 @@
 #include "filelist/EmptyingCommands.h"
 #include "filelist/FileActions.h"
 #include "filelist/ShellShortcuts.h"
+#include "rename/NamePreview.h"
 #include "rename/StartRename.h"
 
 namespace app {
@@ -29,6 +30,20 @@ const ControlRoute kControlRoutes[] = {
     {base::kRenumberModeBox, base::kMainWindow, kAnyEventType, OnRenumberModeBox},
     {base::kAppendModeBox, base::kMainWindow, kAnyEventType, OnAppendModeBox},
     {base::kRemoveOnlyBox, base::kMainWindow, kAnyEventType, RemoveOnlyRelabel},
+    // Every other field, box and option of the mode panels: the column "Nouveau nom" follows.
+    {base::kPartField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kReplacementField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kNewNameField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kRenumberIncrementField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kRenumberStartField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kRenumberSeparatorBox, base::kMainWindow, kAnyEventType, renaming::CriteriaChanged},
+    {base::kAddedTextField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kAtStartOption, base::kMainWindow, kAnyEventType, renaming::CriteriaChanged},
+    {base::kAtEndOption, base::kMainWindow, kAnyEventType, renaming::CriteriaChanged},
+    {base::kNumberingBox, base::kMainWindow, kAnyEventType, renaming::CriteriaChanged},
+    {base::kAppendIncrementField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kAppendStartField, base::kMainWindow, ui::kChange, renaming::CriteriaChanged},
+    {base::kAppendSeparatorBox, base::kMainWindow, kAnyEventType, renaming::CriteriaChanged},
     {base::kFileList, base::kMainWindow, ui::kRightClick, ShowListPopup},
     {base::kFileList, base::kMainWindow, ui::kMenuKey, ShowListPopupFromKeyboard},
     {base::kCharactersButton, base::kMainWindow, kAnyEventType, dialogs::ShowForbiddenCharacters},

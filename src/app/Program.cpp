@@ -12,6 +12,7 @@
 #include "app/StartupResources.h"
 #include "base/AppFolders.h"
 #include "controls/ThemeApi.h"
+#include "rename/NamePreview.h"
 #include "resources/ImageDecoders.h"
 
 namespace app {
@@ -68,6 +69,7 @@ int RunProgram() {
   CreateMainControls();
   CreatePopupMenus();
   CreateMainStatusBar();
+  renaming::StartNamePreview();
   ShowMainWindow();
   RunEventLoop();
   return ExitSequence();

@@ -8,6 +8,7 @@
 #include "base/Numbers.h"
 #include "filelist/FileListText.h"
 #include "filelist/FileRows.h"
+#include "filelist/NewNameColumn.h"
 #include "filelist/RowIcons.h"
 #include "ui/Objects.h"
 #include "ui/ThreadAlive.h"
@@ -267,12 +268,17 @@ bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
     LVITEMW& item = request->item;
     if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.Count()) return true;
     const FileRow& row = rows.At(static_cast<size_t>(item.iItem));
-    if (item.mask & LVIF_TEXT) {
+    if (item.iSubItem == kNewNameSubItem) {
+      AnswerNewNameCell(item);
+    } else if (item.mask & LVIF_TEXT) {
       CopyText(item.iSubItem == 1 ? std::wstring_view(row.path) : row.Name(), item.pszText, item.cchTextMax);
     }
     if (item.mask & LVIF_IMAGE) item.iImage = row.image >= 0 ? row.image : I_IMAGENONE;
     *result = 0;
     return true;
+  }
+  if (header->code == NM_CUSTOMDRAW) {
+    return DrawNewNameCell(*reinterpret_cast<NMLVCUSTOMDRAW*>(notification), result);
   }
   if (header->code == LVN_ODFINDITEMW) {
     *result = FindRowByName(*reinterpret_cast<const NMLVFINDITEMW*>(notification));

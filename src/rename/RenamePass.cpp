@@ -9,6 +9,7 @@
 #include "filelist/FileListText.h"
 #include "filelist/FolderScan.h"
 #include "rename/OutcomeDisplay.h"
+#include "rename/ListedRows.h"
 #include "rename/PassDisplay.h"
 #include "rename/RenameLoop.h"
 #include "rename/Win32FileMoves.h"
@@ -20,13 +21,6 @@
 namespace renaming {
 
 namespace {
-
-// The file list's rows, read as the pass reaches them.
-class ListedRows : public RenameRows {
- public:
-  int Count() const override { return filelist::FileRowCount(); }
-  RenameRow Row(int index) const override { return {filelist::FileRowPath(index), filelist::FileRowName(index)}; }
-};
 
 // One log for the whole run: lines a pass could not write wait there for the next pass.
 RenameLog& RunLog() {

@@ -271,14 +271,38 @@ HWND CreateReportList(int number, int x, int y, int width, int height, const wch
 }
 
 void AddListColumn(int number, int column, const wchar_t* title, int width) {
+  InsertListColumn(number, column, column, title, width);
+}
+
+void InsertListColumn(int number, int index, int subItem, const wchar_t* title, int width) {
   HWND list = ControlHandle(number);
   if (!list) return;
   LVCOLUMNW col{};
   col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   col.pszText = const_cast<wchar_t*>(title);
   col.cx = Scaled(width);
-  col.iSubItem = column;
-  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
+  col.iSubItem = subItem;
+  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col));
+}
+
+int ListSubItemOfColumn(int number, int index) {
+  HWND list = ControlHandle(number);
+  LVCOLUMNW col{};
+  col.mask = LVCF_SUBITEM;
+  if (!list || !SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col))) {
+    return -1;
+  }
+  return col.iSubItem;
+}
+
+int ListColumnOfSubItem(int number, int subItem) {
+  HWND list = ControlHandle(number);
+  auto header = list ? reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)) : nullptr;
+  const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int index = 0; index < columns; ++index) {
+    if (ListSubItemOfColumn(number, index) == subItem) return index;
+  }
+  return -1;
 }
 
 HWND CreateProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum) {
