@@ -1,6 +1,7 @@
 #include "filelist/NewNameColumn.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/Numbers.h"
 #include "ui/Controls.h"
@@ -38,8 +39,11 @@ void ShowNewNameColumn(const std::wstring& header, NewNameCells cells) {
   if (!list) return;
   state.cells = cells;
   if (!state.shown) {
-    ui::InsertListColumn(base::kFileList, 1, kNewNameSubItem, header.c_str(), kNewNameWidth);
+    // Added last, so that every column's place is its subitem (some list views draw by place), then shown second.
+    ui::InsertListColumn(base::kFileList, kNewNameSubItem, kNewNameSubItem, header.c_str(), kNewNameWidth);
     state.shown = ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem) >= 0;
+    int order[] = {0, kNewNameSubItem, 1};
+    if (state.shown) SendMessageW(list, LVM_SETCOLUMNORDERARRAY, std::size(order), reinterpret_cast<LPARAM>(order));
   } else {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT;

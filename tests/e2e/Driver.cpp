@@ -693,6 +693,17 @@ std::vector<int> ListColumnWidths(HWND list) {
   return widths;
 }
 
+std::vector<int> ListColumnOrder(HWND list) {
+  std::vector<int> order(ListColumnTitles(list).size());
+  RemoteBuffer remote(list, order.size() * sizeof(int) + sizeof(int));
+  if (!remote.Ok() || order.empty() ||
+      !SendWithLimit(list, LVM_GETCOLUMNORDERARRAY, order.size(), remote.AsParameter()) ||
+      !remote.Read(0, order.data(), order.size() * sizeof(int))) {
+    return {};
+  }
+  return order;
+}
+
 bool ListRowNamePlace(HWND list, int row, RECT* place) {
   RemoteBuffer remote(list, sizeof(RECT));
   if (!remote.Ok()) return false;

@@ -191,6 +191,8 @@ bool SelectListRow(HWND list, int row, bool selected);
 std::vector<int> SelectedListRows(HWND list);
 int FocusedListRow(HWND list);  // -1 when no row has the focus
 std::vector<int> ListColumnWidths(HWND list);
+// The columns in the order the header shows them, by their numbers.
+std::vector<int> ListColumnOrder(HWND list);
 // The rectangle of a row's first cell (its icon and name) in the list's client coordinates, after scrolling the
 // row into view as a person would before clicking it.
 bool ListRowNamePlace(HWND list, int row, RECT* place);
