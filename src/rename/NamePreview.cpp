@@ -22,12 +22,12 @@ namespace renaming {
 
 namespace {
 
-// The pause after the last change before planning, and the tick that waits for it.
+// The pause after the last change before planning, and the tick that waits for it and carries the plan on.
 constexpr ULONGLONG kPause = 150;
-constexpr UINT kTick = 30;
+constexpr UINT kTick = USER_TIMER_MINIMUM;
 // Rows planned between two looks at the input queue, and the longest the plan keeps the thread in one tick.
-constexpr int kBatch = 2048;
-constexpr ULONGLONG kSliceLimit = 15;
+constexpr int kBatch = 512;
+constexpr ULONGLONG kSliceLimit = 25;
 
 struct PreviewState {
   UINT_PTR timer = 0;

@@ -40,8 +40,11 @@ PassPlanner::PassPlanner(RenameCriteria criteria, FolderPictures& folders)
     : criteria_(std::move(criteria)), pictures_(folders) {}
 
 PassPlanner::Folder& PassPlanner::FolderOf(const std::wstring& folder) {
+  if (lastFolder_ && folder == lastFolderPath_) return *lastFolder_;
   Folder& state = folders_[pictures_.Fold().Key(folder)];
   if (!state.before) state.before = &pictures_.Of(folder);
+  lastFolderPath_ = folder;
+  lastFolder_ = &state;
   return state;
 }
 
@@ -104,6 +107,7 @@ RowForecast PassPlanner::PlanRow(const RenameRow& row, int index) {
 
 bool PassPlanner::PlanMore(const RenameRows& rows, int most) {
   const int count = rows.Count();
+  if (forecasts_.empty()) forecasts_.reserve(static_cast<size_t>(count));
   for (int done = 0; done < most && static_cast<int>(forecasts_.size()) < count; ++done) {
     const int index = static_cast<int>(forecasts_.size());
     RowForecast forecast = PlanRow(rows.Row(index), index);

@@ -87,6 +87,9 @@ class PassPlanner {
   RenameCriteria criteria_;
   FolderPictures& pictures_;
   std::unordered_map<std::wstring, Folder> folders_;
+  // Rows of one folder come together: the last folder path met, as spelt, and its state.
+  std::wstring lastFolderPath_;
+  Folder* lastFolder_ = nullptr;
   std::vector<RowForecast> forecasts_;
   int failures_ = 0;
 };

@@ -19,19 +19,34 @@ std::vector<std::wstring> Win32FolderLister::NamesIn(const std::wstring& folder)
   return names;
 }
 
+namespace {
+
+// Capitals of the units [first, end), in one call where the system maps them all at once, else one by one.
+void MapCapitals(std::vector<wchar_t>& capitals, size_t first, size_t end) {
+  const int count = static_cast<int>(end - first);
+  std::vector<wchar_t> units(end - first);
+  for (size_t unit = first; unit < end; ++unit) units[unit - first] = static_cast<wchar_t>(unit);
+  if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, units.data(), count, &capitals[first], count, nullptr,
+                    nullptr, 0) == count) {
+    return;
+  }
+  for (size_t unit = first; unit < end; ++unit) {
+    wchar_t c = static_cast<wchar_t>(unit);
+    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &capitals[unit], 1, nullptr, nullptr, 0) != 1) {
+      capitals[unit] = c;
+    }
+  }
+}
+
+}  // namespace
+
 const LetterCaseFold& PlatformLetterCase() {
   static const LetterCaseFold fold = [] {
     std::vector<wchar_t> capitals(0x10000);
-    for (size_t unit = 0; unit < capitals.size(); ++unit) {
-      wchar_t c = static_cast<wchar_t>(unit);
-      wchar_t capital = c;
-      // Surrogate halves have no letter case of their own.
-      if ((unit < 0xD800 || unit > 0xDFFF) &&
-          LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &capital, 1, nullptr, nullptr, 0) != 1) {
-        capital = c;
-      }
-      capitals[unit] = capital;
-    }
+    for (size_t unit = 0; unit < capitals.size(); ++unit) capitals[unit] = static_cast<wchar_t>(unit);
+    // Surrogate halves have no letter case of their own; nor has the null character.
+    MapCapitals(capitals, 1, 0xD800);
+    MapCapitals(capitals, 0xE000, 0x10000);
     return LetterCaseFold(std::move(capitals));
   }();
   return fold;

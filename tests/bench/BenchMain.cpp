@@ -4,6 +4,8 @@
 //   bench list N FOLDER      FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
 //   bench rename N FOLDER    the same files renumbered by the program, then renamed back by the bare loop; then
 //                            renumbered again with the explorer control showing (and watching) FOLDER
+//   bench preview N FOLDER   FOLDER listed, then a new name typed in renumber mode: the time to the column
+//                            "Nouveau nom" on screen, the longest a keystroke waited meanwhile, and its memory
 //   bench actions N FOLDER   the same folder listed, "Retirer de la liste" and "Supprimer" on every row; the
 //                            files are deleted, and as many again in FOLDER-bare deleted by bare calls
 #include <windows.h>
@@ -11,7 +13,9 @@
 #include <psapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -323,12 +327,67 @@ int RunActionsBench(int files, const std::wstring& folderName) {
   return 0;
 }
 
+// The longest the program's window took to answer a message, asked every few milliseconds until `done` holds:
+// how long a keystroke would have waited.
+double LongestWait(HWND window, const std::function<bool()>& done, double* seconds) {
+  auto start = Clock::now();
+  double longest = 0;
+  while (!done() && SecondsSince(start) < 600) {
+    auto asked = Clock::now();
+    SendMessageW(window, WM_NULL, 0, 0);
+    longest = std::max(longest, SecondsSince(asked));
+    Sleep(2);
+  }
+  *seconds = SecondsSince(start);
+  return longest;
+}
+
+std::wstring NewNameHeading(HWND list) {
+  std::vector<std::wstring> titles = e2e::ListColumnTitles(list);
+  return titles.size() == 3 ? titles[2] : L"";
+}
+
+int RunPreviewBench(int files, const std::wstring& folderName) {
+  Program program;
+  if (!Attach(&program)) return 1;
+  HWND list = program.Control(kFileList);
+  if (ListThroughExplorer(program, folderName, files) < 0) return 1;
+  Sleep(500);
+  const double before = MegabytesOf(program.processId);
+  e2e::Click(program.Control(kRenumberModeBox));
+  HWND field = program.Control(kNewNameField);
+  e2e::WaitUntil([&] { return IsWindowVisible(field) != FALSE; }, e2e::kReactionLimit);
+
+  // The first keystroke: the folder is read once, then the plan; the column follows.
+  double seconds = 0;
+  e2e::TypeText(field, L"V");
+  double longest = LongestWait(program.window, [&] { return NewNameHeading(list) == L"Nouveau nom"; }, &seconds);
+  const std::wstring first = e2e::ListCellText(list, 0, 2);
+  std::printf("%7d rows   first keystroke to the column on screen: %.3f s (of which 0.150 s pause), longest wait "
+              "of a keystroke %.3f s; row 1: %ls\n",
+              files, seconds, longest, first.c_str());
+  const double after = MegabytesOf(program.processId);
+  std::printf("%7d rows   memory the column adds: %.1f MB, %.0f bytes a row\n", files, after - before,
+              (after - before) * 1024 * 1024 / files);
+
+  // A second keystroke: the folder is known, only the plan runs. Done when the last row shows the new name.
+  e2e::TypeText(field, L"a");
+  const std::wstring lastWanted = L"Va" + std::to_wstring(files) + L".jpg";
+  longest = LongestWait(
+      program.window, [&] { return e2e::ListCellText(list, files - 1, 2) == lastWanted; }, &seconds);
+  std::printf("%7d rows   next keystroke to the new plan on screen: %.3f s (of which 0.150 s pause), longest wait "
+              "of a keystroke %.3f s\n",
+              files, seconds, longest);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wstring(argv[1]) == L"list") return RunListBench(_wtoi(argv[2]), argv[3]);
   if (argc == 4 && std::wstring(argv[1]) == L"rename") return RunRenameBench(_wtoi(argv[2]), argv[3]);
+  if (argc == 4 && std::wstring(argv[1]) == L"preview") return RunPreviewBench(_wtoi(argv[2]), argv[3]);
   if (argc == 4 && std::wstring(argv[1]) == L"actions") return RunActionsBench(_wtoi(argv[2]), argv[3]);
-  std::printf("usage: bench list|rename|actions N FOLDER\n");
+  std::printf("usage: bench list|rename|actions|preview N FOLDER\n");
   return 2;
 }
