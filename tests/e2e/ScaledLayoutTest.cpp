@@ -296,6 +296,8 @@ TEST_F(DpiChangeTest, RebuildsTheLayoutAndKeepsWhatTheWindowShows) {
   ASSERT_GT(topBefore, 0) << "the list is scrolled";
   ASSERT_TRUE(SetTicked(program.Control(kRenumberModeBox), true));
   ASSERT_TRUE(SetText(program.Control(kNewNameField), L"Vacances"));
+  ASSERT_TRUE(WaitUntil([&] { return ListColumnTitles(list).size() == 3; }, kReactionLimit))
+      << "the column \"Nouveau nom\" comes, and follows the scale with the others";
   const std::vector<int> widthsBefore = ListColumnWidths(list);
 
   SendDpiChange(Window(), 96);
