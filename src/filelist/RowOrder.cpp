@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "controls/explorer/ExplorerNameOrder.h"
@@ -38,6 +39,13 @@ int CompareByComponent(std::wstring_view a, std::wstring_view b, CompareComponen
   return aLeft == bLeft ? 0 : (aLeft ? 1 : -1);
 }
 
+// Folders (each ending with its separator, or empty) component by component as names compare; texts that differ
+// by their separators alone still come in one order.
+int CompareFoldersForDisplay(std::wstring_view a, std::wstring_view b) {
+  int order = CompareByComponent(a, b, controls::CompareNamesForDisplay);
+  return order != 0 ? order : Sign(a.compare(b));
+}
+
 std::wstring_view FolderOf(const FileRow& row) {
   std::wstring_view path = row.path;
   return path.substr(0, path.size() - row.Name().size());
@@ -71,12 +79,6 @@ std::vector<std::size_t> FolderRanks(const FileRows& rows) {
 }
 
 }  // namespace
-
-int CompareFoldersForDisplay(std::wstring_view a, std::wstring_view b) {
-  int order = CompareByComponent(a, b, controls::CompareNamesForDisplay);
-  // Equal components: the texts differ at most by their separators.
-  return order != 0 ? order : Sign(a.compare(b));
-}
 
 std::vector<std::size_t> OrderedRows(const FileRows& rows, RowOrderColumn column, bool ascending) {
   const std::size_t count = rows.Count();

@@ -7,7 +7,6 @@
 // before "C:\Photos 2024\..."), whatever characters follow in the longer name.
 
 #include <cstddef>
-#include <string_view>
 #include <vector>
 
 #include "filelist/FileRows.h"
@@ -20,10 +19,5 @@ enum class RowOrderColumn { Name, Path };
 // compare equal (the same name in two folders, the same path listed twice) keep their present order, either way.
 // Each name and folder is folded once, not at each comparison: 100,000 rows take a fraction of a second.
 std::vector<std::size_t> OrderedRows(const FileRows& rows, RowOrderColumn column, bool ascending);
-
-// Negative when folder `a` comes before folder `b` (both ending with their separator, or empty), positive after,
-// 0 for the same text: component by component, as CompareNamesForDisplay orders names; a folder before its
-// subfolders.
-int CompareFoldersForDisplay(std::wstring_view a, std::wstring_view b);
 
 }  // namespace filelist

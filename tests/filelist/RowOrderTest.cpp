@@ -56,11 +56,6 @@ TEST(RowOrder, NamesGoAsExplorerShowsThemNumbersByValueAndLetterCaseAside) {
       << Narrow(Ordered(listed, RowOrderColumn::Name, false));
 }
 
-TEST(RowOrder, TheNameAloneDecidesWhateverTheFolder) {
-  const Paths listed = {L"D:\\z\\b.jpg", L"C:\\a\\c.jpg", L"E:\\m\\a.jpg"};
-  EXPECT_EQ(Ordered(listed, RowOrderColumn::Name, true), (Paths{L"E:\\m\\a.jpg", L"D:\\z\\b.jpg", L"C:\\a\\c.jpg"}));
-}
-
 TEST(RowOrder, EqualRowsKeepTheirPresentOrderEitherWay) {
   // The same name in three folders, and one path listed twice (a folder scan does not look for duplicates).
   const Paths listed = {L"C:\\B\\a.jpg", L"C:\\A\\a.jpg", L"C:\\C\\b.jpg", L"C:\\C\\a.jpg"};
@@ -99,28 +94,6 @@ TEST(RowOrder, FoldersEqualButForLetterCaseStayApart) {
   const Paths listed = {L"C:\\Vacances\\b.jpg", L"C:\\vacances\\a.jpg", L"C:\\Vacances\\a.jpg", L"C:\\vacances\\b.jpg"};
   EXPECT_EQ(Ordered(listed, RowOrderColumn::Path, true),
             (Paths{L"C:\\vacances\\a.jpg", L"C:\\vacances\\b.jpg", L"C:\\Vacances\\a.jpg", L"C:\\Vacances\\b.jpg"}));
-}
-
-TEST(RowOrder, FoldersCompareComponentByComponent) {
-  struct Case {
-    const wchar_t* before;
-    const wchar_t* after;
-  };
-  const Case cases[] = {
-      {L"C:\\a\\", L"C:\\a\\b\\"},         {L"C:\\a\\", L"C:\\a b\\"},        {L"C:\\a\\z\\", L"C:\\a-b\\"},
-      {L"C:\\dossier 9\\", L"C:\\dossier 10\\"}, {L"C:\\Été\\", L"C:\\f\\"},    {L"", L"C:\\"},
-      {L"C:/a/", L"C:\\a\\"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_LT(filelist::CompareFoldersForDisplay(c.before, c.after), 0) << Narrow({c.before, c.after});
-    EXPECT_GT(filelist::CompareFoldersForDisplay(c.after, c.before), 0) << Narrow({c.after, c.before});
-  }
-  EXPECT_EQ(filelist::CompareFoldersForDisplay(L"C:\\a\\", L"C:\\a\\"), 0);
-}
-
-TEST(RowOrder, EmptyAndSingleListsGiveTheirOnlyOrder) {
-  EXPECT_TRUE(OrderedRows(FileRows{}, RowOrderColumn::Path, true).empty());
-  EXPECT_EQ(OrderedRows(RowsOf({L"C:\\seul.jpg"}), RowOrderColumn::Name, false), (std::vector<std::size_t>{0}));
 }
 
 // 100,000 rows in 100 folders, listed in a shuffled order: each order comes out exactly, in well under a second
