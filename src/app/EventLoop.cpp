@@ -9,6 +9,7 @@
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
 #include "filelist/FileActions.h"
+#include "filelist/FileList.h"
 #include "filelist/ShellShortcuts.h"
 #include "rename/NamePreview.h"
 #include "rename/StartRename.h"
@@ -66,6 +67,8 @@ const MenuRoute kMenuRoutes[] = {
     {base::kListRemove, filelist::RemoveRowsFromList},
     {base::kListRecycle, filelist::RecycleRows},
     {base::kListDelete, filelist::DeleteRows},
+    {base::kListSortByName, filelist::SortRowsByName},
+    {base::kListSortByPath, filelist::SortRowsByPath},
 };
 
 // Close events, by window number.

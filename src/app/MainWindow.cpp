@@ -70,6 +70,10 @@ void CreatePopupMenus() {
     ui::AddMenuEntry(base::kListMenu, base::kListRemove, L"Retirer de la liste", base::kRemoveFromListPicture);
     ui::AddMenuEntry(base::kListMenu, base::kListRecycle, L"Envoyer à la corbeille", base::kRecyclePicture);
     ui::AddMenuEntry(base::kListMenu, base::kListDelete, L"Supprimer", base::kDeletePicture);
+    // The list's order, as a click on a column header; no picture (-1) suits these entries.
+    ui::AddMenuSeparator(base::kListMenu);
+    ui::AddMenuEntry(base::kListMenu, base::kListSortByName, L"Trier par nom", -1);
+    ui::AddMenuEntry(base::kListMenu, base::kListSortByPath, L"Trier par chemin complet", -1);
   }
 }
 

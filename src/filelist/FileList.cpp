@@ -10,6 +10,8 @@
 #include "filelist/FileRows.h"
 #include "filelist/NewNameColumn.h"
 #include "filelist/RowIcons.h"
+#include "filelist/RowOrder.h"
+#include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/ThreadAlive.h"
 
@@ -19,6 +21,17 @@ namespace {
 
 // Time between two repaints while rows come and go.
 constexpr ULONGLONG kRepaintInterval = 125;
+
+// What the columns show, as the control numbers them: a column's place may change, its subitem does not.
+constexpr int kNameSubitem = 0;
+constexpr int kPathSubitem = 1;
+
+// The order the user last chose, while the rows are still in it; its column's header shows the arrow.
+struct ShownOrder {
+  bool shown = false;
+  RowOrderColumn column = RowOrderColumn::Name;
+  bool ascending = true;
+};
 
 // The list control shows the rows kept here (a virtual list): it asks for a row's texts and icon when it draws
 // the row, so 100,000 rows cost only their paths.
@@ -30,6 +43,7 @@ struct FileListState {
   ULONGLONG lastRepaint = 0;
   unsigned version = 0;
   void (*rowsChanged)() = nullptr;
+  ShownOrder order;
 };
 
 FileListState& State() {
@@ -93,8 +107,18 @@ void NoteRowChange() {
   ui::ShowThreadAlive();
 }
 
+int SubitemOf(RowOrderColumn column) { return column == RowOrderColumn::Path ? kPathSubitem : kNameSubitem; }
+
+// The rows are no longer in the order shown (rows came at the end, or the list was emptied): the arrow goes.
+void ForgetShownOrder() {
+  if (!State().order.shown) return;
+  State().order.shown = false;
+  ShowSortArrow();
+}
+
 void AppendRow(const std::wstring& path, int image) {
   FileListState& state = State();
+  ForgetShownOrder();
   state.rows.Append(path, image);
   state.countStale = true;
   NoteRowsChanged();
@@ -142,6 +166,15 @@ void SetRowState(HWND list, int row, UINT mask, UINT state) {
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+// Selects the rows, none selected before. Every row at once when it is all of them: one call for 100,000.
+void SelectRows(HWND list, const std::vector<int>& rows) {
+  if (!rows.empty() && rows.size() == State().rows.Count()) {
+    SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+    return;
+  }
+  for (int row : rows) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
 // Removes many rows in one sweep: the other rows close up in their order, keep their selection, and the first
 // row on show stays the first on show where it is kept.
 void SweepRows(HWND list, const std::vector<int>& sortedRows) {
@@ -155,7 +188,7 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
 
   SetRowState(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   WriteRowCount(list);
-  for (int row : after.selected) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+  SelectRows(list, after.selected);
   if (after.focused >= 0) SetRowState(list, after.focused, LVIS_FOCUSED, LVIS_FOCUSED);
   int currentTop = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
   RECT first{LVIR_BOUNDS, 0, 0, 0};
@@ -165,6 +198,33 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   }
   RefreshCountHeader();
   NoteRowChange();
+}
+
+// Puts the rows in the column's order, as a click on its header asks.
+void SortFileRows(RowOrderColumn column) {
+  FileListState& state = State();
+  HWND list = List();
+  if (!list) return;
+  // The same column again turns the order round; another column, or a list no longer in order, starts ascending.
+  bool ascending = !(state.order.shown && state.order.column == column && state.order.ascending);
+  FileListUpdate update;  // one repaint, at the end
+  FlushRowCount();
+  ListMarks before;
+  before.focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  before.selected = SelectedFileRows();
+  ListMarks after = state.rows.Reorder(OrderedRows(state.rows, column, ascending), before);
+  state.order = {true, column, ascending};
+  NoteRowsChanged();
+
+  // The control keeps the marks by place: they move with their rows.
+  SetRowState(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
+  SelectRows(list, after.selected);
+  if (after.focused >= 0) {
+    SetRowState(list, after.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, after.focused);
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(after.focused), FALSE);
+  }
+  ShowSortArrow();
 }
 
 }  // namespace
@@ -256,7 +316,32 @@ void RemoveAllFileRows() {
   state.rows.Clear();
   state.countStale = false;
   if (HWND list = List()) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  ForgetShownOrder();
   NoteRowsChanged();
+}
+
+void SortRowsByName() { SortFileRows(RowOrderColumn::Name); }
+
+void SortRowsByPath() { SortFileRows(RowOrderColumn::Path); }
+
+void ShowSortArrow() {
+  HWND list = List();
+  HWND header = list ? reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)) : nullptr;
+  if (!header) return;
+  const ShownOrder& order = State().order;
+  const int arrowSubitem = order.shown ? SubitemOf(order.column) : -1;
+  const int arrow = order.ascending ? HDF_SORTUP : HDF_SORTDOWN;
+  const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int column = 0; column < columns; ++column) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item))) continue;
+    int format = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (ui::ListSubItemOfColumn(base::kFileList, column) == arrowSubitem) format |= arrow;
+    if (format == item.fmt) continue;
+    item.fmt = format;
+    SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
@@ -282,6 +367,14 @@ bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
   }
   if (header->code == LVN_ODFINDITEMW) {
     *result = FindRowByName(*reinterpret_cast<const NMLVFINDITEMW*>(notification));
+    return true;
+  }
+  if (header->code == LVN_COLUMNCLICK) {
+    // A click on a header is the popup entry of its column: the same command, routed as every command is.
+    int subitem = ui::ListSubItemOfColumn(base::kFileList, reinterpret_cast<const NMLISTVIEW*>(notification)->iSubItem);
+    int command = subitem == kNameSubitem ? base::kListSortByName : subitem == kPathSubitem ? base::kListSortByPath : 0;
+    if (command != 0) PostMessageW(GetAncestor(header->hwndFrom, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    *result = 0;
     return true;
   }
   return false;

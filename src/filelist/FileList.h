@@ -1,7 +1,8 @@
 #pragma once
 // The file list: the rows of control 10 that the next rename acts on. A row, FileListRow, is the file's name
-// (column 0), its full path (column 1, the row's identity) and the shell's small icon for it. Rows stay in the
-// order they were added. The count header is the title of column 0: "Nom", or "Nom ( N éléments )".
+// (subitem 0, "Nom"), its full path (subitem 1, "Chemin complet", the row's identity) and the shell's small icon for
+// it. Rows stay in the order they were added until the user sorts them by name or by path; rows added later go to
+// the end. The count header is the title of column 0: "Nom", or "Nom ( N éléments )".
 //
 // The control is a virtual list: the rows are kept here (filelist/FileRows.h) and the control asks for the texts
 // and icon of each row it draws, so that a hundred thousand rows stay light. Rows are only added and removed
@@ -43,8 +44,20 @@ void RemoveFileRows(std::vector<int> rows);
 // Removes every row; the header is left to the caller.
 void RemoveAllFileRows();
 
+// The user's order, from the list's popup entries "Trier par nom" and "Trier par chemin complet"; a click on the
+// header of "Nom" or "Chemin complet" sends the same commands. Rows go in the order Windows Explorer gives names
+// (filelist/RowOrder.h), ascending, or the other way round when the list is already in that column's order. The
+// selected and focused rows move with their rows and the focused row stays in view; the rows-changed handler is
+// called. The column's header shows the arrow of the order until a row is added or every row goes; removing rows
+// keeps it.
+void SortRowsByName();
+void SortRowsByPath();
+// Puts the arrow back on the header of the sorted column, wherever that column is now, and takes it off every other
+// header. Columns are found by their subitem, not their place: call this after inserting or deleting a column.
+void ShowSortArrow();
+
 // The main window hands the file list's notifications here: the control asks for a row's texts and icon, or for
-// the row whose name starts with what the user typed. True when the notification was the list's; *result then
+// the row whose name starts with what the user typed, or tells of a click on a column header. True when the notification was the list's; *result then
 // holds the answer.
 bool AnswerFileListRequest(LPARAM notification, LRESULT* result);
 

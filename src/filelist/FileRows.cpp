@@ -53,6 +53,33 @@ ListMarks FileRows::RemoveSorted(const std::vector<int>& rows, const ListMarks& 
   return after;
 }
 
+ListMarks FileRows::Reorder(const std::vector<std::size_t>& order, const ListMarks& before) {
+  const std::size_t count = rows_.size();
+  std::vector<int> newPlace(count, -1);
+  bool isPermutation = order.size() == count;
+  for (std::size_t place = 0; isPermutation && place < count; ++place) {
+    isPermutation = order[place] < count && newPlace[order[place]] < 0;
+    if (isPermutation) newPlace[order[place]] = static_cast<int>(place);
+  }
+  if (!isPermutation) return before;
+
+  std::deque<FileRow> reordered;
+  for (std::size_t row : order) reordered.push_back(std::move(rows_[row]));
+  rows_.swap(reordered);  // the paths are the same: their index needs no change
+
+  auto now = [&newPlace](int row) {
+    return row >= 0 && static_cast<std::size_t>(row) < newPlace.size() ? newPlace[static_cast<std::size_t>(row)] : -1;
+  };
+  ListMarks after;
+  for (int row : before.selected) {
+    if (now(row) >= 0) after.selected.push_back(now(row));
+  }
+  std::sort(after.selected.begin(), after.selected.end());
+  after.focused = now(before.focused);
+  after.top = before.top;
+  return after;
+}
+
 void FileRows::Clear() {
   rows_.clear();
   rows_.shrink_to_fit();  // a deque gives its blocks back

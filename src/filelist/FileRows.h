@@ -1,6 +1,6 @@
 #pragma once
 // The rows of the file list as the program keeps them under the virtual list control: each row's full path (the
-// row's identity) and its image, in the order they were added, with an index of the listed paths so that the
+// row's identity) and its image, in the order they were added or were last put in, with an index of the listed paths so that the
 // duplicate test does not read every row. Window-free.
 
 #include <cstddef>
@@ -46,6 +46,10 @@ class FileRows {
   // `before` tells the marks as they were; the answer is where they are now: the kept selected rows, the focused
   // row if kept, and on top the first kept row at or after the old top (0 when none is left there).
   ListMarks RemoveSorted(const std::vector<int>& rows, const ListMarks& before);
+  // Puts the rows in another order: order[i] is the present place of the row to go to place i, each place once
+  // (anything else is left alone). The selected and focused rows of `before` move with their rows; the answer gives
+  // their new places, the selected ones in list order, and keeps the top place as it was.
+  ListMarks Reorder(const std::vector<std::size_t>& order, const ListMarks& before);
   void Clear();
 
  private:

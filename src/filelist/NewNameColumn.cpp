@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/Numbers.h"
+#include "filelist/FileList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 
@@ -44,6 +45,7 @@ void ShowNewNameColumn(const std::wstring& header, NewNameCells cells) {
     state.shown = ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem) >= 0;
     int order[] = {0, kNewNameSubItem, 1};
     if (state.shown) SendMessageW(list, LVM_SETCOLUMNORDERARRAY, std::size(order), reinterpret_cast<LPARAM>(order));
+    ShowSortArrow();
   } else {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT;
@@ -61,6 +63,7 @@ void HideNewNameColumn() {
   state.cells = {};
   const int column = ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem);
   if (HWND list = List(); list && column >= 0) SendMessageW(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
+  ShowSortArrow();
 }
 
 bool NewNameColumnShown() { return State().shown; }

@@ -581,6 +581,26 @@ testing::AssertionResult SendRealInput(HWND window, std::vector<INPUT>& inputs) 
 
 }  // namespace
 
+testing::AssertionResult RealClickAt(HWND window, POINT client) {
+  // Two clicks in a row would make one double click: the second waits until the system no longer joins them.
+  static Clock::time_point lastClick;
+  POINT screen = client;
+  ClientToScreen(window, &screen);
+  if (!PlacePointer(screen)) {
+    return testing::AssertionFailure() << "the pointer could not be put at " << screen.x << "," << screen.y;
+  }
+  const auto wait = std::chrono::duration_cast<Milliseconds>(Milliseconds(GetDoubleClickTime() + 50) -
+                                                              (Clock::now() - lastClick));
+  if (wait.count() > 0) Sleep(static_cast<DWORD>(wait.count()));
+  std::vector<INPUT> inputs(2);
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  testing::AssertionResult sent = SendRealInput(window, inputs);
+  lastClick = Clock::now();
+  return sent;
+}
+
 testing::AssertionResult PressRealKeys(HWND window, std::initializer_list<UINT> combination) {
   std::vector<INPUT> inputs;
   for (UINT key : combination) inputs.push_back(KeyInput(key, false));
@@ -724,30 +744,63 @@ bool ListRowNamePlace(HWND list, int row, RECT* place) {
   return true;
 }
 
-testing::AssertionResult ClickColumnHeading(HWND list, int column) {
-  auto header = reinterpret_cast<HWND>(SendWithLimit(list, LVM_GETHEADER, 0, 0));
+namespace {
+
+// The middle of a column's heading in the header's client coordinates; a heading outside the list's visible part is
+// first scrolled into view, as a person would scroll to reach it.
+testing::AssertionResult HeadingMiddle(HWND list, int column, HWND* header, POINT* middle) {
+  *header = reinterpret_cast<HWND>(SendWithLimit(list, LVM_GETHEADER, 0, 0));
   RemoteBuffer remote(list, sizeof(RECT));
   RECT heading{};
-  if (!header || !remote.Ok() ||
-      !SendWithLimit(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), remote.AsParameter()) ||
+  if (!*header || !remote.Ok() ||
+      !SendWithLimit(*header, HDM_GETITEMRECT, static_cast<WPARAM>(column), remote.AsParameter()) ||
       !remote.Read(0, &heading, sizeof(heading))) {
     return testing::AssertionFailure() << "list " << GetDlgCtrlID(list) << " has no heading " << column;
   }
   RECT client{};
   GetClientRect(list, &client);
   // The list moves its header sideways as it scrolls: the header's left edge is the list's scroll position.
-  auto middleInList = [&] { return PlaceInParent(header).left + (heading.left + heading.right) / 2; };
+  auto middleInList = [&] { return PlaceInParent(*header).left + (heading.left + heading.right) / 2; };
   if (middleInList() < client.left || middleInList() >= client.right) {
-    SendWithLimit(list, LVM_SCROLL, static_cast<WPARAM>(PlaceInParent(header).left + heading.left), 0);
+    SendWithLimit(list, LVM_SCROLL, static_cast<WPARAM>(PlaceInParent(*header).left + heading.left), 0);
   }
   if (middleInList() < client.left || middleInList() >= client.right) {
     return testing::AssertionFailure() << "heading " << column << " of list " << GetDlgCtrlID(list)
                                        << " cannot be scrolled into view";
   }
-  LPARAM middle = MAKELPARAM((heading.left + heading.right) / 2, (heading.top + heading.bottom) / 2);
-  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-  PostMessageW(header, WM_LBUTTONUP, 0, middle);
+  *middle = {(heading.left + heading.right) / 2, (heading.top + heading.bottom) / 2};
   return testing::AssertionSuccess();
+}
+
+}  // namespace
+
+testing::AssertionResult ClickColumnHeading(HWND list, int column) {
+  HWND header = nullptr;
+  POINT middle{};
+  if (testing::AssertionResult found = HeadingMiddle(list, column, &header, &middle); !found) return found;
+  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, PointParameter(middle));
+  PostMessageW(header, WM_LBUTTONUP, 0, PointParameter(middle));
+  return testing::AssertionSuccess();
+}
+
+testing::AssertionResult ClickColumnHeadingForReal(HWND list, int column) {
+  HWND header = nullptr;
+  POINT middle{};
+  if (testing::AssertionResult found = HeadingMiddle(list, column, &header, &middle); !found) return found;
+  return RealClickAt(header, middle);
+}
+
+int ColumnHeadingFormat(HWND list, int column) {
+  auto header = reinterpret_cast<HWND>(SendWithLimit(list, LVM_GETHEADER, 0, 0));
+  RemoteBuffer remote(list, sizeof(HDITEMW));
+  HDITEMW item{};
+  item.mask = HDI_FORMAT;
+  if (!header || !remote.Ok() || !remote.Write(0, &item, sizeof(item)) ||
+      !SendWithLimit(header, HDM_GETITEMW, static_cast<WPARAM>(column), remote.AsParameter()) ||
+      !remote.Read(0, &item, sizeof(item))) {
+    return -1;
+  }
+  return item.fmt;
 }
 
 std::vector<HWND> PopupMenusOf(DWORD processId) {

@@ -168,6 +168,10 @@ void DoubleClickAt(HWND window, POINT client);
 void RightClickAt(HWND window, POINT client);
 void PressKey(HWND window, UINT virtualKey);
 
+// A real click of the left button at a point of the window's client area: the pointer is placed there, then the
+// button goes down and up through the system's input queue, the window's top-level window in the foreground.
+testing::AssertionResult RealClickAt(HWND window, POINT client);
+
 // Real keys, as the user's keyboard gives them: the window's top-level window is brought to the foreground, then the
 // keys go through the system's input queue (SendInput) to whatever control of it has the focus, so that dialog
 // navigation, menus, Shift+F10 and the Menu key behave as for a person. A combination is pressed in its order and
@@ -199,6 +203,11 @@ bool ListRowNamePlace(HWND list, int row, RECT* place);
 // Clicks the heading of a column as the mouse would; a heading outside the list's visible part is first scrolled
 // into view, as a person would scroll to reach it.
 testing::AssertionResult ClickColumnHeading(HWND list, int column);
+// The same with the real mouse: the pointer is put on the heading's middle and the left button goes down and up
+// through the system's input queue, so that the header itself sees a person's click.
+testing::AssertionResult ClickColumnHeadingForReal(HWND list, int column);
+// The format of a column's heading (HDF_SORTUP, HDF_SORTDOWN...), -1 when the list has no such heading.
+int ColumnHeadingFormat(HWND list, int column);
 
 // Popup menus (class #32768) the process shows.
 std::vector<HWND> PopupMenusOf(DWORD processId);

@@ -100,6 +100,21 @@ TEST_F(NewNameColumnTest, IsShownWhileTheChosenModeHasItsTextAndTheWindowIsOther
   ASSERT_TRUE(WaitForPartsColumns()) << "no mode box ticked";
 }
 
+TEST_F(NewNameColumnTest, FollowsTheOrderTheUserChooses) {
+  MakeFiles({L"photo 10.jpg", L"photo 2.jpg"});
+  List(Folder(), {L"photo 10.jpg", L"photo 2.jpg"});
+  ChooseMode(kRenumberModeBox);
+  Type(kRenumberIncrementField, L"0");
+  Type(kNewNameField, L"V");
+  ASSERT_TRUE(WaitForHeader(L"Nouveau nom ( 1 échec prévu )"));
+  EXPECT_EQ(Cells(), (Names{L"V1.jpg", L"Échec : « V1.jpg » est déjà donné à « photo 10.jpg »"}));
+  Command(kListSortByName);
+  ASSERT_TRUE(WaitForRows({L"photo 2.jpg", L"photo 10.jpg"}));
+  const Names sorted = {L"V1.jpg", L"Échec : « V1.jpg » est déjà donné à « photo 2.jpg »"};
+  EXPECT_TRUE(WaitUntil([&] { return Cells() == sorted; }, kReactionLimit))
+      << "the plan follows the rows' new order:" << JoinNames(Cells());
+}
+
 struct ForecastCase {
   const char* what;
   Names listed;    // each file holds its own name

@@ -86,6 +86,43 @@ TEST(FileRows, ASweepKeepsTheOthersInOrderWithTheirMarks) {
   EXPECT_EQ(rows.At(4).image, 9) << "each row keeps its image";
 }
 
+TEST(FileRows, AReorderMovesEachRowWithItsImageAndMarksAndLeavesTheIndexRight) {
+  FileRows rows = RowsOf({L"C:\\a", L"C:\\b", L"C:\\c", L"C:\\d", L"C:\\b"});
+  ListMarks before;
+  before.selected = {0, 3, 4};
+  before.focused = 3;
+  before.top = 2;
+  ListMarks after = rows.Reorder({3, 1, 4, 0, 2}, before);
+  EXPECT_EQ(PathsOf(rows), (std::vector<std::wstring>{L"C:\\d", L"C:\\b", L"C:\\b", L"C:\\a", L"C:\\c"}));
+  EXPECT_EQ(rows.At(0).image, 3) << "each row keeps its image";
+  EXPECT_EQ(rows.At(2).image, 4);
+  EXPECT_EQ(after.selected, (std::vector<int>{0, 2, 3})) << "the selected rows, in their new list order";
+  EXPECT_EQ(after.focused, 0) << "the focused row went first";
+  EXPECT_EQ(after.top, 2) << "the top place is left as it was";
+
+  // The index still knows every path, the duplicate twice, and forgets as rows go.
+  for (const wchar_t* path : {L"C:\\a", L"C:\\b", L"C:\\c", L"C:\\d"}) EXPECT_TRUE(rows.Contains(path));
+  rows.RemoveAt(1);
+  EXPECT_TRUE(rows.Contains(L"C:\\b")) << "one row of the duplicate is left";
+  rows.RemoveAt(1);
+  EXPECT_FALSE(rows.Contains(L"C:\\b"));
+  EXPECT_EQ(PathsOf(rows), (std::vector<std::wstring>{L"C:\\d", L"C:\\a", L"C:\\c"}));
+}
+
+TEST(FileRows, AReorderThatIsNotAPermutationOfEveryRowChangesNothing) {
+  const std::vector<std::vector<std::size_t>> orders = {{0, 1}, {0, 1, 1}, {2, 1, 3}, {0, 1, 2, 0}};
+  for (const auto& order : orders) {
+    FileRows rows = RowsOf({L"C:\\a", L"C:\\b", L"C:\\c"});
+    ListMarks before;
+    before.selected = {2};
+    before.focused = 2;
+    ListMarks after = rows.Reorder(order, before);
+    EXPECT_EQ(PathsOf(rows), (std::vector<std::wstring>{L"C:\\a", L"C:\\b", L"C:\\c"})) << order.size();
+    EXPECT_EQ(after.selected, before.selected);
+    EXPECT_EQ(after.focused, 2);
+  }
+}
+
 TEST(FileRows, RowsToRemoveAreSortedOnceEachAndWithinTheList) {
   EXPECT_EQ(filelist::RowsToRemove({7, 2, 2, -1, 0, 9, 3}, 8), (std::vector<int>{0, 2, 3, 7}));
   EXPECT_TRUE(filelist::RowsToRemove({0, 1}, 0).empty());

@@ -111,8 +111,12 @@ std::wstring FoldLetterCase(std::wstring_view text) {
   return result;
 }
 
+std::wstring NameSortKey(std::wstring_view name) { return WithoutAccentsOrCase(name); }
+
+int CompareNameSortKeys(std::wstring_view a, std::wstring_view b) { return CompareNatural(a, b); }
+
 int CompareNamesForDisplay(std::wstring_view a, std::wstring_view b) {
-  int order = CompareNatural(WithoutAccentsOrCase(a), WithoutAccentsOrCase(b));
+  int order = CompareNameSortKeys(NameSortKey(a), NameSortKey(b));
   if (order != 0) return order;
   // Equal but for accents or case: "ecole" before "école", then "école" before "École".
   order = CompareNatural(FoldLetterCase(a), FoldLetterCase(b));

@@ -13,6 +13,12 @@ namespace controls {
 // total and the same on every run.
 int CompareNamesForDisplay(std::wstring_view a, std::wstring_view b);
 
+// For sorting many names, where making the folded copies once per comparison would cost most of the time: a key
+// made once per name, and its comparison. Keys order as their names do by CompareNamesForDisplay, except that names
+// equal but for accents, letter case or leading zeros have equal keys; CompareNamesForDisplay then decides.
+std::wstring NameSortKey(std::wstring_view name);
+int CompareNameSortKeys(std::wstring_view a, std::wstring_view b);
+
 // Capitals to small letters for the Latin, Greek and Cyrillic alphabets; other characters unchanged.
 std::wstring FoldLetterCase(std::wstring_view text);
 

@@ -62,6 +62,32 @@ TEST(ExplorerNameOrder, OrdersNamesThatDifferOnlyByAccentOrCaseTheSameWayEveryTi
   EXPECT_EQ(CompareNamesForDisplay(L"Même", L"Même"), 0) << "a name equals itself";
 }
 
+// Sorting many names compares keys made once: every pair must come out as CompareNamesForDisplay orders it, and
+// keys tie only for the names that differ by nothing but accents, letter case or leading zeros.
+TEST(ExplorerNameOrder, SortKeysOrderAsTheNamesDo) {
+  struct Name {
+    const wchar_t* text;
+    int tieGroup;  // names of one group, and only those, have equal keys; 0 for none
+  };
+  const Name names[] = {{L"photo 10.jpg", 0}, {L"Photo 2.jpg", 1}, {L"photo 2.jpg", 1}, {L"école", 2},
+                        {L"Ecole", 2},        {L"ecole", 2},       {L"eau", 0},         {L"straße", 0},
+                        {L"strasses", 0},     {L"_notes", 0},      {L"1notes", 0},      {L"007", 3},
+                        {L"7", 3},            {L"8", 0},           {L"cœur", 4},        {L"coeur", 4},
+                        {L"", 0},             {L"a b", 0},         {L"ab", 0},          {L"C:\\Photos\\", 0},
+                        {L"C:\\Photos 2024\\", 0}};
+  for (const Name& a : names) {
+    for (const Name& b : names) {
+      int byKey = CompareNameSortKeys(NameSortKey(a.text), NameSortKey(b.text));
+      bool tieExpected = a.text == b.text || (a.tieGroup != 0 && a.tieGroup == b.tieGroup);
+      EXPECT_EQ(byKey == 0, tieExpected) << Narrow(a.text) << " against " << Narrow(b.text);
+      if (byKey != 0) {
+        EXPECT_EQ(byKey < 0, CompareNamesForDisplay(a.text, b.text) < 0) << Narrow(a.text) << " against "
+                                                                        << Narrow(b.text);
+      }
+    }
+  }
+}
+
 TEST(ExplorerFoldLetterCase, MakesCapitalsSmallInLatinGreekAndCyrillic) {
   EXPECT_EQ(FoldLetterCase(L"ÉLISE ÇA Œ Ÿ Ā Ł"), L"élise ça œ ÿ ā ł");
   EXPECT_EQ(FoldLetterCase(L"ΑΩ ДЯ Ё"), L"αω дя ё");
