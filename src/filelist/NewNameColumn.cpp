@@ -41,7 +41,7 @@ void ShowNewNameColumn(const std::wstring& header, NewNameCells cells) {
   state.cells = cells;
   if (!state.shown) {
     // Added last, so that every column's place is its subitem (some list views draw by place), then shown second.
-    ui::InsertListColumn(base::kFileList, kNewNameSubItem, kNewNameSubItem, header.c_str(), kNewNameWidth);
+    ui::AddListColumn(base::kFileList, kNewNameSubItem, header.c_str(), kNewNameWidth);
     state.shown = ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem) >= 0;
     int order[] = {0, kNewNameSubItem, 1};
     if (state.shown) SendMessageW(list, LVM_SETCOLUMNORDERARRAY, std::size(order), reinterpret_cast<LPARAM>(order));

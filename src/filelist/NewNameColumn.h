@@ -1,7 +1,8 @@
 #pragma once
 // The file list's column "Nouveau nom": what the next rename will make of each row, shown between "Nom" and
-// "Chemin complet" while there is something to show, and gone otherwise. It shows subitem 2, so that "Chemin
-// complet" stays subitem 1, the row's identity, for every reader of the list. The cells are asked for when drawn;
+// "Chemin complet" while there is something to show, and gone otherwise. It is the third column, subitem 2, shown
+// second by the header's order, so that "Chemin complet" stays column and subitem 1, the row's identity, for every
+// reader of the list. The cells are asked for when drawn;
 // rows foreseen to fail are drawn in red, rows that keep their name in grey, and their text says so for a screen
 // reader too.
 
@@ -13,7 +14,6 @@
 namespace filelist {
 
 inline constexpr int kNewNameSubItem = 2;
-inline constexpr const wchar_t* kNewNameHeader = L"Nouveau nom";
 
 enum class CellLook { Normal, Unchanged, Failure };
 

@@ -21,7 +21,7 @@ bool EqualsAsciiCaseless(std::wstring_view text, std::wstring_view capitals) {
 }
 
 // The digits Windows takes after COM and LPT: 0 to 9 and the superscripts ¹ ² ³.
-bool IsDeviceDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'\u00B9' || c == L'\u00B2' || c == L'\u00B3'; }
+bool IsDeviceDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'¹' || c == L'²' || c == L'³'; }
 
 bool IsDeviceName(std::wstring_view name) {
   std::wstring_view stem = name.substr(0, name.find(L'.'));

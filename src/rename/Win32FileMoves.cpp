@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/PathParts.h"
+#include "rename/Win32FolderPictures.h"
 
 namespace renaming {
 
@@ -21,9 +22,10 @@ MoveResult Win32FileMoves::Move(const std::wstring& from, const std::wstring& to
 
 namespace {
 
+// The fold the plan of a pass goes by too, so that the pass and the column never disagree on letter case.
 bool EqualButForLetterCase(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-         CSTR_EQUAL;
+  const LetterCaseFold& fold = PlatformLetterCase();
+  return a.size() == b.size() && fold.Key(a) == fold.Key(b);
 }
 
 // The name with `?` for every character that has another letter case: the pattern matches every spelling of the

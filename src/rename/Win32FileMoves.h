@@ -10,7 +10,7 @@ class Win32FileMoves : public FileMoves {
   void MakeWritable(const std::wstring& path) override;
   // MoveFileW, which never replaces an existing file.
   MoveResult Move(const std::wstring& from, const std::wstring& to) override;
-  // The ordinal comparison without letter case that NTFS applies to names.
+  // Equal under the letter-case fold of the file system (PlatformLetterCase), as the plan of a pass compares names.
   bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override;
   // A search of the folder with a pattern that leaves every letter open, so that it finds every spelling also in a
   // folder that tells letter case apart; the names found are then compared as DifferOnlyInLetterCase does.

@@ -271,18 +271,14 @@ HWND CreateReportList(int number, int x, int y, int width, int height, const wch
 }
 
 void AddListColumn(int number, int column, const wchar_t* title, int width) {
-  InsertListColumn(number, column, column, title, width);
-}
-
-void InsertListColumn(int number, int index, int subItem, const wchar_t* title, int width) {
   HWND list = ControlHandle(number);
   if (!list) return;
   LVCOLUMNW col{};
   col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   col.pszText = const_cast<wchar_t*>(title);
   col.cx = Scaled(width);
-  col.iSubItem = subItem;
-  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col));
+  col.iSubItem = column;
+  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
 }
 
 int ListSubItemOfColumn(int number, int index) {

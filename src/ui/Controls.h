@@ -46,9 +46,6 @@ enum ListFlags : unsigned {
 HWND CreateReportList(int number, int x, int y, int width, int height, const wchar_t* firstColumn, int firstWidth,
                       unsigned flags);
 void AddListColumn(int number, int column, const wchar_t* title, int width);
-// A column shown at place `index` for the rows' texts of `subItem`, which need not be the same: a column can come and
-// go without changing the subitem number that every reader of the rows goes by.
-void InsertListColumn(int number, int index, int subItem, const wchar_t* title, int width);
 // The place of the column that shows `subItem`, or -1.
 int ListColumnOfSubItem(int number, int subItem);
 // The subitem the column at place `index` shows, or -1.

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,16 +42,20 @@ std::string Narrow(const Paths& paths) {
   return text;
 }
 
+// The order one way, and exactly its reverse the other way.
+void ExpectOrderBothWays(const Paths& listed, RowOrderColumn column, const Paths& ascending) {
+  EXPECT_EQ(Ordered(listed, column, true), ascending) << Narrow(Ordered(listed, column, true));
+  const Paths descending(ascending.rbegin(), ascending.rend());
+  EXPECT_EQ(Ordered(listed, column, false), descending) << Narrow(Ordered(listed, column, false));
+}
+
 TEST(RowOrder, NamesGoAsExplorerShowsThemNumbersByValueAndLetterCaseAside) {
   const Paths listed = {L"C:\\P\\photo 10.jpg", L"C:\\P\\photo 2.jpg", L"C:\\P\\Photo 1.jpg", L"C:\\P\\été.jpg",
                         L"C:\\P\\Zèbre.jpg", L"C:\\P\\_notes.txt", L"C:\\P\\photo 2 (copie).jpg"};
   const Paths ascending = {L"C:\\P\\_notes.txt",  L"C:\\P\\été.jpg",  L"C:\\P\\Photo 1.jpg",
                            L"C:\\P\\photo 2 (copie).jpg", L"C:\\P\\photo 2.jpg", L"C:\\P\\photo 10.jpg",
                            L"C:\\P\\Zèbre.jpg"};
-  EXPECT_EQ(Ordered(listed, RowOrderColumn::Name, true), ascending) << Narrow(Ordered(listed, RowOrderColumn::Name, true));
-  Paths descending(ascending.rbegin(), ascending.rend());
-  EXPECT_EQ(Ordered(listed, RowOrderColumn::Name, false), descending)
-      << Narrow(Ordered(listed, RowOrderColumn::Name, false));
+  ExpectOrderBothWays(listed, RowOrderColumn::Name, ascending);
 }
 
 TEST(RowOrder, EqualRowsKeepTheirPresentOrderEitherWay) {
@@ -83,10 +85,7 @@ TEST(RowOrder, PathsGoFolderByFolderEachFoldersFilesBeforeItsSubfolders) {
       L"C:\\Photos\\9\\x.jpg", L"C:\\Photos\\10\\x.jpg", L"C:\\Photos\\Sub\\a.jpg", L"C:\\Photos 2024\\a.jpg",
       L"C:\\photos-old\\x.jpg", L"D:\\a.jpg",
   };
-  EXPECT_EQ(Ordered(listed, RowOrderColumn::Path, true), ascending) << Narrow(Ordered(listed, RowOrderColumn::Path, true));
-  Paths descending(ascending.rbegin(), ascending.rend());
-  EXPECT_EQ(Ordered(listed, RowOrderColumn::Path, false), descending)
-      << Narrow(Ordered(listed, RowOrderColumn::Path, false));
+  ExpectOrderBothWays(listed, RowOrderColumn::Path, ascending);
 }
 
 TEST(RowOrder, FoldersEqualButForLetterCaseStayApart) {
@@ -96,11 +95,11 @@ TEST(RowOrder, FoldersEqualButForLetterCaseStayApart) {
             (Paths{L"C:\\vacances\\a.jpg", L"C:\\vacances\\b.jpg", L"C:\\Vacances\\a.jpg", L"C:\\Vacances\\b.jpg"}));
 }
 
-// 100,000 rows in 100 folders, listed in a shuffled order: each order comes out exactly, in well under a second
-// (the limit here only catches a comparison that has become far too costly, under the sanitizers too).
-TEST(RowOrder, AHundredThousandRowsComeOutExactlyAndQuickly) {
-  constexpr int kFolders = 100;
-  constexpr int kPerFolder = 1000;
+// Many rows in many folders, listed in a shuffled order, come out exactly. How long the order takes is for
+// scripts/bench to say.
+TEST(RowOrder, ManyRowsOfManyFoldersComeOutExactly) {
+  constexpr int kFolders = 20;
+  constexpr int kPerFolder = 500;
   Paths byPath;
   for (int folder = 1; folder <= kFolders; ++folder) {
     for (int file = 1; file <= kPerFolder; ++file) {
@@ -114,9 +113,7 @@ TEST(RowOrder, AHundredThousandRowsComeOutExactlyAndQuickly) {
 
   for (RowOrderColumn column : {RowOrderColumn::Name, RowOrderColumn::Path}) {
     for (bool ascending : {true, false}) {
-      auto start = std::chrono::steady_clock::now();
       std::vector<std::size_t> order = OrderedRows(rows, column, ascending);
-      auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
       const char* what = column == RowOrderColumn::Name ? "by name" : "by path";
       ASSERT_EQ(order.size(), listed.size()) << what;
       // IMG_n numbers run with the folders: both orders give byPath, one way or the other.
@@ -125,9 +122,6 @@ TEST(RowOrder, AHundredThousandRowsComeOutExactlyAndQuickly) {
         ASSERT_EQ(listed[order[place]], expected) << what << (ascending ? " ascending" : " descending") << ", place "
                                                   << place;
       }
-      EXPECT_LT(took.count(), 10000) << what;
-      std::printf("[ timing ] 100,000 rows %s %s: %lld ms\n", what, ascending ? "ascending" : "descending",
-                  static_cast<long long>(took.count()));
     }
   }
 }

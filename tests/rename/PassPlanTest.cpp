@@ -76,7 +76,7 @@ TEST(PassPlan, GoesByTheNamesWindowsMakesAndRefuses) {
   EXPECT_EQ(replace(L"a", L"A", L"P\\a.jpg"), RowOutcome::Renamed) << "a change of letter case";
   EXPECT_EQ(replace(L"memo", L"...", L"P\\memo"), RowOutcome::EmptyName);
   EXPECT_EQ(replace(L"a", L"nul", L"P\\a.jpg"), RowOutcome::ReservedName) << "nul.jpg";
-  EXPECT_EQ(replace(L"a", L"com\u00B9 ", L"P\\a.jpg"), RowOutcome::ReservedName) << "COM¹ .jpg";
+  EXPECT_EQ(replace(L"a", L"com¹ ", L"P\\a.jpg"), RowOutcome::ReservedName) << "COM¹ .jpg";
   EXPECT_EQ(replace(L"a", L"conx", L"P\\a.jpg"), RowOutcome::Renamed);
   EXPECT_EQ(replace(L"a", L"a:b", L"P\\a.jpg"), RowOutcome::ForbiddenCharacter);
   EXPECT_EQ(replace(L"a", std::wstring(252, L'n').c_str(), L"P\\a.jpg"), RowOutcome::NameTooLong) << "256 units";
