@@ -10,6 +10,7 @@
 #include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
 #include "rename/NamePreview.h"
+#include "rename/UndoPass.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/PopupMenus.h"
@@ -67,9 +68,25 @@ void ShowExplorerPopup() {
   ui::ShowPopupMenuAtCursor(base::kExplorerMenu, ui::WindowHandle(base::kMainWindow));
 }
 
+namespace {
+
+// The entries that act on rows are offered with a selection only; the undo while there is a pass to take back.
+void OfferListMenuEntries(bool rowsSelected) {
+  for (int entry : {base::kListProperties, base::kListOpen, base::kListRemove, base::kListRecycle, base::kListDelete}) {
+    ui::EnableMenuEntry(base::kListMenu, entry, rowsSelected);
+  }
+  ui::EnableMenuEntry(base::kListMenu, base::kUndoRenameCommand, renaming::HasRenameToUndo());
+}
+
+}  // namespace
+
 void ShowListPopup() {
   HWND list = ui::ControlHandle(base::kFileList);
-  if (!list || SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) < 0) return;
+  if (!list) return;
+  const bool rowsSelected = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) >= 0;
+  // Without a selection the menu comes only to take the last pass back, whose files may not even be listed.
+  if (!rowsSelected && !renaming::HasRenameToUndo()) return;
+  OfferListMenuEntries(rowsSelected);
   ui::ShowPopupMenuAtCursor(base::kListMenu, ui::WindowHandle(base::kMainWindow));
 }
 
@@ -78,6 +95,7 @@ void ShowExplorerPopupFromKeyboard() {
 }
 
 void ShowListPopupFromKeyboard() {
+  OfferListMenuEntries(true);
   ui::ShowPopupMenuUnderListRow(base::kListMenu, base::kFileList, ui::WindowHandle(base::kMainWindow));
 }
 

@@ -15,7 +15,7 @@ void RemoveOnlyRelabel();
 void ShowPlace();
 
 // Right clicks in the explorer control (8) and in the file list (10): their popup menus at the pointer, with a
-// selection only.
+// selection only; the list's also without one while there is a rename to take back, its row entries greyed.
 void ShowExplorerPopup();
 void ShowListPopup();
 // The Menu key or Shift+F10 in either: the same menus, under the focused selected row (or the first selected one),

@@ -13,6 +13,7 @@
 #include "filelist/ShellShortcuts.h"
 #include "rename/NamePreview.h"
 #include "rename/StartRename.h"
+#include "rename/UndoPass.h"
 
 namespace app {
 
@@ -69,6 +70,7 @@ const MenuRoute kMenuRoutes[] = {
     {base::kListDelete, filelist::DeleteRows},
     {base::kListSortByName, filelist::SortRowsByName},
     {base::kListSortByPath, filelist::SortRowsByPath},
+    {base::kUndoRenameCommand, renaming::UndoLastRename},
 };
 
 // Close events, by window number.

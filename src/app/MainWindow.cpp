@@ -5,6 +5,7 @@
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
 #include "controls/IconButton.h"
+#include "ui/ControlKeys.h"
 #include "ui/Controls.h"
 #include "ui/LayoutScale.h"
 #include "ui/Objects.h"
@@ -46,7 +47,10 @@ HWND CreateMainWindow() {
                                 kMainWindowFlags);
 }
 
-void InstallMainWindowHook() { ui::SetWindowHook(base::kMainWindow, MainWindowHook); }
+void InstallMainWindowHook() {
+  ui::SetWindowHook(base::kMainWindow, MainWindowHook);
+  ui::BindControlKey(base::kMainWindow, 'Z', base::kUndoRenameCommand);
+}
 
 void CreateBannerAndSideImage() {
   ui::CreateImageControl(base::kBannerImage, 0, 0, 834, 60, base::kBannerPicture);
@@ -74,6 +78,8 @@ void CreatePopupMenus() {
     ui::AddMenuSeparator(base::kListMenu);
     ui::AddMenuEntry(base::kListMenu, base::kListSortByName, L"Trier par nom", -1);
     ui::AddMenuEntry(base::kListMenu, base::kListSortByPath, L"Trier par chemin complet", -1);
+    ui::AddMenuSeparator(base::kListMenu);
+    ui::AddMenuEntry(base::kListMenu, base::kUndoRenameCommand, L"Annuler le dernier renommage\tCtrl+Z", -1);
   }
 }
 

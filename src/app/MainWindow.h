@@ -13,7 +13,7 @@ inline constexpr int kMainClientHeight = 718;
 void ChooseLayoutScale();
 // Start-up step 10: null when the window cannot be created.
 HWND CreateMainWindow();
-// Step 11.
+// Step 11; also binds Ctrl+Z to "Annuler le dernier renommage".
 void InstallMainWindowHook();
 // Step 12: the banner with its greeting, then the side image.
 void CreateBannerAndSideImage();

@@ -90,6 +90,8 @@ inline constexpr int kListDelete = 59;
 // The list's order, chosen from its popup menu as by a click on a column header.
 inline constexpr int kListSortByName = 90;
 inline constexpr int kListSortByPath = 91;
+// "Annuler le dernier renommage", from the list's popup menu and by Ctrl+Z.
+inline constexpr int kUndoRenameCommand = 92;
 
 // The task pane's links send these commands to the main window.
 inline constexpr int kAddFilesCommand = 5;

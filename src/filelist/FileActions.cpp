@@ -20,9 +20,8 @@ using FileService = bool (*)(const std::wstring& path);
 
 // Hands each selected row's path to the service; a row whose file the service took is removed, any other gets the
 // message "Le fichier NAME" + failureEnd.
-void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const wchar_t* failureEnd) {
-  std::vector<int> selected = SelectedFileRows();
-  if (selected.empty()) return;
+void ActOnRows(const std::vector<int>& selected, FileService service, const wchar_t* failureTitle,
+              const wchar_t* failureEnd) {
   std::optional<FileListUpdate> update(std::in_place);
   bool explorerShowsChange = false;
   WalkSelection(selected, [&](int row) {
@@ -39,6 +38,17 @@ void ActOnSelectedFiles(FileService service, const wchar_t* failureTitle, const 
     return RowFate::Kept;
   });
   if (explorerShowsChange) controls::RefreshExplorerList(base::kExplorer);
+}
+
+// Windows asks before a file is destroyed for good; so does the program, once for the whole selection.
+bool DeletionConfirmed(const std::vector<int>& selected) {
+  const bool one = selected.size() == 1;
+  std::wstring question = L"Voulez-vous vraiment supprimer définitivement ";
+  question += one ? L"le fichier " + base::NamePart(FileRowPath(selected.front()))
+                  : L"ces " + std::to_wstring(selected.size()) + L" fichiers";
+  question += one ? L" ?\r\rIl ne pourra pas être récupéré dans la corbeille."
+                  : L" ?\r\rIls ne pourront pas être récupérés dans la corbeille.";
+  return ui::ShowMessage(L"Suppression", question, ui::MessageIcon::Exclamation, MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 void HandEachSelectedPath(void (*service)(const std::wstring& path)) {
@@ -58,9 +68,15 @@ void RemoveRowsFromList() {
 }
 
 void RecycleRows() {
-  ActOnSelectedFiles(SendToRecycleBin, L"Envoi à la corbeille", L" n'a pu être placé dans la corbeille !");
+  std::vector<int> selected = SelectedFileRows();
+  if (selected.empty()) return;
+  ActOnRows(selected, SendToRecycleBin, L"Envoi à la corbeille", L" n'a pu être placé dans la corbeille !");
 }
 
-void DeleteRows() { ActOnSelectedFiles(DeleteForGood, L"Suppression", L" n'a pu être supprimé !"); }
+void DeleteRows() {
+  std::vector<int> selected = SelectedFileRows();
+  if (selected.empty() || !DeletionConfirmed(selected)) return;
+  ActOnRows(selected, DeleteForGood, L"Suppression", L" n'a pu être supprimé !");
+}
 
 }  // namespace filelist

@@ -13,7 +13,8 @@ void OpenRows();
 void RemoveRowsFromList();
 // "Envoyer à la corbeille": each file (or folder, with its content) goes to the recycle bin, then its row.
 void RecycleRows();
-// "Supprimer": each file is deleted for good, read-only or not, without a question, then its row.
+// "Supprimer": after one question that names the file or the number of files ("Non" by default, which changes
+// nothing), each file is deleted for good, read-only or not, then its row.
 void DeleteRows();
 
 }  // namespace filelist

@@ -3,6 +3,8 @@
 // nobody asked for. Window-free: the platform's calls sit behind `FileMoves`, so that the steps of a rename can be
 // followed one by one.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,14 @@ enum class MoveResult {
   Moved,
   NameTaken,  // the new name names an existing entry: nothing was replaced
   Failed,     // any other refusal
+};
+
+// Which file an entry is, whatever its name: its volume's serial number and its index on that volume, as its own
+// handle tells them. A file put in another's place has another identity.
+struct FileIdentity {
+  std::uint32_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FileIdentity&) const = default;
 };
 
 // The platform's side of a rename.
@@ -29,6 +39,8 @@ class FileMoves {
   virtual std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) = 0;
   // A name in `folder` for the middle step of a letter-case rename, another one at each attempt.
   virtual std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) = 0;
+  // The identity of the entry at `path` (the entry itself, not what a link leads to); none when it cannot be read.
+  virtual std::optional<FileIdentity> IdentityOf(const std::wstring& path) = 0;
   // Waits before a step that failed is tried again.
   virtual void PauseBeforeRetry() = 0;
 };

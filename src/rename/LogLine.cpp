@@ -30,4 +30,26 @@ std::wstring FailureLine(const LocalTime& time, std::wstring_view oldName) {
   return line;
 }
 
+namespace {
+
+std::wstring UndoLine(const LocalTime& time, const wchar_t* start, std::wstring_view newName, const wchar_t* middle,
+                      std::wstring_view oldName) {
+  std::wstring line = DateStamp(time);
+  line += start;
+  line += newName;
+  line += middle;
+  line += oldName;
+  return line;
+}
+
+}  // namespace
+
+std::wstring UndoSuccessLine(const LocalTime& time, std::wstring_view newName, std::wstring_view oldName) {
+  return UndoLine(time, L" - Annulation - Le fichier [", newName, L"] a repris son nom : ", oldName);
+}
+
+std::wstring UndoFailureLine(const LocalTime& time, std::wstring_view newName, std::wstring_view oldName) {
+  return UndoLine(time, L" - Erreur! - Annulation - Le fichier [", newName, L"] n'a pu reprendre son nom : ", oldName);
+}
+
 }  // namespace renaming

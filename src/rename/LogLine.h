@@ -25,4 +25,10 @@ std::wstring SuccessLine(const LocalTime& time, std::wstring_view oldName, std::
 // "<stamp> - Erreur! - Le fichier [<old name>] n'a pu être renommé!"
 std::wstring FailureLine(const LocalTime& time, std::wstring_view oldName);
 
+// The lines of an undo, in the same two forms with words that say so; each names both names.
+// "<stamp> - Annulation - Le fichier [<new name>] a repris son nom : <old name>"
+std::wstring UndoSuccessLine(const LocalTime& time, std::wstring_view newName, std::wstring_view oldName);
+// "<stamp> - Erreur! - Annulation - Le fichier [<new name>] n'a pu reprendre son nom : <old name>"
+std::wstring UndoFailureLine(const LocalTime& time, std::wstring_view newName, std::wstring_view oldName);
+
 }  // namespace renaming

@@ -8,6 +8,7 @@
 #include "base/Numbers.h"
 #include "rename/OutcomeReport.h"
 #include "rename/RenameLog.h"
+#include "rename/UndoTexts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Objects.h"
 
@@ -19,20 +20,24 @@ void ResetProgressBar() {
   if (HWND bar = ui::ControlHandle(base::kProgressBar)) SendMessageW(bar, PBM_SETPOS, 0, 0);
 }
 
-}  // namespace
-
-void ShowOutcomeReport(int errorCount) {
+// With no failure the box asks before the log is opened; after a failure it has only OK and the log opens at once.
+void ShowReport(const wchar_t* title, const std::wstring& text, int errorCount) {
   if (!OutcomeReportAsksToOpenLog(errorCount)) {
-    ui::ShowMessage(kOutcomeReportTitle, OutcomeReportText(errorCount), ui::MessageIcon::Information, MB_OK);
+    ui::ShowMessage(title, text, ui::MessageIcon::Information, MB_OK);
     ResetProgressBar();
     OpenRenameLog();
     return;
   }
-  int answer =
-      ui::ShowMessage(kOutcomeReportTitle, OutcomeReportText(errorCount), ui::MessageIcon::Information, MB_YESNO);
+  int answer = ui::ShowMessage(title, text, ui::MessageIcon::Information, MB_YESNO);
   ResetProgressBar();
   if (answer == IDYES) OpenRenameLog();
 }
+
+}  // namespace
+
+void ShowOutcomeReport(int errorCount) { ShowReport(kOutcomeReportTitle, OutcomeReportText(errorCount), errorCount); }
+
+void ShowUndoReport(int errorCount) { ShowReport(kUndoTitle, UndoReportText(errorCount), errorCount); }
 
 void OpenRenameLog() {
   std::wstring log = RenameLogPath(base::TempFolder());

@@ -7,6 +7,9 @@ namespace renaming {
 // log once the box is closed. The progress bar goes back to 0 when the box closes.
 void ShowOutcomeReport(int errorCount);
 
+// The same for an undo, under its own title and words ("Annulation du renommage").
+void ShowUndoReport(int errorCount);
+
 // Opens the rename log with the shell's default action for it, in its own folder, without the shell's error boxes;
 // nothing when there is no log.
 void OpenRenameLog();

@@ -15,9 +15,13 @@ PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassW
     world.observer.RowStarted(row.fullPath);
     world.files.MakeWritable(row.fullPath);
     RenamePlan plan = PlanRename(criteria, row);
-    if (RefusalOf(plan.newName) == NameRefusal::None &&
-        MoveWithoutReplacing(world.files, row.fullPath, base::FolderPart(row.fullPath) + NameAsMade(plan.newName))) {
+    const std::wstring newPath = base::FolderPart(row.fullPath) + NameAsMade(plan.newName);
+    if (RefusalOf(plan.newName) == NameRefusal::None && MoveWithoutReplacing(world.files, row.fullPath, newPath)) {
       AdvanceAfterSuccess(criteria);
+      // Read after the move: on some file systems (FAT) a file's index follows its place in the folder.
+      if (world.record && newPath != row.fullPath) {
+        world.record->push_back({row.fullPath, newPath, world.files.IdentityOf(newPath)});
+      }
       world.log.WriteLogLine(SuccessLine(world.clock.Now(), plan.oldNameForLog, plan.newName));
     } else {
       ++outcome.errors;

@@ -4,7 +4,9 @@
 // through the small interfaces below: the program hands it the Windows ones (rename/RenamePass.cpp), the tests
 // hand it fakes.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "rename/FileMoves.h"
 #include "rename/LogLine.h"
@@ -38,11 +40,20 @@ class PassObserver {
   virtual void Progressed(int percent) = 0;
 };
 
+// A file the pass gave another name, as the pass found it just after the move; what an undo needs.
+struct RenamedFile {
+  std::wstring oldPath;
+  std::wstring newPath;
+  std::optional<FileIdentity> identity;  // none when it could not be read: the undo then leaves the file alone
+};
+
 struct PassWorld {
   FileMoves& files;
   RenameLog& log;
   Clock& clock;
   PassObserver& observer;
+  // When given, every file whose path the pass changed, in the order of the moves.
+  std::vector<RenamedFile>* record = nullptr;
 };
 
 struct PassOutcome {
@@ -52,8 +63,9 @@ struct PassOutcome {
 
 // Tries every row once. The file is moved to the new name as Windows makes it (trailing dots and spaces dropped); a
 // name that Windows refuses (rename/PlatformNames.h), one reduced to nothing among them, fails without asking the
-// platform, so that the pass and its plan (rename/PassPlan.h) agree on every system. A failure is counted and logged and never stops the pass; the mode's running number
-// moves on only after a success. Before the pass ends, lines the log could not take yet are tried once more.
+// platform, so that the pass and its plan (rename/PassPlan.h) agree on every system. A failure is counted and logged
+// and never stops the pass; the mode's running number moves on only after a success. Before the pass ends, lines
+// the log could not take yet are tried once more.
 PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassWorld& world);
 
 }  // namespace renaming

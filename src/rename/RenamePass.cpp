@@ -1,72 +1,24 @@
 #include "rename/RenamePass.h"
 
 #include <utility>
+#include <vector>
 
-#include "base/AppFolders.h"
-#include "base/Numbers.h"
-#include "controls/explorer/ExplorerList.h"
-#include "filelist/FileList.h"
-#include "filelist/FileListText.h"
-#include "filelist/FolderScan.h"
-#include "rename/OutcomeDisplay.h"
 #include "rename/ListedRows.h"
-#include "rename/PassDisplay.h"
-#include "rename/RenameLoop.h"
-#include "rename/Win32FileMoves.h"
-#include "rename/Win32LocalTime.h"
-#include "rename/Win32LogFile.h"
-#include "ui/Controls.h"
-#include "ui/WindowDisabled.h"
+#include "rename/OutcomeDisplay.h"
+#include "rename/PassOnWindow.h"
+#include "rename/UndoPass.h"
 
 namespace renaming {
 
-namespace {
-
-// One log for the whole run: lines a pass could not write wait there for the next pass.
-RenameLog& RunLog() {
-  static Win32LogFileAccess files;
-  static RenameLog log(files, RenameLogPath(base::TempFolder()));
-  return log;
-}
-
-// Whether the pass may change what the explorer control shows: a row in the folder on show, or that folder itself.
-bool ExplorerShowsARow() {
-  for (int row = 0, rows = filelist::FileRowCount(); row < rows; ++row) {
-    if (controls::ExplorerShowsPlaceOf(base::kExplorer, filelist::FileRowPath(row))) return true;
-  }
-  return false;
-}
-
-void EmptyFileList() {
-  filelist::FileListUpdate update;
-  filelist::RemoveAllFileRows();
-  filelist::ResetCountHeader();
-}
-
-}  // namespace
-
 void RenamePass(RenameCriteria criteria) {
-  std::wstring typeText = ui::ControlText(base::kTypeField);
-  const bool explorerShowsARow = ExplorerShowsARow();
-  PassOutcome outcome;
-  {
-    ui::WindowDisabled noInput(base::kMainWindow);
-    ListedRows rows;
-    Win32FileMoves files;
-    LocalClock clock;
-    PassDisplay display;
-    PassWorld world{files, RunLog(), clock, display};
-    outcome = RunRenameLoop(rows, std::move(criteria), world);
-    display.Flush();
-    EmptyFileList();
-    ui::SetControlText(base::kActivityLine, L"");
-  }
-  ShowOutcomeReport(outcome.errors);
-  ui::SetControlText(base::kFolderPathField, outcome.lastFolder);
-  if (!outcome.lastFolder.empty()) {
-    filelist::ListFolderContent(outcome.lastFolder, filelist::ChosenTypeOf(typeText));
-  }
-  if (explorerShowsARow) controls::RefreshExplorerList(base::kExplorer);
+  std::vector<RenamedFile> record;
+  RunPassOnWindow(
+      [&](PassWorld& world) {
+        world.record = &record;
+        return RunRenameLoop(ListedRows(), std::move(criteria), world);
+      },
+      ShowOutcomeReport);
+  KeepForUndo(std::move(record));
 }
 
 }  // namespace renaming

@@ -1,7 +1,6 @@
 #pragma once
-// The rename pass as the user sees it: the main window takes no input while the rows of the file list go through
-// the rename loop (rename/RenameLoop.h) with the Windows file calls, log and clock, the activity line and progress
-// bar following; then the list is emptied, the outcome reported, and the folder of the last row listed again.
+// The rename pass as the user sees it (rename/PassOnWindow.h): the rows of the file list go through the rename loop
+// (rename/RenameLoop.h); the files it renamed are kept for "Annuler le dernier renommage" (rename/UndoPass.h).
 
 #include "rename/RenameModes.h"
 

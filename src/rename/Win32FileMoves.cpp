@@ -66,6 +66,18 @@ std::wstring Win32FileMoves::TemporaryName(const std::wstring& folder, unsigned 
          L"-" + std::to_wstring(attempt) + L".tmp";
 }
 
+std::optional<FileIdentity> Win32FileMoves::IdentityOf(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool read = GetFileInformationByHandle(file, &information) != FALSE;
+  CloseHandle(file);
+  if (!read) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+}
+
 void Win32FileMoves::PauseBeforeRetry() { Sleep(50); }
 
 }  // namespace renaming

@@ -17,6 +17,9 @@ class Win32FileMoves : public FileMoves {
   std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) override;
   // "~tarvelle-<process>-<ticks>-<attempt>.tmp".
   std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) override;
+  // GetFileInformationByHandle on a handle that asks for no access, so that a file another program holds without
+  // sharing still answers; a link is asked about itself, as the move renames the link.
+  std::optional<FileIdentity> IdentityOf(const std::wstring& path) override;
   void PauseBeforeRetry() override;
 };
 

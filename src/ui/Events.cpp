@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "ui/ControlKeys.h"
 #include "ui/DialogKeys.h"
 #include "ui/Objects.h"
 
@@ -42,6 +43,7 @@ bool TakenByOwnTabOrder(const MSG& message) {
 // Tab and Shift+Tab move between the controls of the program's own top-level windows.
 void Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && TakenByControlKey(message)) return;
   if (root && WindowNumberOf(root) >= 0 && TakenByOwnTabOrder(message)) return;
   if (root && HandleDialogKey(root, message)) return;
   if (root && WindowNumberOf(root) >= 0 && !IsDialogCommandKey(message) && IsDialogMessageW(root, &message)) return;

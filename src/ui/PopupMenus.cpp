@@ -82,6 +82,12 @@ void AddMenuSeparator(int menuNumber) {
   if (HMENU menu = MenuHandle(menuNumber)) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
 }
 
+void EnableMenuEntry(int menuNumber, int command, bool enabled) {
+  if (HMENU menu = MenuHandle(menuNumber)) {
+    EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
 void ShowPopupMenuAtCursor(int menuNumber, HWND owner) {
   POINT at{};
   GetCursorPos(&at);

@@ -10,6 +10,8 @@ HMENU CreateNumberedPopupMenu(int number);
 // imageNumber -1: no picture.
 void AddMenuEntry(int menuNumber, int command, const wchar_t* text, int imageNumber);
 void AddMenuSeparator(int menuNumber);
+// Greys an entry out (false) or offers it again (true).
+void EnableMenuEntry(int menuNumber, int command, bool enabled);
 // Opens the menu at the mouse pointer, owned by the window; the chosen entry arrives later as a menu event.
 void ShowPopupMenuAtCursor(int menuNumber, HWND owner);
 // Opens the menu as the keyboard asks for it in a report list: under the name of the focused row when it is

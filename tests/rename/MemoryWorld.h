@@ -6,25 +6,30 @@
 #include <cwctype>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "rename/PassPlan.h"
 #include "rename/RenameLoop.h"
+#include "rename/UndoLoop.h"
 
 namespace rename_test {
 
 using renaming::MoveResult;
 using renaming::RenameRow;
 
-// Entries of folders. A plain move onto an existing name is refused, as on Windows, and so is one onto a name that
+// Entries of folders, each with its identity. A plain move onto an existing name is refused, as on Windows, and so is one onto a name that
 // another entry answers to but for letter case; a letter-case-only move renames, as on Windows, unless
 // `keepsNameOnCaseMove` makes it report success and change nothing, as some platforms do. `refusedMoves` makes the
 // numbered moves (from 1) fail, `unseenMoves` makes them report success and change nothing.
 class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
  public:
-  explicit MemoryDisk(std::set<std::wstring> entries) : entries_(std::move(entries)) {}
+  // Each entry is a file of its own, numbered from 1: the number is its identity and stands for its content.
+  explicit MemoryDisk(const std::set<std::wstring>& entries) {
+    for (const std::wstring& entry : entries) entries_[entry] = ++lastIdentity_;
+  }
 
   void MakeWritable(const std::wstring& path) override { steps.push_back(L"writable " + path); }
 
@@ -32,21 +37,18 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
     ++moves_;
     steps.push_back(L"move " + from + L" > " + to);
     // The source is found as Windows finds it, whatever its letter case; the spelling given first.
-    auto source = entries_.find(from);
-    if (source == entries_.end()) {
-      source = std::find_if(entries_.begin(), entries_.end(),
-                            [&](const std::wstring& e) { return Folded(e) == Folded(from); });
-    }
+    auto source = Find(from);
     if (refusedMoves.count(moves_) || source == entries_.end()) return MoveResult::Failed;
-    const std::wstring found = *source;
+    const std::wstring found = source->first;
+    const unsigned identity = source->second;
     if (unseenMoves.count(moves_)) return MoveResult::Moved;
     if (DifferOnlyInLetterCase(from, to) && keepsNameOnCaseMove) return MoveResult::Moved;
     if (std::any_of(entries_.begin(), entries_.end(),
-                    [&](const std::wstring& e) { return e != found && Folded(e) == Folded(to); })) {
+                    [&](const auto& e) { return e.first != found && Folded(e.first) == Folded(to); })) {
       return MoveResult::NameTaken;
     }
     entries_.erase(found);
-    entries_.insert(to);
+    entries_[to] = identity;
     return MoveResult::Moved;
   }
 
@@ -57,7 +59,7 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
   std::vector<std::wstring> NamesAnsweringTo(const std::wstring& path) override {
     steps.push_back(L"look " + path);
     std::vector<std::wstring> names;
-    for (const std::wstring& entry : entries_) {
+    for (const auto& [entry, identity] : entries_) {
       if (Folded(entry) == Folded(path)) names.push_back(entry.substr(entry.find_last_of(L'\\') + 1));
     }
     return names;
@@ -67,31 +69,57 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
     return folder + L"~tmp" + std::to_wstring(attempt);
   }
 
+  std::optional<renaming::FileIdentity> IdentityOf(const std::wstring& path) override {
+    auto found = Find(path);
+    if (found == entries_.end() || unreadableIdentities) return std::nullopt;
+    return renaming::FileIdentity{7, found->second};
+  }
+
   void PauseBeforeRetry() override { steps.push_back(L"pause"); }
 
   // The folder's entries as a listing gives them, whatever the letter case of the folder path asked for.
   std::vector<std::wstring> NamesIn(const std::wstring& folder) override {
     std::vector<std::wstring> names;
-    for (const std::wstring& entry : entries_) {
+    for (const auto& [entry, identity] : entries_) {
       size_t cut = entry.find_last_of(L'\\') + 1;
       if (Folded(entry.substr(0, cut)) == Folded(folder)) names.push_back(entry.substr(cut));
     }
     return names;
   }
 
-  const std::set<std::wstring>& Entries() const { return entries_; }
+  std::set<std::wstring> Entries() const {
+    std::set<std::wstring> names;
+    for (const auto& [entry, identity] : entries_) names.insert(entry);
+    return names;
+  }
+  // Every entry with its identity (its content).
+  const std::map<std::wstring, unsigned>& Files() const { return entries_; }
+  // Another file put at `path`, in place of whatever was there, as the user may do between two passes.
+  void PutNewFile(const std::wstring& path) {
+    auto found = Find(path);
+    if (found != entries_.end()) entries_.erase(found);
+    entries_[path] = ++lastIdentity_;
+  }
 
   std::vector<std::wstring> steps;
   std::set<int> refusedMoves;
   std::set<int> unseenMoves;
   bool keepsNameOnCaseMove = false;
+  bool unreadableIdentities = false;
 
  private:
+  // The entry as Windows finds it, whatever its letter case; the spelling given first.
+  std::map<std::wstring, unsigned>::iterator Find(const std::wstring& path) {
+    auto found = entries_.find(path);
+    if (found != entries_.end()) return found;
+    return std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return Folded(e.first) == Folded(path); });
+  }
   static std::wstring Folded(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
     return text;
   }
-  std::set<std::wstring> entries_;
+  std::map<std::wstring, unsigned> entries_;
+  unsigned lastIdentity_ = 0;
   int moves_ = 0;
 };
 
@@ -162,14 +190,19 @@ class VectorRows : public renaming::RenameRows {
 struct Pass {
   explicit Pass(std::set<std::wstring> entries) : disk(std::move(entries)) {}
   renaming::PassOutcome Run(const std::vector<std::wstring>& rows, renaming::RenameCriteria criteria) {
-    renaming::PassWorld world{disk, runLog, clock, observer};
+    renaming::PassWorld world{disk, runLog, clock, observer, &record};
     return renaming::RunRenameLoop(VectorRows(rows), std::move(criteria), world);
+  }
+  renaming::PassOutcome Undo() {
+    renaming::PassWorld world{disk, runLog, clock, observer};
+    return renaming::RunUndoLoop(record, world);
   }
   MemoryDisk disk;
   MemoryLog log;
   renaming::RenameLog runLog{log, L"T:\\RenameLog.txt"};
   SteppingClock clock;
   RecordingObserver observer;
+  std::vector<renaming::RenamedFile> record;
 };
 
 }  // namespace rename_test
