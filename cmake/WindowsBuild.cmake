@@ -15,7 +15,7 @@ set_target_properties(win_png PROPERTIES IMPORTED_LOCATION ${TARVELLE_WIN_DEPS}/
 
 set(TARVELLE_IMAGE_LIBRARIES win_jpeg win_png)
 # What the program's Windows libraries call.
-set(TARVELLE_SYSTEM_LIBRARIES shcore oleacc comctl32 comdlg32 shell32 ole32 uuid msimg32 gdi32 user32 kernel32 advapi32 shlwapi)
+set(TARVELLE_SYSTEM_LIBRARIES shcore oleacc comctl32 comdlg32 shell32 ole32 uuid msimg32 gdi32 user32 kernel32 advapi32 shlwapi ntdll)
 
 # GoogleTest from Debian's googletest sources, compiled by the cross toolchain.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

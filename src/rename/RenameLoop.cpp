@@ -18,7 +18,8 @@ PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassW
     const std::wstring newPath = base::FolderPart(row.fullPath) + NameAsMade(plan.newName);
     if (RefusalOf(plan.newName) == NameRefusal::None && MoveWithoutReplacing(world.files, row.fullPath, newPath)) {
       AdvanceAfterSuccess(criteria);
-      // Read after the move: on some file systems (FAT) a file's index follows its place in the folder.
+      // Read after the move: on FAT volumes a file's index comes from its entry in the folder, which a rename may
+      // move.
       if (world.record && newPath != row.fullPath) {
         world.record->push_back({row.fullPath, newPath, world.files.IdentityOf(newPath)});
       }

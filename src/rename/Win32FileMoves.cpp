@@ -1,6 +1,7 @@
 #include "rename/Win32FileMoves.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include "base/PathParts.h"
 #include "rename/Win32FolderPictures.h"
@@ -67,15 +68,27 @@ std::wstring Win32FileMoves::TemporaryName(const std::wstring& folder, unsigned 
 }
 
 std::optional<FileIdentity> Win32FileMoves::IdentityOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION information{};
-  const bool read = GetFileInformationByHandle(file, &information) != FALSE;
+  std::optional<FileIdentity> identity;
+  std::optional<std::uint32_t> volume = VolumeSerialNumber(base::FolderPart(path), file);
+  IO_STATUS_BLOCK status{};
+  FILE_INTERNAL_INFORMATION index{};
+  if (volume && NT_SUCCESS(NtQueryInformationFile(file, &status, &index, sizeof(index), FileInternalInformation))) {
+    identity = FileIdentity{*volume, static_cast<std::uint64_t>(index.IndexNumber.QuadPart)};
+  }
   CloseHandle(file);
-  if (!read) return std::nullopt;
-  return FileIdentity{information.dwVolumeSerialNumber,
-                      (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+  return identity;
+}
+
+std::optional<std::uint32_t> Win32FileMoves::VolumeSerialNumber(const std::wstring& folder, HANDLE file) {
+  auto known = volumes_.find(folder);
+  if (known != volumes_.end()) return known->second;
+  DWORD serial = 0;
+  if (!GetVolumeInformationByHandleW(file, nullptr, 0, &serial, nullptr, nullptr, nullptr, 0)) return std::nullopt;
+  volumes_.emplace(folder, serial);
+  return serial;
 }
 
 void Win32FileMoves::PauseBeforeRetry() { Sleep(50); }

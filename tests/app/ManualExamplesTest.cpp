@@ -237,6 +237,15 @@ TEST(ManualPages, TypeLogLineAndCharacterExamplesAreThePrograms) {
                            std::stoi(line[4]), std::stoi(line[5]), std::stoi(line[6])};
   EXPECT_EQ(renaming::EncodeUtf8(renaming::SuccessLine(time, Widen(line[7]), Widen(line[8]))), line[0].str());
 
+  // The line of an undo shown on the same page.
+  ASSERT_TRUE(std::regex_search(
+      report, line,
+      std::regex("(\\d\\d)/(\\d\\d)/(\\d{4}) à (\\d\\d):(\\d\\d):(\\d\\d) - Annulation - Le fichier \\[([^\\]]+)\\] a repris son "
+                 "nom : (\\S+)")));
+  time = {std::stoi(line[3]), std::stoi(line[2]), std::stoi(line[1]),
+          std::stoi(line[4]), std::stoi(line[5]), std::stoi(line[6])};
+  EXPECT_EQ(renaming::EncodeUtf8(renaming::UndoSuccessLine(time, Widen(line[7]), Widen(line[8]))), line[0].str());
+
   // Every character of the forbidden-characters table is refused; those the page says are accepted are.
   std::string page = ReadPage("caracteres.html");
   std::vector<Table> tables = TablesIn(page);

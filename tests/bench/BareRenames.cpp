@@ -1,6 +1,7 @@
 #include "bench/BareRenames.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <chrono>
 #include <string>
@@ -30,6 +31,27 @@ double TimeBareRenames(const std::wstring& folder, const std::wstring& from, con
   }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   DeleteFileW(log.c_str());
+  return failed ? -seconds : seconds;
+}
+
+double TimeBareIdentityReads(const std::wstring& folder, const std::wstring& name, int count) {
+  auto start = std::chrono::steady_clock::now();
+  bool failed = false;
+  for (int i = 1; i <= count; ++i) {
+    std::wstring path = folder + name + std::to_wstring(i) + L".jpg";
+    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    IO_STATUS_BLOCK status{};
+    FILE_INTERNAL_INFORMATION index{};
+    DWORD serial = 0;
+    if (file == INVALID_HANDLE_VALUE ||
+        !NT_SUCCESS(NtQueryInformationFile(file, &status, &index, sizeof(index), FileInternalInformation)) ||
+        (i == 1 && !GetVolumeInformationByHandleW(file, nullptr, 0, &serial, nullptr, nullptr, nullptr, 0))) {
+      failed = true;
+    }
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  }
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return failed ? -seconds : seconds;
 }
 

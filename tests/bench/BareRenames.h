@@ -10,4 +10,8 @@ namespace bench {
 // negative number when a rename failed.
 double TimeBareRenames(const std::wstring& folder, const std::wstring& from, const std::wstring& to, int count);
 
+// Reads the identity of `count` files `name`1.jpg... of `folder` from a handle of each (its index; the volume's
+// serial number once), as a pass does after each move to keep it for an undo. Returns the seconds taken, or a negative number when a read failed.
+double TimeBareIdentityReads(const std::wstring& folder, const std::wstring& name, int count);
+
 }  // namespace bench

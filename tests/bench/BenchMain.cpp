@@ -3,7 +3,8 @@
 //
 //   bench list N FOLDER      FOLDER (a folder name inside Documents) holds N files a*.jpg: listing and emptying
 //   bench rename N FOLDER    the same files renumbered by the program, then renamed back by the bare loop; then
-//                            renumbered again with the explorer control showing (and watching) FOLDER
+//                            renumbered again with the explorer control showing (and watching) FOLDER, and that
+//                            pass taken back by "Annuler le dernier renommage"
 //   bench preview N FOLDER   FOLDER listed, then a new name typed in renumber mode: the time to the column
 //                            "Nouveau nom" on screen, the longest a keystroke waited meanwhile, and its memory
 //   bench actions N FOLDER   the same folder listed, "Retirer de la liste" and "Supprimer" on every row; the
@@ -293,7 +294,27 @@ int RunRenameBench(int files, const std::wstring& folderName) {
   std::printf("%7d files  explorer rows under the outcome report: %s; new names %s %.2f s after it closed\n", files,
               unchanged ? "the old names (not listed during the pass)" : "ALREADY CHANGED",
               relisted ? "shown" : "NOT shown", relisting);
-  return unchanged && relisted ? 0 : 1;
+  if (!unchanged || !relisted) return 1;
+
+  // "Annuler le dernier renommage": the same files back to b1.jpg..., each checked to be the file renamed.
+  PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kUndoRenameCommand, 0), 0);
+  if (!e2e::WaitForMessageBox(program.processId, L"Annulation du renommage", &box)) return 1;
+  auto start = Clock::now();
+  e2e::PressMessageBoxButton(box, e2e::kButtonYes);
+  if (!e2e::WaitUntilGone(box)) return 1;  // the report comes under the same title
+  if (!e2e::WaitForMessageBox(program.processId, L"Annulation du renommage", &box, kLongLimit)) return 1;
+  double undo = SecondsSince(start);
+  bool undone = e2e::MessageBoxText(box).find(L"erreur") == std::wstring::npos;
+  e2e::PressMessageBoxButton(box, undone ? e2e::kButtonNo : e2e::kButtonOk);
+  std::printf("%7d files  undo of the pass: program %7.2f s   bare loop %7.2f s   ratio %.2f   ratio to the pass %.2f%s\n",
+              files, undo, bare < 0 ? -bare : bare, undo / (bare < 0 ? -bare : bare), undo / watched,
+              undone ? "" : "   (ERRORS)");
+  // What keeping the pass for an undo costs it: one identity read per renamed file.
+  double identities = bench::TimeBareIdentityReads(folder, L"b", files);
+  std::printf("%7d files  identity reads alone (bare calls), as the pass makes them: %.2f s, %.1f %% of the pass%s\n",
+              files, identities < 0 ? -identities : identities, (identities < 0 ? -identities : identities) / pass * 100,
+              identities < 0 ? "   (SOME FAILED)" : "");
+  return undone ? 0 : 1;
 }
 
 // Lists the folder through the explorer control's "Ajouter" and selects every row.
@@ -321,6 +342,10 @@ int RunActionsBench(int files, const std::wstring& folderName) {
   if (!ListAndSelectAll(program, folderName, files)) return 1;
   start = Clock::now();
   PostMessageW(program.window, WM_COMMAND, MAKEWPARAM(kListDelete, 0), 0);
+  HWND question = nullptr;
+  if (!e2e::WaitForMessageBox(program.processId, L"Suppression", &question)) return 1;
+  start = Clock::now();  // from the answer to the question
+  e2e::PressMessageBoxButton(question, e2e::kButtonYes);
   if (!WaitForCountedEmptyList(list)) return 1;
   double programSeconds = SecondsSince(start);
 

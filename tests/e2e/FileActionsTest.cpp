@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,12 +57,15 @@ class FileActionsTest : public FileListFixture {
     Command(command);
   }
   // Runs the command on two adjacent rows of six, then on three, then on the last: each time exactly those rows go
-  // and the header counts the others, down to "Nom ( 0 éléments )".
-  void TakeEveryRowInAdjacentGroups(int command) {
+  // and the header counts the others, down to "Nom ( 0 éléments )". `answer` answers what the command asks first.
+  void TakeEveryRowInAdjacentGroups(int command, const std::function<void(const Names& rows)>& answer = {}) {
     Names listed = RowNames();
     for (const std::vector<int>& rows : {std::vector<int>{1, 2}, std::vector<int>{0, 1, 2}, std::vector<int>{0}}) {
+      Names taken;
+      for (int row : rows) taken.push_back(listed[static_cast<size_t>(row)]);
       for (auto row = rows.rbegin(); row != rows.rend(); ++row) listed.erase(listed.begin() + *row);
       RunOnRows(command, rows);
+      if (answer) answer(taken);
       ASSERT_TRUE(WaitForRows(listed));
       EXPECT_EQ(Header(), L"Nom ( " + std::to_wstring(listed.size()) + L" éléments )");
     }
@@ -145,6 +149,17 @@ class FileActionsTest : public FileListFixture {
     return testing::AssertionSuccess();
   }
 
+  // "Oui" to the question of "Supprimer" about that many files.
+  void AnswerDeletion(size_t files) {
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Suppression", &box));
+    EXPECT_NE(MessageBoxText(box).find(files == 1 ? L"le fichier " : L"ces " + std::to_wstring(files) + L" fichiers"),
+              std::wstring::npos)
+        << "the question names the file or the number of files";
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+    ASSERT_TRUE(WaitUntilGone(box));
+  }
+
   std::vector<HWND> viewers_;
 };
 
@@ -188,12 +203,38 @@ TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheN
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "one message only";
 }
 
-TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesWithoutAQuestion) {
+TEST_F(FileActionsTest, DeletingAsksOnceNonByDefaultAndNonChangesNothing) {
+  MakeFiles({L"a.txt", L"b.txt", L"c.txt"});
+  ListFolder(L"TXT", 3);
+  Names listed = RowNames();
+  for (const std::vector<int>& rows : {std::vector<int>{1}, std::vector<int>{0, 1, 2}}) {
+    RunOnRows(kListDelete, rows);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Suppression", &box));
+    EXPECT_EQ(MessageBoxText(box), rows.size() == 1 ? L"Voulez-vous vraiment supprimer définitivement le fichier " +
+                                                          listed[1] +
+                                                          L" ?\r\rIl ne pourra pas être récupéré dans la corbeille."
+                                                    : L"Voulez-vous vraiment supprimer définitivement ces 3 fichiers "
+                                                      L"?\r\rIls ne pourront pas être récupérés dans la corbeille.");
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON) << "\"Non\" is the default";
+    if (rows.size() > 1) {
+      EXPECT_TRUE(SaveScreenshot("delete-question"));
+    }
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
+    ASSERT_TRUE(WaitUntilGone(box));
+  }
+  ASSERT_TRUE(CaughtUp());
+  EXPECT_EQ(RowNames(), listed) << "every row stays";
+  for (const std::wstring& name : listed) EXPECT_TRUE(FileExists(PathOf(name))) << name << " is left on disk";
+  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "nothing more is said";
+}
+
+TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesOnceTheQuestionIsAnsweredOui) {
   Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
   MakeFiles(names);
   for (const std::wstring& name : names) ASSERT_TRUE(SetFileAttributesW(PathOf(name).c_str(), FILE_ATTRIBUTE_READONLY));
   ListFolder(L"TXT", 6);
-  TakeEveryRowInAdjacentGroups(kListDelete);
+  TakeEveryRowInAdjacentGroups(kListDelete, [&](const Names& rows) { AnswerDeletion(rows.size()); });
   for (const std::wstring& name : names) {
     EXPECT_FALSE(FileExists(PathOf(name))) << name << " is deleted";
     EXPECT_TRUE(Recycled(name).empty()) << name << " is not in the recycle bin";
@@ -210,6 +251,7 @@ TEST_F(FileActionsTest, DeletingRefusesAFolderAndAFileInUseEachWithItsMessageAnd
 
   ASSERT_TRUE(SelectListRow(list_, -1, true));
   Command(kListDelete);
+  AnswerDeletion(listed.size());
   // The messages come in list order, one per row that stays.
   for (const std::wstring& name : listed) {
     if (name == held || name == L"album.txt") {

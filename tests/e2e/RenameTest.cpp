@@ -336,6 +336,9 @@ TEST_F(RenameTest, FilesPastThreeHundredCharactersAreListedRenamedAndActedOnThro
   ASSERT_TRUE(WaitForListRows(Program(), 3));
   ASSERT_TRUE(SelectListRow(list, 0, true));
   PostCommand(Program(), kListDelete);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Suppression", &question));
+  ASSERT_TRUE(PressMessageBoxButton(question, kButtonYes));
   ASSERT_TRUE(WaitForListRows(Program(), 2));
   EXPECT_FALSE(FileExists(deep + renamed[0]));
   ASSERT_TRUE(SelectListRow(list, 0, true));
