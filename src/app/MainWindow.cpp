@@ -78,10 +78,9 @@ void CreatePopupMenus() {
     ui::AddMenuSeparator(base::kListMenu);
     ui::AddMenuEntry(base::kListMenu, base::kListSortByName, L"Trier par nom", -1);
     ui::AddMenuEntry(base::kListMenu, base::kListSortByPath, L"Trier par chemin complet", -1);
-    // The key in the text itself, not in a menu's second column after a tab: some menu drawing (Wine's, at high
-    // display scales) measures that column too narrow and draws the key over the text.
     ui::AddMenuSeparator(base::kListMenu);
-    ui::AddMenuEntry(base::kListMenu, base::kUndoRenameCommand, L"Annuler le dernier renommage (Ctrl+Z)", -1);
+    ui::AddMenuEntry(base::kListMenu, base::kUndoRenameCommand, L"Annuler le dernier renommage\tCtrl+Z",
+                     base::kUndoPicture);
   }
 }
 

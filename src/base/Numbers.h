@@ -117,9 +117,10 @@ enum PictureNumber : int {
   kPropertiesPicture = 16,
   kRemoveFromListPicture = 17,
   kOpenPicture = 18,
+  kUndoPicture = 19,           // entry "Annuler le dernier renommage"
 };
 inline constexpr int kFirstPicture = kExplorerGroupPicture;
-inline constexpr int kLastPicture = kOpenPicture;
+inline constexpr int kLastPicture = kUndoPicture;
 
 // Fonts.
 inline constexpr int kGreetingFont = 0;

@@ -27,7 +27,7 @@ inline constexpr int kBannerGreetingRoom = 700;
 
 enum class ButtonIcon { Rename, Clear, Remove, Help, Quit, Characters };  // start-up loads them in this order
 
-// Pictures 1 to 18; an empty Picture when the number is out of range or the picture cannot be decoded. width and
+// Pictures 1 to 19; an empty Picture when the number is out of range or the picture cannot be decoded. width and
 // height are the picture's real size in pixels.
 Picture LoadImagePicture(int number, double scale = 1.0);
 Picture LoadButtonIcon(ButtonIcon which, double scale = 1.0);

@@ -191,15 +191,15 @@ TEST_F(ListOrderTest, ThePopupEntriesSortFromTheKeyboardAndRenumberingFollowsThe
   ASSERT_TRUE(PressRealKeys(list_, {VK_HOME}));
   ASSERT_TRUE(WaitUntil([&] { return SelectedListRows(list_) == std::vector<int>{0}; }, kReactionLimit));
 
-  ChooseFromMenuByKeys(1, "list-menu-sort-by-path");  // "Trier par chemin complet", the last entry
+  ChooseFromMenuByKeys(2, "list-menu-sort-by-path");  // "Trier par chemin complet", above the undo entry
   ASSERT_TRUE(WaitForRows({L"photo 3.jpg", L"photo 20.jpg", L"photo 1.jpg"})) << "\"Album 2\" before \"Album 10\"";
   EXPECT_TRUE(WaitForArrows({0, 1}));
   EXPECT_EQ(SelectedListRows(list_), std::vector<int>{2}) << "the selected \"Album 10\\photo 1.jpg\" moved down";
 
-  ChooseFromMenuByKeys(2);  // "Trier par nom"
+  ChooseFromMenuByKeys(3);  // "Trier par nom"
   ASSERT_TRUE(WaitForRows({L"photo 1.jpg", L"photo 3.jpg", L"photo 20.jpg"}));
   EXPECT_TRUE(WaitForArrows({1, 0}));
-  ChooseFromMenuByKeys(2);
+  ChooseFromMenuByKeys(3);
   ASSERT_TRUE(WaitForRows({L"photo 20.jpg", L"photo 3.jpg", L"photo 1.jpg"})) << "the entry again turns it round";
   EXPECT_TRUE(WaitForArrows({-1, 0}));
 

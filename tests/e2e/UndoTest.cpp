@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,54 +20,55 @@ namespace {
 using namespace base;  // the program's control and command numbers
 
 constexpr const wchar_t* kUndoTitle = L"Annulation du renommage";
+using Contents = std::map<std::wstring, std::string>;  // a folder: each name with its file's content
+
+// img_10.jpg... img_59.jpg holding their numbers, or the same files renumbered `prefix`1.jpg... in name order.
+Contents Photos(const std::wstring& prefix = {}) {
+  Contents photos;
+  for (int i = 10; i < 60; ++i) {
+    photos[prefix.empty() ? L"img_" + std::to_wstring(i) + L".jpg" : prefix + std::to_wstring(i - 9) + L".jpg"] =
+        std::to_string(i);
+  }
+  return photos;
+}
 
 class UndoTest : public RenameTest {
  protected:
-  // Fifty photos, each with its number as content.
-  void MakeFiftyPhotos() {
-    std::vector<std::pair<std::wstring, std::string>> files;
-    for (int i = 10; i < 60; ++i) files.push_back({L"img_" + std::to_wstring(i) + L".jpg", std::to_string(i)});
-    folder_ = MakeFolder(L"photos", files);
-    for (const auto& [name, content] : files) originals_.push_back(name);
+  void SetUp() override {
+    RenameTest::SetUp();
+    folder_ = MakeFolder(L"photos", {});
+    for (const auto& [name, content] : Photos()) ASSERT_TRUE(WriteWholeFile(folder_ + name, content));
   }
-  // The folder listed in name order, then renumbered.
+  Contents Folder() {
+    Contents folder;
+    for (const std::wstring& name : EntriesOf(folder_)) folder[name] = ReadWholeFile(folder_ + name).value_or("?");
+    return folder;
+  }
+  // The folder listed in name order (the command turns a list already in that order round: then once more), then
+  // renumbered.
   void Renumber(const std::wstring& name) {
     ClearList();
     ASSERT_TRUE(ChooseType(Program(), L"JPG"));
     ASSERT_TRUE(ListFolderThroughRequester(Program(), folder_, 50));
     HWND list = Control(kFileList);
-    // A list already in name order is turned round by the command: then it is given once more.
     Command(kListSortByName);
     ASSERT_TRUE(CaughtUp());
-    if (ListCellText(list, 0, 0) > ListCellText(list, 49, 0)) Command(kListSortByName);
-    ASSERT_TRUE(CaughtUp());
+    if (!(ListCellText(list, 0, 0) < ListCellText(list, 49, 0))) {
+      Command(kListSortByName);
+      ASSERT_TRUE(CaughtUp());
+    }
     ASSERT_LT(ListCellText(list, 0, 0), ListCellText(list, 49, 0)) << "the rows in name order";
     ChooseMode(kRenumberModeBox);
     Set(kNewNameField, name);
     Rename(0);
   }
-  // Every photo named `prefix` and its number from 1 to 50, each with the content it had as img_<9 + number>.jpg.
-  void ExpectRenumbered(const std::wstring& prefix) {
-    Names expected;
-    for (int i = 1; i <= 50; ++i) expected.push_back(prefix + std::to_wstring(i) + L".jpg");
-    std::sort(expected.begin(), expected.end());
-    ASSERT_EQ(EntriesOf(folder_), expected);
-    for (int i = 1; i <= 50; ++i) {
-      EXPECT_EQ(ReadWholeFile(folder_ + prefix + std::to_wstring(i) + L".jpg"), std::to_string(9 + i));
-    }
-  }
-  void ExpectOriginals() {
-    ASSERT_EQ(EntriesOf(folder_), originals_);
-    for (const std::wstring& name : originals_) EXPECT_EQ(ReadWholeFile(folder_ + name), Utf8(name.substr(4, 2)));
-  }
-
   // Ctrl+Z as the keyboard gives it, the focus in the file list.
   void PressCtrlZ() {
     ASSERT_TRUE(GiveFocus(Control(kFileList)));
     ASSERT_TRUE(PressRealKeys(Control(kFileList), {VK_CONTROL, 'Z'}));
   }
-  // A right click beside the rows, then the menu's last entry from the keyboard.
-  void UndoFromTheMenu(const std::string& shot = {}) {
+  // A right click beside the rows, no row selected, then the menu's last entry from the keyboard.
+  void UndoFromTheMenu(const std::string& shot) {
     HWND list = Control(kFileList);
     ASSERT_TRUE(SelectListRow(list, -1, false));
     RECT client{};
@@ -75,39 +77,33 @@ class UndoTest : public RenameTest {
     HWND menu = nullptr;
     ASSERT_TRUE(WaitForPopupMenu(Program().ProcessId(), &menu)) << "a right click opens the menu to undo";
     ASSERT_TRUE(PressRealKeys(list, {VK_UP}));
-    if (!shot.empty()) {
-      EXPECT_TRUE(SaveScreenshot(shot));
-    }
+    EXPECT_TRUE(SaveScreenshot(shot));
     ASSERT_TRUE(PressRealKeys(list, {VK_RETURN}));
     ASSERT_TRUE(WaitUntilGone(menu));
   }
-  // The question, answered; with Oui, the report of the undo: without failure answered Non, with failures (OK) the
-  // log shown.
-  void AnswerQuestion(int files, int button, int errors = 0) {
+  // The question, answered; with Oui, the report: without failure answered Non, after failures the log shown.
+  void AnswerQuestion(int button, int errors = 0) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kUndoTitle, &box));
-    EXPECT_EQ(MessageBoxText(box), L"Les " + std::to_wstring(files) +
-                                       L" fichiers renommés vont reprendre leur ancien nom.\r\rVoulez-vous annuler le "
-                                       L"dernier renommage ?");
+    EXPECT_EQ(MessageBoxText(box), L"Les 50 fichiers renommés vont reprendre leur ancien nom.\r\rVoulez-vous "
+                                   L"annuler le dernier renommage ?");
     EXPECT_TRUE(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON) << "\"Non\" is the default";
     ASSERT_TRUE(PressMessageBoxButton(box, button));
     ASSERT_TRUE(WaitUntilGone(box));
     if (button != kButtonYes) return;
     ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kUndoTitle, &box, std::chrono::seconds(60)));
-    EXPECT_EQ(MessageBoxText(box), errors == 0 ? L"Vos fichiers ont repris leur ancien nom.\r\rVoulez-vous lire le "
-                                                 L"rapport d'événements ?"
-                                               : L"L'annulation du renommage est terminée.\rMais il y a eu " +
-                                                     std::to_wstring(errors) +
-                                                     L" erreur(s) durant l'opération\r\rLe rapport d'événements va "
-                                                     L"s'afficher où vous pourrez voir quels fichiers ont posé "
-                                                     L"problèmes.");
+    EXPECT_EQ(MessageBoxText(box),
+              errors == 0 ? L"Vos fichiers ont repris leur ancien nom.\r\rVoulez-vous lire le rapport d'événements ?"
+                          : L"L'annulation du renommage est terminée.\rMais il y a eu " + std::to_wstring(errors) +
+                                L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous "
+                                L"pourrez voir quels fichiers ont posé problèmes.");
     ASSERT_TRUE(PressMessageBoxButton(box, errors == 0 ? kButtonNo : kButtonOk));
     ASSERT_TRUE(WaitUntilGone(box));
     if (errors > 0) {
       EXPECT_TRUE(WaitUntil([] { return !LogViewers().empty(); }, kStartLimit)) << "the log is shown";
       CloseLogViewers();
     }
-    ASSERT_TRUE(WaitForListRows(Program(), static_cast<int>(EntriesOf(folder_).size()))) << "the folder is listed again";
+    EXPECT_TRUE(WaitForListRows(Program(), static_cast<int>(EntriesOf(folder_).size()))) << "the folder is listed";
   }
   void ExpectNothingToUndo() {
     PressCtrlZ();
@@ -119,14 +115,12 @@ class UndoTest : public RenameTest {
   }
 
   std::wstring folder_;
-  Names originals_;
 };
 
 TEST_F(UndoTest, CtrlZTakesARenumberOfFiftyFilesBackAfterAQuestionAndLogsEveryMove) {
   ExpectNothingToUndo();
-  MakeFiftyPhotos();
   Renumber(L"Vacances");
-  ExpectRenumbered(L"Vacances");
+  ASSERT_EQ(Folder(), Photos(L"Vacances"));
 
   // In a text field Ctrl+Z undoes the typing, and no file moves.
   HWND field = Control(kNewNameField);
@@ -139,46 +133,36 @@ TEST_F(UndoTest, CtrlZTakesARenumberOfFiftyFilesBackAfterAQuestionAndLogsEveryMo
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "the undo was not asked for";
 
   PressCtrlZ();
-  AnswerQuestion(50, kButtonNo);
-  ExpectRenumbered(L"Vacances");
+  AnswerQuestion(kButtonNo);
+  EXPECT_EQ(Folder(), Photos(L"Vacances"));
   PressCtrlZ();
-  AnswerQuestion(50, kButtonYes);
-  ExpectOriginals();
-
+  AnswerQuestion(kButtonYes);
+  EXPECT_EQ(Folder(), Photos());
   testing::AssertionResult wellFormed = testing::AssertionSuccess();
   std::vector<std::string> lines = LogLinesWithoutStamps(&wellFormed);
   EXPECT_TRUE(wellFormed);
   ASSERT_EQ(lines.size(), 100u) << "fifty renames, then fifty undone";
-  for (int i = 0; i < 50; ++i) {
-    std::wstring newName = L"Vacances" + std::to_wstring(50 - i) + L".jpg";
-    EXPECT_EQ(lines[50 + static_cast<size_t>(i)], "Annulation - Le fichier [" + Utf8(newName) +
-                                                      "] a repris son nom : " + Utf8(originals_[49 - static_cast<size_t>(i)]))
-        << "the last renamed first";
-  }
+  EXPECT_EQ(lines[50], "Annulation - Le fichier [Vacances50.jpg] a repris son nom : img_59.jpg") << "last first";
+  EXPECT_EQ(lines[99], "Annulation - Le fichier [Vacances1.jpg] a repris son nom : img_10.jpg");
   ExpectNothingToUndo();
 }
 
 TEST_F(UndoTest, TheListMenuUndoesOnlyTheSecondOfTwoPassesLeavingWhatTheUserChangedSince) {
-  MakeFiftyPhotos();
   Renumber(L"A");
   Renumber(L"B");
-  ExpectRenumbered(L"B");
   // Since the pass: B7.jpg replaced by another file (made beside it first, as programs save), and a new A13.jpg.
   ASSERT_TRUE(WriteWholeFile(folder_ + L"B7.jpg.new", "autre"));
   ASSERT_TRUE(MoveFileExW((folder_ + L"B7.jpg.new").c_str(), (folder_ + L"B7.jpg").c_str(), MOVEFILE_REPLACE_EXISTING));
   ASSERT_TRUE(WriteWholeFile(folder_ + L"A13.jpg", "nouveau"));
 
   UndoFromTheMenu("undo-menu-entry");
-  AnswerQuestion(50, kButtonYes, 2);
-  Names expected;
-  for (int i = 1; i <= 50; ++i) expected.push_back((i == 7 || i == 13 ? L"B" : L"A") + std::to_wstring(i) + L".jpg");
-  expected.push_back(L"A13.jpg");
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(EntriesOf(folder_), expected);
-  EXPECT_EQ(ReadWholeFile(folder_ + L"B7.jpg"), "autre") << "the user's file stays where it was put";
-  EXPECT_EQ(ReadWholeFile(folder_ + L"A13.jpg"), "nouveau") << "the user's new file is not replaced";
-  EXPECT_EQ(ReadWholeFile(folder_ + L"B13.jpg"), "22");
-  EXPECT_EQ(ReadWholeFile(folder_ + L"A14.jpg"), "23") << "the others went back";
+  AnswerQuestion(kButtonYes, 2);
+  Contents expected = Photos(L"A");
+  expected.erase(L"A7.jpg");
+  expected[L"B7.jpg"] = "autre";
+  expected[L"B13.jpg"] = expected[L"A13.jpg"];
+  expected[L"A13.jpg"] = "nouveau";
+  EXPECT_EQ(Folder(), expected) << "the others went back; the user's files stay as they are";
   testing::AssertionResult wellFormed = testing::AssertionSuccess();
   std::vector<std::string> lines = LogLinesWithoutStamps(&wellFormed);
   EXPECT_NE(std::find(lines.begin(), lines.end(),
@@ -189,12 +173,12 @@ TEST_F(UndoTest, TheListMenuUndoesOnlyTheSecondOfTwoPassesLeavingWhatTheUserChan
 
 class Undo144Test : public UndoTest {};
 
-TEST_F(Undo144Test, TheListMenuTakesARenumberBack) {
-  MakeFiftyPhotos();
+TEST_F(Undo144Test, TheMenuOfAnEmptyListTakesARenumberBack) {
   Renumber(L"A");
+  ClearList();
   UndoFromTheMenu("undo-menu-entry-144dpi");
-  AnswerQuestion(50, kButtonYes);
-  ExpectOriginals();
+  AnswerQuestion(kButtonYes);
+  EXPECT_EQ(Folder(), Photos());
 }
 
 }  // namespace

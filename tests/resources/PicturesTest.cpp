@@ -70,6 +70,7 @@ std::vector<Expected> AllPictures(double scale = 1.0) {
       {10, Kind::Icon, 16, 16, 32},    {11, Kind::Icon, 24, 24, 32},    {12, Kind::Bitmap, 247, 197, 32},
       {13, Kind::Icon, 16, 16, 32},    {14, Kind::Icon, 16, 16, 32},    {15, Kind::Icon, 16, 16, 32},
       {16, Kind::Icon, 16, 16, 32},    {17, Kind::Icon, 16, 16, 32},    {18, Kind::Icon, 16, 14, 24},
+      {19, Kind::Icon, 16, 16, 32},
   };
   for (const Numbered& n : numbered) {
     all.push_back({"image " + std::to_string(n.number) + at, resources::LoadImagePicture(n.number, scale), n.kind,
@@ -375,8 +376,8 @@ TEST(PictureFromFile, GivesAnEmptyPictureForDataItCannotDecode) {
   EXPECT_TRUE(none.icon == nullptr && none.bitmap == nullptr) << "no data";
 }
 
-TEST(LoadImagePicture, GivesAnEmptyPictureOutsideOneToEighteen) {
-  for (int number : {0, 19, -1, 100}) {
+TEST(LoadImagePicture, GivesAnEmptyPictureOutsideOneToNineteen) {
+  for (int number : {0, 20, -1, 100}) {
     const Picture p = resources::LoadImagePicture(number);
     EXPECT_TRUE(p.icon == nullptr && p.bitmap == nullptr && p.width == 0) << "image " << number;
   }

@@ -767,6 +767,18 @@ def image_open_view(zoom=1):
     return art.result()
 
 
+def image_undo(zoom=1):
+    """An arrow that turns back over the top to the left, as Windows draws an undo."""
+    art = Art(16, 16, zoom=zoom, snap=True)
+    cx, cy, r = 10, 9, 4.3
+    bow = art.arc(cx, cy, r, 2.6, 200, 405)
+    head = art.poly([(cx - r - 3.7, cy - 1.8), (cx - r + 3.7, cy - 1.8), (cx - r, cy + 3.6)])
+    arrow = art.union(bow, head)
+    art.fill(art.grow(arrow, 0.9), DEEP)
+    art.fill(arrow, art.linear(0, 3, 0, 15, [(0, SKY), (1, BLUE)]))
+    return art.result()
+
+
 # ---------------------------------------------------------------------------------------------------------------
 # Banner (image 7) and side image (image 8): one 1014 x 60 picture cut at x 834, so that they join seamlessly.
 # The program writes the greeting in white over the banner's left part, up to kBannerGreetingRoom (Pictures.h):
@@ -1048,7 +1060,7 @@ ICON_IMAGES = {
     1: image_explorer, 2: image_file_selection, 3: image_add_folder, 4: image_add_files,
     5: lambda zoom=1: logo(half_up(16 * zoom)), 6: image_folder, 9: image_info_balloon, 10: image_quit_balloon,
     11: image_about, 13: image_mail, 14: image_recycle_bin, 15: image_delete, 16: image_properties,
-    17: image_remove_from_list, 18: image_open_view,
+    17: image_remove_from_list, 18: image_open_view, 19: image_undo,
 }
 
 # Every picture is stored at 96 DPI and at these larger sizes; the program takes the nearest at or above the size
