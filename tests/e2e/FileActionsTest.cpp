@@ -149,14 +149,20 @@ class FileActionsTest : public FileListFixture {
     return testing::AssertionSuccess();
   }
 
-  // "Oui" to the question of "Supprimer" about that many files.
-  void AnswerDeletion(size_t files) {
+  // The question of "Supprimer" about these rows, "Non" by default, answered with `button`.
+  void AnswerDeletion(const Names& rows, int button, const std::string& shot = {}) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Suppression", &box));
-    EXPECT_NE(MessageBoxText(box).find(files == 1 ? L"le fichier " : L"ces " + std::to_wstring(files) + L" fichiers"),
-              std::wstring::npos)
-        << "the question names the file or the number of files";
-    ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
+    EXPECT_EQ(MessageBoxText(box),
+              rows.size() == 1 ? L"Voulez-vous vraiment supprimer définitivement le fichier " + rows[0] +
+                                     L" ?\r\rIl ne pourra pas être récupéré dans la corbeille."
+                               : L"Voulez-vous vraiment supprimer définitivement ces " + std::to_wstring(rows.size()) +
+                                     L" fichiers ?\r\rIls ne pourront pas être récupérés dans la corbeille.");
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON) << "\"Non\" is the default";
+    if (!shot.empty()) {
+      EXPECT_TRUE(SaveScreenshot(shot));
+    }
+    ASSERT_TRUE(PressMessageBoxButton(box, button));
     ASSERT_TRUE(WaitUntilGone(box));
   }
 
@@ -203,38 +209,19 @@ TEST_F(FileActionsTest, ARowThatCannotBeRecycledGetsItsMessageKeepsItsRowAndTheN
   EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "one message only";
 }
 
-TEST_F(FileActionsTest, DeletingAsksOnceNonByDefaultAndNonChangesNothing) {
-  MakeFiles({L"a.txt", L"b.txt", L"c.txt"});
-  ListFolder(L"TXT", 3);
-  Names listed = RowNames();
-  for (const std::vector<int>& rows : {std::vector<int>{1}, std::vector<int>{0, 1, 2}}) {
-    RunOnRows(kListDelete, rows);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Suppression", &box));
-    EXPECT_EQ(MessageBoxText(box), rows.size() == 1 ? L"Voulez-vous vraiment supprimer définitivement le fichier " +
-                                                          listed[1] +
-                                                          L" ?\r\rIl ne pourra pas être récupéré dans la corbeille."
-                                                    : L"Voulez-vous vraiment supprimer définitivement ces 3 fichiers "
-                                                      L"?\r\rIls ne pourront pas être récupérés dans la corbeille.");
-    EXPECT_TRUE(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON) << "\"Non\" is the default";
-    if (rows.size() > 1) {
-      EXPECT_TRUE(SaveScreenshot("delete-question"));
-    }
-    ASSERT_TRUE(PressMessageBoxButton(box, kButtonNo));
-    ASSERT_TRUE(WaitUntilGone(box));
-  }
-  ASSERT_TRUE(CaughtUp());
-  EXPECT_EQ(RowNames(), listed) << "every row stays";
-  for (const std::wstring& name : listed) EXPECT_TRUE(FileExists(PathOf(name))) << name << " is left on disk";
-  EXPECT_TRUE(MessageBoxesOf(Program().ProcessId()).empty()) << "nothing more is said";
-}
-
-TEST_F(FileActionsTest, DeletingTakesAdjacentRowsAndReadOnlyFilesOnceTheQuestionIsAnsweredOui) {
+TEST_F(FileActionsTest, DeletingAsksFirstNonChangesNothingOuiTakesAdjacentRowsAndReadOnlyFiles) {
   Names names{L"a.txt", L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"f.txt"};
   MakeFiles(names);
   for (const std::wstring& name : names) ASSERT_TRUE(SetFileAttributesW(PathOf(name).c_str(), FILE_ATTRIBUTE_READONLY));
   ListFolder(L"TXT", 6);
-  TakeEveryRowInAdjacentGroups(kListDelete, [&](const Names& rows) { AnswerDeletion(rows.size()); });
+  Names listed = RowNames();
+  RunOnRows(kListDelete, {0, 1, 2, 3, 4, 5});
+  AnswerDeletion(listed, kButtonNo, "delete-question");
+  ASSERT_TRUE(CaughtUp());
+  EXPECT_EQ(RowNames(), listed) << "\"Non\" keeps every row";
+  for (const std::wstring& name : names) EXPECT_TRUE(FileExists(PathOf(name))) << name << " is left on disk";
+
+  TakeEveryRowInAdjacentGroups(kListDelete, [&](const Names& rows) { AnswerDeletion(rows, kButtonYes); });
   for (const std::wstring& name : names) {
     EXPECT_FALSE(FileExists(PathOf(name))) << name << " is deleted";
     EXPECT_TRUE(Recycled(name).empty()) << name << " is not in the recycle bin";
@@ -251,7 +238,7 @@ TEST_F(FileActionsTest, DeletingRefusesAFolderAndAFileInUseEachWithItsMessageAnd
 
   ASSERT_TRUE(SelectListRow(list_, -1, true));
   Command(kListDelete);
-  AnswerDeletion(listed.size());
+  AnswerDeletion(listed, kButtonYes);
   // The messages come in list order, one per row that stays.
   for (const std::wstring& name : listed) {
     if (name == held || name == L"album.txt") {
