@@ -6,7 +6,11 @@ namespace renaming {
 
 std::wstring OutcomeReportText(int errorCount) {
   if (errorCount == 0) return kAllRenamedText;
-  return L"Le processus de renommage de vos fichiers est terminé.\rMais il y a eu " + DecimalText(errorCount) +
+  return L"Le processus de renommage de vos fichiers est terminé.\r" + FailuresReportedText(errorCount);
+}
+
+std::wstring FailuresReportedText(int errorCount) {
+  return L"Mais il y a eu " + DecimalText(errorCount) +
          L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous pourrez voir quels fichiers "
          L"ont posé problèmes.";
 }

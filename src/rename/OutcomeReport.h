@@ -14,6 +14,10 @@ inline constexpr const wchar_t* kAllRenamedText =
 // The report of a pass with errorCount failures; with none, `kAllRenamedText`.
 std::wstring OutcomeReportText(int errorCount);
 
+// The lines after the first of a report with failures, which say how many and that the log opens; an undo's report
+// ends with them too.
+std::wstring FailuresReportedText(int errorCount);
+
 // With no failure the box asks before the log is opened; after a failure it has only OK and the log opens at once.
 bool OutcomeReportAsksToOpenLog(int errorCount);
 

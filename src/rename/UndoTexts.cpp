@@ -1,6 +1,7 @@
 #include "rename/UndoTexts.h"
 
 #include "rename/NumberText.h"
+#include "rename/OutcomeReport.h"
 
 namespace renaming {
 
@@ -14,9 +15,7 @@ std::wstring UndoReportText(int errorCount) {
   if (errorCount == 0) {
     return L"Vos fichiers ont repris leur ancien nom.\r\rVoulez-vous lire le rapport d'événements ?";
   }
-  return L"L'annulation du renommage est terminée.\rMais il y a eu " + DecimalText(errorCount) +
-         L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous pourrez voir quels fichiers "
-         L"ont posé problèmes.";
+  return L"L'annulation du renommage est terminée.\r" + FailuresReportedText(errorCount);
 }
 
 }  // namespace renaming

@@ -88,6 +88,13 @@ inline std::string Failure(const std::wstring& oldName) {
   return "Erreur! - Le fichier [" + Utf8(oldName) + "] n'a pu \xC3\xAAtre renomm\xC3\xA9!";
 }
 
+// How a report with failures goes on after its first line, for a pass and for an undo.
+inline std::wstring FailuresReported(int errors) {
+  return L"Mais il y a eu " + std::to_wstring(errors) +
+         L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous pourrez voir quels fichiers "
+         L"ont posé problèmes.";
+}
+
 // Windows of the shell's text viewer showing the log.
 inline std::vector<HWND> LogViewers() { return VisibleWindowsTitled(L"RenameLog"); }
 
@@ -144,10 +151,7 @@ class RenameTest : public FileListFixture {
     std::wstring expected =
         errors == 0 ? L"Le renommage de vos fichiers s'est correctement terminé.\r\rVoulez-vous lire le rapport "
                       L"d'événements ?"
-                    : L"Le processus de renommage de vos fichiers est terminé.\rMais il y a eu " +
-                          std::to_wstring(errors) +
-                          L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous pourrez "
-                          L"voir quels fichiers ont posé problèmes.";
+                    : L"Le processus de renommage de vos fichiers est terminé.\r" + FailuresReported(errors);
     EXPECT_EQ(MessageBoxText(box), expected) << "the outcome report";
     EXPECT_EQ(Text(Control(base::kActivityLine)), L"") << "the activity line is emptied";
     ASSERT_TRUE(PressMessageBoxButton(box, errors == 0 ? answer : kButtonOk));

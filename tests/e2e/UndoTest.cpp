@@ -94,9 +94,7 @@ class UndoTest : public RenameTest {
     ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kUndoTitle, &box, std::chrono::seconds(60)));
     EXPECT_EQ(MessageBoxText(box),
               errors == 0 ? L"Vos fichiers ont repris leur ancien nom.\r\rVoulez-vous lire le rapport d'événements ?"
-                          : L"L'annulation du renommage est terminée.\rMais il y a eu " + std::to_wstring(errors) +
-                                L" erreur(s) durant l'opération\r\rLe rapport d'événements va s'afficher où vous "
-                                L"pourrez voir quels fichiers ont posé problèmes.");
+                          : L"L'annulation du renommage est terminée.\r" + FailuresReported(errors));
     ASSERT_TRUE(PressMessageBoxButton(box, errors == 0 ? kButtonNo : kButtonOk));
     ASSERT_TRUE(WaitUntilGone(box));
     if (errors > 0) {
