@@ -2,6 +2,7 @@
 #include "app/ControlReactions.h"
 #include "app/EventLoop.h"
 #include "app/HelpCommands.h"
+#include "app/PathForwarding.h"
 #include "app/Routing.h"
 #include "base/Numbers.h"
 #include "dialogs/AboutWindow.h"
@@ -71,6 +72,7 @@ const MenuRoute kMenuRoutes[] = {
     {base::kListSortByName, filelist::SortRowsByName},
     {base::kListSortByPath, filelist::SortRowsByPath},
     {base::kUndoRenameCommand, renaming::UndoLastRename},
+    {base::kArrivedPathsCommand, AddArrivedPaths},
 };
 
 // Close events, by window number.

@@ -6,12 +6,14 @@
 #include "base/Numbers.h"
 #include "controls/ThemeApi.h"
 #include "rename/RenameLog.h"
+#include "ui/FileDrops.h"
 #include "ui/Objects.h"
 #include "ui/WindowHost.h"
 
 namespace app {
 
 void ReleaseProgramResources() {
+  ui::StopFileDrops(base::kMainWindow);
   ui::CloseTopLevelWindow(base::kAboutWindow);
   ui::CloseTopLevelWindow(base::kMainWindow);
   ui::ReleaseAllObjects();

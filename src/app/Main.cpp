@@ -1,4 +1,4 @@
-// Entry point: the program reads no command line; start-up, the event loop and the exit live in app/Program.
+// Entry point: start-up (given the command line's paths), the event loop and the exit live in app/Program.
 #include <windows.h>
 
 #include "app/Program.h"

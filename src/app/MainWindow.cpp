@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Greeting.h"
+#include "app/PathForwarding.h"
 #include "app/ScaleChange.h"
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
@@ -23,6 +24,7 @@ LRESULT MainWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
     ApplyDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;
   }
+  if (message == WM_COPYDATA) return ReceiveForwardedPaths(lParam);
   return controls::DrawIconButton(window, message, wParam, lParam, notHandled);
 }
 

@@ -3,7 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
 
+#include <string>
+#include <vector>
+
+#include "app/CommandLinePaths.h"
 #include "app/EventLoop.h"
 #include "app/ExitSequence.h"
 #include "app/MainControls.h"
@@ -11,9 +16,12 @@
 #include "app/SingleInstanceGuard.h"
 #include "app/StartupResources.h"
 #include "base/AppFolders.h"
+#include "base/Numbers.h"
 #include "controls/ThemeApi.h"
 #include "rename/NamePreview.h"
 #include "resources/ImageDecoders.h"
+#include "ui/ArrivingPaths.h"
+#include "ui/FileDrops.h"
 
 namespace app {
 
@@ -29,24 +37,31 @@ void InitCommonControls() {
   InitCommonControlsEx(&classes);
 }
 
-// The shell's requesters and verbs may call extensions that need COM on this thread: it is there for the whole run.
-class ComForTheRun {
+// The shell's requesters and verbs may call extensions that need COM on this thread, and files dropped on the
+// window come through OLE: both are there for the whole run.
+class OleForTheRun {
  public:
-  ComForTheRun() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-  ~ComForTheRun() {
-    if (started_) CoUninitialize();
+  OleForTheRun()
+      : comStarted_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))),
+        oleStarted_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleForTheRun() {
+    if (oleStarted_) OleUninitialize();
+    if (comStarted_) CoUninitialize();
   }
-  ComForTheRun(const ComForTheRun&) = delete;
-  ComForTheRun& operator=(const ComForTheRun&) = delete;
+  OleForTheRun(const OleForTheRun&) = delete;
+  OleForTheRun& operator=(const OleForTheRun&) = delete;
 
  private:
-  bool started_;
+  bool comStarted_;
+  bool oleStarted_;
 };
 
 }  // namespace
 
 int RunProgram() {
-  ComForTheRun com;
+  OleForTheRun ole;
+  // Read before the guard: a second start hands them to the window already open.
+  const std::vector<std::wstring> startPaths = CommandLinePaths();
   ChooseLayoutScale();
   InitCommonControls();
   controls::LoadThemeApi();
@@ -56,7 +71,7 @@ int RunProgram() {
   base::FixTempFolder();
   LoadGreetingFont();
   LoadPictures();
-  if (!SingleInstanceGuard()) {
+  if (!SingleInstanceGuard(startPaths)) {
     ReleaseProgramResources();
     return 0;
   }
@@ -65,12 +80,15 @@ int RunProgram() {
     return kNoMainWindowExitCode;
   }
   InstallMainWindowHook();
+  ui::AcceptFileDrops(base::kMainWindow, base::kArrivedPathsCommand);
   CreateBannerAndSideImage();
   CreateMainControls();
   CreatePopupMenus();
   CreateMainStatusBar();
   renaming::StartNamePreview();
   ShowMainWindow();
+  // Added by the event loop's first event, in the window as the user sees it.
+  ui::HandOverPaths(startPaths, base::kMainWindow, base::kArrivedPathsCommand);
   RunEventLoop();
   return ExitSequence();
 }

@@ -92,6 +92,8 @@ inline constexpr int kListSortByName = 90;
 inline constexpr int kListSortByPath = 91;
 // "Annuler le dernier renommage", from the list's popup menu and by Ctrl+Z.
 inline constexpr int kUndoRenameCommand = 92;
+// Paths handed from outside (dropped on the window, on the command line, from a second start) wait to be added.
+inline constexpr int kArrivedPathsCommand = 93;
 
 // The task pane's links send these commands to the main window.
 inline constexpr int kAddFilesCommand = 5;

@@ -1,5 +1,7 @@
 #include "filelist/AddingCommands.h"
 
+#include <windows.h>
+
 #include "base/Numbers.h"
 #include "base/PathParts.h"
 #include "base/UserFolders.h"
@@ -28,6 +30,17 @@ void EnsureStartFolder() {
 void ListExplorerFolder(const std::wstring& folder, const std::wstring& chosenType) {
   ui::SetControlText(base::kFolderPathField, folder);
   if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) TellFolderNotAccessible();
+}
+
+bool IsFolder(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+void TellPathsLeftOut(size_t count, const std::wstring& first) {
+  std::wstring text =
+      count == 1 ? std::wstring(L"Un élément n'a pu être ajouté à la liste : il est introuvable ou inaccessible.")
+                 : std::to_wstring(count) +
+                       L" éléments n'ont pu être ajoutés à la liste : ils sont introuvables ou inaccessibles.\r\n"
+                       L"Le premier :";
+  ui::ShowMessage(L"Ajout à la liste", text + L"\r\n\r\n" + first, ui::MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -79,6 +92,48 @@ void AddFromExplorerCommand() {
                       ui::MessageIcon::None);
     }
   });
+}
+
+void AddGivenPaths(const std::vector<std::wstring>& paths) {
+  if (paths.empty()) return;
+  // Every path is looked at once, before any row is added, so that a message never comes in the middle.
+  std::vector<DWORD> attributes;
+  attributes.reserve(paths.size());
+  bool folderGiven = false;
+  for (const std::wstring& path : paths) {
+    attributes.push_back(GetFileAttributesW(path.c_str()));
+    folderGiven = folderGiven || (attributes.back() != INVALID_FILE_ATTRIBUTES && IsFolder(attributes.back()));
+  }
+  std::wstring chosenType = ChosenTypeOf(ui::ControlText(base::kTypeField));
+  if (folderGiven && chosenType.empty()) RequireChosenType(&chosenType);
+
+  size_t leftOut = 0;
+  std::wstring firstLeftOut;
+  auto leaveOut = [&](const std::wstring& path) {
+    if (leftOut++ == 0) firstLeftOut = path;
+  };
+  {
+    FileListUpdate update;
+    for (size_t index = 0; index < paths.size(); ++index) {
+      const std::wstring& path = paths[index];
+      if (attributes[index] == INVALID_FILE_ATTRIBUTES) {
+        leaveOut(path);
+      } else if (IsFolder(attributes[index])) {
+        if (chosenType.empty()) continue;
+        const std::wstring folder = base::WithTrailingBackslash(path);
+        ui::SetControlText(base::kFolderPathField, folder);
+        if (ListFolderContent(folder, chosenType) == FolderScanResult::NotAccessible) {
+          leaveOut(path);
+        } else {
+          StartFolderText() = folder;
+        }
+      } else {
+        StartFolderText() = base::FolderPart(path);
+        AddFileToList(path);
+      }
+    }
+  }
+  if (leftOut > 0) TellPathsLeftOut(leftOut, firstLeftOut);
 }
 
 }  // namespace filelist

@@ -3,6 +3,7 @@
 // in the start folder: the user's Documents folder at first, then the folder of the last file or folder chosen.
 
 #include <string>
+#include <vector>
 
 namespace filelist {
 
@@ -20,5 +21,12 @@ void AddFolderCommand();
 // added; another file gets a message and is left out. An entry gone from disk is skipped
 // (filelist/ExplorerSelection.h).
 void AddFromExplorerCommand();
+
+// Paths handed from outside (dropped on the window, given on the command line), in their order: a file is added
+// whatever its type, with the duplicate test; a folder is listed for the chosen type and shown in the folder path
+// field. Both become the start folder. With no type chosen and a folder among the paths, the type message once,
+// and the files are still added. What is not there, or a folder that cannot be listed, is left out, and one
+// message says how many and names the first.
+void AddGivenPaths(const std::vector<std::wstring>& paths);
 
 }  // namespace filelist

@@ -241,9 +241,10 @@ RunningProgram::~RunningProgram() {
   if (process_) CloseHandle(process_);
 }
 
-testing::AssertionResult RunningProgram::Start(const std::wstring& programFile) {
+testing::AssertionResult RunningProgram::Start(const std::wstring& programFile, const std::wstring& arguments) {
   if (process_) return testing::AssertionFailure() << "this run was already started";
   std::wstring commandLine = L"\"" + programFile + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   std::wstring folder = programFile.substr(0, programFile.find_last_of(L'\\') + 1);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

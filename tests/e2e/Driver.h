@@ -89,8 +89,9 @@ class RunningProgram {
   RunningProgram& operator=(const RunningProgram&) = delete;
   ~RunningProgram();
 
-  // Starts the program file (by default the one the build made) with its own folder as the current folder.
-  testing::AssertionResult Start(const std::wstring& programFile = ProgramPath());
+  // Starts the program file (by default the one the build made) with its own folder as the current folder, and
+  // the arguments after its quoted path.
+  testing::AssertionResult Start(const std::wstring& programFile = ProgramPath(), const std::wstring& arguments = {});
   // Waits for a visible top-level window of this process that holds the control numbered knownControl (the
   // status bar, 60, is made last before the window is shown), then for the program to be idle.
   testing::AssertionResult WaitForMainWindow(int knownControl = base::kStatusBar, Milliseconds limit = kStartLimit);

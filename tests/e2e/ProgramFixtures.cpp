@@ -31,7 +31,7 @@ void SharedRunTest::SetUp() { ASSERT_TRUE(startFailure_.empty()) << startFailure
 
 void FreshRunTest::SetUp() {
   ASSERT_TRUE(NothingOfTheProgramAround());
-  ASSERT_TRUE(program_.Start());
+  ASSERT_TRUE(program_.Start(ProgramPath(), StartArguments()));
   ASSERT_TRUE(program_.WaitForMainWindow());
 }
 

@@ -36,6 +36,8 @@ class FreshRunTest : public testing::Test {
 
   RunningProgram& Program() { return program_; }
   HWND Window() const { return program_.MainWindow(); }
+  // What the program is started with, asked just before the start; none by default.
+  virtual std::wstring StartArguments() { return {}; }
 
  private:
   RunningProgram program_;
