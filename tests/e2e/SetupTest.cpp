@@ -188,6 +188,10 @@ TEST_F(SetupTest, SilentSetupInstallsForThisUserWithStartMenuEntryAndUninstallEn
   EXPECT_EQ(CompareStringOrdinal(target.c_str(), -1, program.c_str(), -1, TRUE), CSTR_EQUAL)
       << testing::PrintToString(target);
   EXPECT_FALSE(Exists(KnownFolder(FOLDERID_Desktop) + L"\\Tarvelle Rename.lnk"));
+  // "Envoyer vers" of Explorer's file menu hands the chosen files to the installed program.
+  const std::wstring sendTo = ShortcutTarget(KnownFolder(FOLDERID_SendTo) + L"\\Tarvelle Rename.lnk");
+  EXPECT_EQ(CompareStringOrdinal(sendTo.c_str(), -1, program.c_str(), -1, TRUE), CSTR_EQUAL)
+      << testing::PrintToString(sendTo);
 
   // The entry of "Applications et fonctionnalités", this user's only.
   EXPECT_EQ(EntryText(HKEY_CURRENT_USER, L"DisplayName"), base::kShortName);
@@ -255,6 +259,7 @@ TEST_F(SetupTest, UninstallerRemovesWhatTheSetupPutThereAndNothingElse) {
   ASSERT_TRUE(Uninstall(HKEY_CURRENT_USER, folder, true));
   EXPECT_FALSE(Exists(folder)) << "the folder, emptied, goes too";
   EXPECT_FALSE(Exists(KnownFolder(FOLDERID_Programs) + L"\\Tarvelle Rename.lnk"));
+  EXPECT_FALSE(Exists(KnownFolder(FOLDERID_SendTo) + L"\\Tarvelle Rename.lnk"));
   EXPECT_EQ(Bytes(neighbour), "not the setup's") << "a file beside the folder stays";
   EXPECT_EQ(Bytes(log), "not the setup's") << "the rename log is the program's";
   DeleteFileW(neighbour.c_str());
@@ -271,7 +276,9 @@ TEST_F(SetupTest, StartedAsAdministratorTheSetupInstallsForAllUsers) {
   EXPECT_TRUE(Exists(folder + L"\\TarvelleRename.exe"));
   EXPECT_EQ(EntryText(HKEY_LOCAL_MACHINE, L"InstallLocation"), folder);
   EXPECT_TRUE(Exists(KnownFolder(FOLDERID_CommonPrograms) + L"\\Tarvelle Rename.lnk"));
+  EXPECT_TRUE(Exists(KnownFolder(FOLDERID_SendTo) + L"\\Tarvelle Rename.lnk")) << "Windows has no common one";
   ASSERT_TRUE(Uninstall(HKEY_LOCAL_MACHINE, folder, false));
+  EXPECT_FALSE(Exists(KnownFolder(FOLDERID_SendTo) + L"\\Tarvelle Rename.lnk"));
   EXPECT_FALSE(Exists(folder));
   EXPECT_FALSE(Exists(KnownFolder(FOLDERID_CommonPrograms) + L"\\Tarvelle Rename.lnk"));
 }
