@@ -9,16 +9,6 @@ namespace app {
 
 namespace {
 
-std::wstring FullPathOf(const std::wstring& argument) {
-  DWORD needed = GetFullPathNameW(argument.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return argument;
-  std::wstring full(needed, L'\0');
-  DWORD length = GetFullPathNameW(argument.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) return argument;
-  full.resize(length);
-  return full;
-}
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
@@ -29,7 +19,7 @@ std::vector<std::wstring> CommandLinePaths() {
   for (size_t index = 1; index < words.size(); ++index) {
     const std::wstring& argument = words[index];
     if (argument.empty()) continue;
-    std::wstring path = FullPathOf(argument);
+    std::wstring path = base::FullPathForm(argument);
     if (Exists(path)) {
       paths.push_back(base::LongPathForm(path));
     } else if (argument[0] != L'/' && argument[0] != L'-') {

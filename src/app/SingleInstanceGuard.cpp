@@ -15,6 +15,7 @@ namespace {
 constexpr DWORD kWaitForRunningMilliseconds = 10000;
 constexpr DWORD kRetryMilliseconds = 100;
 
+// The window found first takes them at once; one still being made, within the wait.
 bool ForwardWhenReady(const std::vector<std::wstring>& paths) {
   const DWORD start = GetTickCount();
   for (;;) {
@@ -26,9 +27,8 @@ bool ForwardWhenReady(const std::vector<std::wstring>& paths) {
   }
 }
 
-void HandOver(HWND running, const std::vector<std::wstring>& paths) {
-  const bool taken = running ? ForwardPaths(running, paths) || ForwardWhenReady(paths) : ForwardWhenReady(paths);
-  if (!taken) {
+void HandOver(const std::vector<std::wstring>& paths) {
+  if (!ForwardWhenReady(paths)) {
     ui::ShowMessage(base::kProgramTitle,
                     L"Tarvelle Rename est déjà ouvert, mais il n'a pu recevoir les fichiers. Ajoutez-les depuis sa "
                     L"fenêtre.",
@@ -45,7 +45,7 @@ bool SingleInstanceGuard(const std::vector<std::wstring>& paths) {
     if (paths.empty()) {
       ShowWindow(existing, SW_RESTORE);
     } else {
-      HandOver(existing, paths);
+      HandOver(paths);
     }
     return false;
   }
@@ -56,7 +56,7 @@ bool SingleInstanceGuard(const std::vector<std::wstring>& paths) {
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) {
     if (mutex) CloseHandle(mutex);
     if (!paths.empty()) {
-      HandOver(nullptr, paths);
+      HandOver(paths);
     } else if (HWND existing = FindWindowW(nullptr, base::kProgramTitle)) {
       ShowWindow(existing, SW_SHOWNORMAL);
       SetForegroundWindow(existing);

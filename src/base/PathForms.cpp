@@ -21,6 +21,10 @@ std::wstring FormOf(const std::wstring& path, PathFormCall call) {
 
 }  // namespace
 
+std::wstring FullPathForm(const std::wstring& path) {
+  return FormOf(path, [](LPCWSTR from, LPWSTR to, DWORD room) { return GetFullPathNameW(from, room, to, nullptr); });
+}
+
 std::wstring LongPathForm(const std::wstring& path) { return FormOf(path, GetLongPathNameW); }
 
 std::wstring ShortPathForm(const std::wstring& path) { return FormOf(path, GetShortPathNameW); }

@@ -61,12 +61,7 @@ void NoteRowsChanged() {
 
 void WriteHeader(const std::wstring& text) {
   State().headerStale = false;
-  HWND list = List();
-  if (!list) return;
-  LVCOLUMNW column{};
-  column.mask = LVCF_TEXT;
-  column.pszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(list, LVM_SETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  ui::SetListColumnTitle(base::kFileList, 0, text);
 }
 
 // Tells the control how many rows there are; rows already on show and the scroll position stay.
@@ -353,10 +348,13 @@ bool AnswerFileListRequest(LPARAM notification, LRESULT* result) {
     LVITEMW& item = request->item;
     if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.Count()) return true;
     const FileRow& row = rows.At(static_cast<size_t>(item.iItem));
-    if (item.iSubItem == kNewNameSubItem) {
-      AnswerNewNameCell(item);
-    } else if (item.mask & LVIF_TEXT) {
-      CopyText(item.iSubItem == 1 ? std::wstring_view(row.path) : row.Name(), item.pszText, item.cchTextMax);
+    if (item.mask & LVIF_TEXT) {
+      if (item.iSubItem == kNewNameSubItem) {
+        CopyText(NewNameCellText(item.iItem), item.pszText, item.cchTextMax);
+      } else {
+        CopyText(item.iSubItem == kPathSubitem ? std::wstring_view(row.path) : row.Name(), item.pszText,
+                 item.cchTextMax);
+      }
     }
     if (item.mask & LVIF_IMAGE) item.iImage = row.image >= 0 ? row.image : I_IMAGENONE;
     *result = 0;

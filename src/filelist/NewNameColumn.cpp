@@ -1,6 +1,5 @@
 #include "filelist/NewNameColumn.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include "base/Numbers.h"
@@ -47,11 +46,7 @@ void ShowNewNameColumn(const std::wstring& header, NewNameCells cells) {
     if (state.shown) SendMessageW(list, LVM_SETCOLUMNORDERARRAY, std::size(order), reinterpret_cast<LPARAM>(order));
     ShowSortArrow();
   } else {
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<wchar_t*>(header.c_str());
-    SendMessageW(list, LVM_SETCOLUMNW, static_cast<WPARAM>(ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem)),
-                 reinterpret_cast<LPARAM>(&column));
+    ui::SetListColumnTitle(base::kFileList, ui::ListColumnOfSubItem(base::kFileList, kNewNameSubItem), header);
   }
   InvalidateRect(list, nullptr, FALSE);
 }
@@ -68,13 +63,9 @@ void HideNewNameColumn() {
 
 bool NewNameColumnShown() { return State().shown; }
 
-void AnswerNewNameCell(LVITEMW& item) {
+std::wstring NewNameCellText(int row) {
   const ColumnState& state = State();
-  if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-  std::wstring text = state.shown && state.cells.text ? state.cells.text(item.iItem) : std::wstring();
-  size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
-  text.copy(item.pszText, length);
-  item.pszText[length] = L'\0';
+  return state.shown && state.cells.text ? state.cells.text(row) : std::wstring();
 }
 
 bool DrawNewNameCell(NMLVCUSTOMDRAW& draw, LRESULT* result) {

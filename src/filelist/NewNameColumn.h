@@ -30,7 +30,7 @@ void HideNewNameColumn();
 bool NewNameColumnShown();
 
 // For the file list's notifications: the text of a cell of the column, and its colour when drawn.
-void AnswerNewNameCell(LVITEMW& item);
+std::wstring NewNameCellText(int row);
 bool DrawNewNameCell(NMLVCUSTOMDRAW& draw, LRESULT* result);
 
 }  // namespace filelist

@@ -121,12 +121,6 @@ bool PassPlanner::PlanMore(const RenameRows& rows, int most) {
   return static_cast<int>(forecasts_.size()) >= count;
 }
 
-std::vector<RowForecast> PlanPass(const RenameRows& rows, const RenameCriteria& criteria, FolderPictures& folders) {
-  PassPlanner planner(criteria, folders);
-  planner.PlanMore(rows, rows.Count());
-  return planner.Forecasts();
-}
-
 std::wstring ForecastName(const RenameCriteria& startCriteria, const RenameRow& row, const RowForecast& forecast) {
   return NameAsMade(PlanRename(WithRunningNumber(startCriteria, forecast.number), row).newName);
 }

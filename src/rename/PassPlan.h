@@ -46,13 +46,12 @@ class FolderLister {
   virtual std::vector<std::wstring> NamesIn(const std::wstring& folder) = 0;
 };
 
-// The folders read so far, each by the letter-case keys of its names; read again only after Forget().
+// The folders read so far, each by the letter-case keys of its names; a new picture reads them again.
 class FolderPictures {
  public:
   FolderPictures(FolderLister& lister, const LetterCaseFold& fold) : lister_(lister), fold_(fold) {}
   using Names = std::unordered_map<std::wstring, std::vector<std::wstring>>;  // key: every spelling on disk
   const Names& Of(const std::wstring& folder);
-  void Forget() { folders_.clear(); }
   const LetterCaseFold& Fold() const { return fold_; }
 
  private:
@@ -93,9 +92,6 @@ class PassPlanner {
   std::vector<RowForecast> forecasts_;
   int failures_ = 0;
 };
-
-// Every row at once.
-std::vector<RowForecast> PlanPass(const RenameRows& rows, const RenameCriteria& criteria, FolderPictures& folders);
 
 // The name a row keeps or gets (Renamed, KeepsName) as Windows makes it, from the criteria the pass starts with.
 std::wstring ForecastName(const RenameCriteria& startCriteria, const RenameRow& row, const RowForecast& forecast);

@@ -17,11 +17,7 @@ void HandOverPaths(std::vector<std::wstring> paths, int windowNumber, int comman
   if (paths.empty()) return;
   for (std::wstring& path : paths) Waiting().push_back(std::move(path));
   // One event per handover; the first to be handled takes every path waiting, the others find none.
-  Event event;
-  event.kind = kMenuEvent;
-  event.window = windowNumber;
-  event.command = command;
-  PostEvent(event);
+  PostMenuEvent(windowNumber, command);
 }
 
 std::vector<std::wstring> TakeArrivedPaths() {

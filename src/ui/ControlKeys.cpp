@@ -40,13 +40,7 @@ bool TakenByControlKey(const MSG& message) {
     if (binding.window != window || binding.key != message.wParam) continue;
     if (TextFieldHasFocus()) return false;
     const bool repeated = (message.lParam & (1L << 30)) != 0;
-    if (!repeated) {
-      Event event;
-      event.kind = kMenuEvent;
-      event.window = window;
-      event.command = binding.command;
-      PostEvent(event);
-    }
+    if (!repeated) PostMenuEvent(window, binding.command);
     return true;
   }
   return false;

@@ -281,6 +281,15 @@ void AddListColumn(int number, int column, const wchar_t* title, int width) {
   SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
 }
 
+void SetListColumnTitle(int number, int column, const std::wstring& title) {
+  HWND list = ControlHandle(number);
+  if (!list || column < 0) return;
+  LVCOLUMNW col{};
+  col.mask = LVCF_TEXT;
+  col.pszText = const_cast<wchar_t*>(title.c_str());
+  SendMessageW(list, LVM_SETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
+}
+
 int ListSubItemOfColumn(int number, int index) {
   HWND list = ControlHandle(number);
   LVCOLUMNW col{};

@@ -46,6 +46,8 @@ enum ListFlags : unsigned {
 HWND CreateReportList(int number, int x, int y, int width, int height, const wchar_t* firstColumn, int firstWidth,
                       unsigned flags);
 void AddListColumn(int number, int column, const wchar_t* title, int width);
+// The title of the column at place `column`.
+void SetListColumnTitle(int number, int column, const std::wstring& title);
 // The place of the column that shows `subItem`, or -1.
 int ListColumnOfSubItem(int number, int subItem);
 // The subitem the column at place `index` shows, or -1.

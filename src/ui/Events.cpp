@@ -61,6 +61,14 @@ Event TakeFront() {
 
 void PostEvent(const Event& event) { Queue().push_back(event); }
 
+void PostMenuEvent(int windowNumber, int command) {
+  Event event;
+  event.kind = kMenuEvent;
+  event.window = windowNumber;
+  event.command = command;
+  PostEvent(event);
+}
+
 Event WaitEvent() {
   while (Queue().empty()) {
     MSG message;

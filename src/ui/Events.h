@@ -18,6 +18,8 @@ struct Event {
 };
 
 void PostEvent(const Event& event);
+// The event of a command for the window numbered `windowNumber`, as its menus and links send it.
+void PostMenuEvent(int windowNumber, int command);
 
 // Waits, without a time limit, for the next event, dispatching window messages meanwhile
 // (keyboard navigation between controls included). Returns kNoEvent only when the thread was told to quit.

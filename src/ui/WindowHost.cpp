@@ -133,11 +133,7 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_COMMAND:
       if (lParam == 0 && HIWORD(wParam) == 0) {
-        Event event;
-        event.kind = kMenuEvent;
-        event.window = WindowNumberOf(window);
-        event.command = LOWORD(wParam);
-        PostEvent(event);
+        PostMenuEvent(WindowNumberOf(window), LOWORD(wParam));
         return 0;
       }
       break;

@@ -47,6 +47,7 @@ class FileListFixture : public FreshRunTest {
   HWND list_ = nullptr;
 };
 
+// Each name in quotes after a space: as a command line takes paths, and as a failure shows names.
 std::wstring JoinNames(const Names& names);
 
 

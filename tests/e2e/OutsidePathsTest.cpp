@@ -22,25 +22,10 @@ using namespace base;  // the program's control numbers
 
 constexpr const wchar_t* kLeftOutTitle = L"Ajout à la liste";
 
-std::wstring Quoted(const Names& paths) {
-  std::wstring line;
-  for (const std::wstring& path : paths) line += (line.empty() ? L"\"" : L" \"") + path + L"\"";
-  return line;
-}
-
 std::wstring ShortForm(const std::wstring& path) {
   wchar_t buffer[MAX_PATH];
   DWORD length = GetShortPathNameW(path.c_str(), buffer, MAX_PATH);
   return length > 0 && length < MAX_PATH ? std::wstring(buffer, length) : path;
-}
-
-int WindowsTitled(const std::wstring& title) {
-  int count = 0;
-  for (HWND window = FindWindowW(nullptr, title.c_str()); window;
-       window = FindWindowExW(nullptr, window, nullptr, title.c_str())) {
-    ++count;
-  }
-  return count;
 }
 
 // A second start with these arguments: it must hand them over and end, cleanly and without a window of its own.
@@ -68,7 +53,7 @@ class StartWithPathsTest : public OutsidePathsTest {
     file_ = folder_->MakeFile(L"Été à Noël (copie).JPG", "x");
     folder_->MakeFile(L"Dossier photos\\a.JPG", "a");
     missing_ = Folder() + L"absent.JPG";
-    return Quoted({ShortForm(file_), Folder() + L"Dossier photos", missing_}) + L" /x";
+    return JoinNames({ShortForm(file_), Folder() + L"Dossier photos", missing_}) + L" /x";
   }
   std::wstring file_, missing_;
 };
@@ -95,7 +80,7 @@ TEST_F(OutsidePathsTest, ASecondStartHandsItsPathsToTheOpenWindowEvenPastThreeHu
   ASSERT_GT(deepFile.size(), 300u);
   ASSERT_TRUE(ChooseType(Program(), L"JPG"));
 
-  StartSecond(Quoted({photos, deepFile, PathOf(L"absent.JPG"), PathOf(L"absent 2.JPG")}));
+  StartSecond(JoinNames({photos, deepFile, PathOf(L"absent.JPG"), PathOf(L"absent 2.JPG")}));
   ExpectMessage(kLeftOutTitle, L"2 éléments n'ont pu être ajoutés à la liste : ils sont introuvables ou "
                                L"inaccessibles.\r\nLe premier :\r\n\r\n" + PathOf(L"absent.JPG"));
   Names names = RowNames();
@@ -103,10 +88,10 @@ TEST_F(OutsidePathsTest, ASecondStartHandsItsPathsToTheOpenWindowEvenPastThreeHu
   EXPECT_EQ(names[2], L"fin.txt") << "a file of any type, after the folder's files";
   EXPECT_EQ(RowPaths()[2], deepFile) << "the whole long path";
   EXPECT_EQ(Text(Control(kFolderPathField)), photos);
-  EXPECT_EQ(WindowsTitled(kProgramTitle), 1) << "one window";
+  EXPECT_EQ(VisibleWindowsTitled(kProgramTitle).size(), 1u) << "one window";
 
   // The same file again adds no second row; without paths, a second start only brings the window back.
-  StartSecond(Quoted({deepFile}));
+  StartSecond(JoinNames({deepFile}));
   StartSecond(L"");
   ASSERT_TRUE(CaughtUp());
   EXPECT_EQ(RowNames().size(), 3u);
@@ -121,7 +106,7 @@ TEST_F(OutsidePathsTest, PathsThatArriveWhileARenameRunsAreAddedAfterIt) {
   Click(Control(kRenameButton));
   HWND box = nullptr;
   ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), kConfirmTitle, &box));
-  StartSecond(Quoted({other}));
+  StartSecond(JoinNames({other}));
   EXPECT_EQ(RowNames().size(), 2u) << "nothing is added while the question is open";
   ASSERT_TRUE(PressMessageBoxButton(box, kButtonYes));
   ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), L"Renommage", &box, std::chrono::seconds(60)));
@@ -166,7 +151,7 @@ TEST_F(OutsidePaths144Test, FilesDroppedOnTheListAreAdded) {
   const std::wstring photos = MakeFolder(L"Dossier été", {{L"a.JPG", "a"}, {L"b.JPG", "b"}});
   ASSERT_TRUE(ChooseType(Program(), L"JPG"));
   EXPECT_EQ(DropFiles(ListMiddle(), {photos}).effect, static_cast<DWORD>(DROPEFFECT_COPY));
-  EXPECT_EQ(WaitUntil([&] { return RowNames().size() == 2; }, kReactionLimit), true) << JoinNames(RowNames());
+  EXPECT_TRUE(WaitUntil([&] { return RowNames().size() == 2; }, kReactionLimit)) << JoinNames(RowNames());
   EXPECT_TRUE(SaveScreenshot("dropped-files-144dpi"));
 }
 

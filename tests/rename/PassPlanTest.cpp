@@ -34,7 +34,10 @@ const renaming::LetterCaseFold& TestFold() {
 std::vector<renaming::RowForecast> Plan(MemoryDisk& disk, const std::vector<std::wstring>& rows,
                                         const renaming::RenameCriteria& criteria) {
   renaming::FolderPictures pictures(disk, TestFold());
-  return renaming::PlanPass(VectorRows(rows), criteria, pictures);
+  renaming::PassPlanner planner(criteria, pictures);
+  VectorRows listed(rows);
+  planner.PlanMore(listed, listed.Count());
+  return planner.Forecasts();
 }
 
 std::vector<RowOutcome> Outcomes(const std::vector<renaming::RowForecast>& forecasts) {
