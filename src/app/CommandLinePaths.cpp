@@ -3,15 +3,10 @@
 #include <windows.h>
 
 #include "app/CommandLineSplit.h"
+#include "base/FileEntries.h"
 #include "base/PathForms.h"
 
 namespace app {
-
-namespace {
-
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-}  // namespace
 
 std::vector<std::wstring> CommandLinePaths() {
   std::vector<std::wstring> paths;
@@ -20,7 +15,7 @@ std::vector<std::wstring> CommandLinePaths() {
     const std::wstring& argument = words[index];
     if (argument.empty()) continue;
     std::wstring path = base::FullPathForm(argument);
-    if (Exists(path)) {
+    if (base::EntryExists(path)) {
       paths.push_back(base::LongPathForm(path));
     } else if (argument[0] != L'/' && argument[0] != L'-') {
       paths.push_back(std::move(path));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/AppFolders.h"
+#include "base/FileEntries.h"
 #include "base/Numbers.h"
 #include "controls/ThemeApi.h"
 #include "rename/RenameLog.h"
@@ -22,7 +23,7 @@ void ReleaseProgramResources() {
 
 int ExitSequence() {
   std::wstring log = renaming::RenameLogPath(base::TempFolder());
-  if (GetFileAttributesW(log.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileW(log.c_str());
+  if (base::EntryExists(log)) DeleteFileW(log.c_str());
   ReleaseProgramResources();
   return 0;
 }

@@ -7,15 +7,13 @@
 
 #include "app/HelpTexts.h"
 #include "base/AppFolders.h"
+#include "base/FileEntries.h"
 #include "base/ProgramInfo.h"
 #include "ui/MessageBoxes.h"
 
 namespace app {
 
 namespace {
-
-// A file or a folder of that name counts.
-bool EntryExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The shell's own error boxes are suppressed: the program says it in its own words.
 bool HandToShell(const std::wstring& address) {
@@ -32,7 +30,7 @@ bool HandToShell(const std::wstring& address) {
 void OpenHelp() {
   for (const wchar_t* relative : {kCompiledHelpFile, kTextHelpFile}) {
     std::wstring path = base::ProgramFolder() + relative;
-    if (EntryExists(path)) {
+    if (base::EntryExists(path)) {
       ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       return;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/FileEntries.h"
 #include "base/PathForms.h"
 
 namespace filelist {
@@ -40,7 +41,7 @@ bool SendToRecycleBin(const std::wstring& path) {
   // under a short form of its path: such a file is refused, untouched, as Windows Explorer refuses it.
   if (path.size() >= MAX_PATH) return false;
   // Nothing to recycle: no need to let the shell offer to destroy what is not there.
-  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  if (!base::EntryExists(path)) return false;
   std::wstring from = path;
   from.push_back(L'\0');  // the list of names ends with a second zero
   SHFILEOPSTRUCTW operation{};

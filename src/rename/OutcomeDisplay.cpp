@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "base/AppFolders.h"
+#include "base/FileEntries.h"
 #include "base/Numbers.h"
 #include "rename/OutcomeReport.h"
 #include "rename/RenameLog.h"
@@ -41,7 +42,7 @@ void ShowUndoReport(int errorCount) { ShowReport(kUndoTitle, UndoReportText(erro
 
 void OpenRenameLog() {
   std::wstring log = RenameLogPath(base::TempFolder());
-  if (GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  if (!base::EntryExists(log)) return;
   SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof(request);
   request.fMask = SEE_MASK_FLAG_NO_UI;
