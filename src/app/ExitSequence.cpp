@@ -5,6 +5,7 @@
 #include "base/AppFolders.h"
 #include "base/FileEntries.h"
 #include "base/Numbers.h"
+#include "base/PathForms.h"
 #include "controls/ThemeApi.h"
 #include "rename/RenameLog.h"
 #include "ui/FileDrops.h"
@@ -23,7 +24,7 @@ void ReleaseProgramResources() {
 
 int ExitSequence() {
   std::wstring log = renaming::RenameLogPath(base::TempFolder());
-  if (base::EntryExists(log)) DeleteFileW(log.c_str());
+  if (base::EntryExists(log)) DeleteFileW(base::FileCallForm(log).c_str());
   ReleaseProgramResources();
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/PathPrefixes.h"
+
 namespace base {
 
 namespace {
@@ -25,8 +27,18 @@ std::wstring FullPathForm(const std::wstring& path) {
   return FormOf(path, [](LPCWSTR from, LPWSTR to, DWORD room) { return GetFullPathNameW(from, room, to, nullptr); });
 }
 
-std::wstring LongPathForm(const std::wstring& path) { return FormOf(path, GetLongPathNameW); }
+std::wstring FileCallForm(const std::wstring& path) {
+  if (path.size() < MAX_PATH || HasPathPrefix(path)) return path;
+  return ExtendedLengthForm(FullPathForm(path));
+}
 
-std::wstring ShortPathForm(const std::wstring& path) { return FormOf(path, GetShortPathNameW); }
+// These two read the disk: a long path is asked in its prefixed form and given back without the prefix.
+std::wstring LongPathForm(const std::wstring& path) {
+  return WithoutExtendedPrefix(FormOf(FileCallForm(path), GetLongPathNameW));
+}
+
+std::wstring ShortPathForm(const std::wstring& path) {
+  return WithoutExtendedPrefix(FormOf(FileCallForm(path), GetShortPathNameW));
+}
 
 }  // namespace base

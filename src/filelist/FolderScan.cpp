@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/PathForms.h"
 #include "base/PathParts.h"
 #include "filelist/FileList.h"
 #include "filelist/FileListText.h"
@@ -9,7 +10,7 @@
 namespace filelist {
 
 FolderScanResult ListFolderContent(const std::wstring& folder, const std::wstring& chosenType) {
-  std::wstring pattern = folder + L"*.*";
+  std::wstring pattern = base::FileCallForm(folder + L"*.*");
   WIN32_FIND_DATAW entry{};
   HANDLE listing = FindFirstFileW(pattern.c_str(), &entry);
   if (listing == INVALID_HANDLE_VALUE) {

@@ -14,6 +14,16 @@ constexpr unsigned kTemporaryNameAttempts = 100;
 // a moment lets go long before the last.
 constexpr int kWayOutRounds = 20;
 
+// One move; a file refused for being read-only is moved without that attribute, which it gets back at once.
+MoveResult MoveStep(FileMoves& files, const std::wstring& from, const std::wstring& to) {
+  MoveResult result = files.Move(from, to);
+  if (result != MoveResult::ReadOnly) return result;
+  files.SetReadOnly(from, false);
+  result = files.Move(from, to);
+  files.SetReadOnly(result == MoveResult::Moved ? to : from, true);
+  return result == MoveResult::ReadOnly ? MoveResult::Failed : result;
+}
+
 bool HoldsName(const std::vector<std::wstring>& names, const std::wstring& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -28,8 +38,8 @@ bool LeaveTemporaryName(FileMoves& files, const std::wstring& temporary, const s
                         const std::wstring& to) {
   for (int round = 0; round < kWayOutRounds; ++round) {
     if (round > 0) files.PauseBeforeRetry();
-    if (files.Move(temporary, from) == MoveResult::Moved) return false;
-    if (files.Move(temporary, to) == MoveResult::Moved) return true;
+    if (MoveStep(files, temporary, from) == MoveResult::Moved) return false;
+    if (MoveStep(files, temporary, to) == MoveResult::Moved) return true;
   }
   return false;
 }
@@ -38,10 +48,10 @@ bool MoveThroughTemporaryName(FileMoves& files, const std::wstring& from, const 
   std::wstring folder = base::FolderPart(from);
   for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     std::wstring temporary = files.TemporaryName(folder, attempt);
-    MoveResult away = files.Move(from, temporary);
+    MoveResult away = MoveStep(files, from, temporary);
     if (away == MoveResult::NameTaken) continue;
     if (away != MoveResult::Moved) return false;
-    if (files.Move(temporary, to) == MoveResult::Moved && BearsName(files, to)) return true;
+    if (MoveStep(files, temporary, to) == MoveResult::Moved && BearsName(files, to)) return true;
     return LeaveTemporaryName(files, temporary, from, to) && BearsName(files, to);
   }
   return false;
@@ -52,7 +62,7 @@ bool MoveToOtherLetterCase(FileMoves& files, const std::wstring& from, const std
   // Where a folder tells letter case apart, a twin answering to the new name would refuse the last step and then
   // the step back as well: the file stays as it is.
   if (files.NamesAnsweringTo(to) != std::vector<std::wstring>{oldName}) return false;
-  if (files.Move(from, to) == MoveResult::Moved) {
+  if (MoveStep(files, from, to) == MoveResult::Moved) {
     std::vector<std::wstring> names = files.NamesAnsweringTo(to);
     if (HoldsName(names, base::NamePart(to))) return true;
     // Reported done but the old name kept: the temporary name is needed. Anything else is beyond repair here.
@@ -65,7 +75,7 @@ bool MoveToOtherLetterCase(FileMoves& files, const std::wstring& from, const std
 
 bool MoveWithoutReplacing(FileMoves& files, const std::wstring& from, const std::wstring& to) {
   if (files.DifferOnlyInLetterCase(from, to)) return MoveToOtherLetterCase(files, from, to);
-  return files.Move(from, to) == MoveResult::Moved;
+  return MoveStep(files, from, to) == MoveResult::Moved;
 }
 
 }  // namespace renaming

@@ -13,6 +13,7 @@ namespace renaming {
 enum class MoveResult {
   Moved,
   NameTaken,  // the new name names an existing entry: nothing was replaced
+  ReadOnly,   // refused because the entry is read-only, as some file systems refuse it
   Failed,     // any other refusal
 };
 
@@ -28,10 +29,10 @@ struct FileIdentity {
 class FileMoves {
  public:
   virtual ~FileMoves() = default;
-  // Clears the read-only attribute, so that the entry can be renamed; its attributes are not restored.
-  virtual void MakeWritable(const std::wstring& path) = 0;
   // The plain move, which refuses when `to` names an existing entry.
   virtual MoveResult Move(const std::wstring& from, const std::wstring& to) = 0;
+  // Sets or clears the read-only attribute of the entry, and only that one.
+  virtual void SetReadOnly(const std::wstring& path, bool readOnly) = 0;
   // Whether two different paths name the same entry but for letter case, as the file system compares names.
   virtual bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) = 0;
   // The names in the folder of `path` that equal its name but for letter case, spelt as the folder holds them. A
@@ -45,7 +46,9 @@ class FileMoves {
   virtual void PauseBeforeRetry() = 0;
 };
 
-// Renames `from` to `to` with the plain move. True only when the file now bears the new name.
+// Renames `from` to `to` with the plain move. True only when the file now bears the new name. Every attribute of
+// the file stays as it was: where a step is refused because the file is read-only, that attribute alone is cleared
+// for the step and set again on the file under whichever name it then bears.
 //
 // A new name that differs from the old one only in letter case is checked on disk: it is tried only when no other
 // entry of the folder answers to the new name (else the file keeps its name, untouched); the plain move comes

@@ -13,7 +13,6 @@ PassOutcome RunRenameLoop(const RenameRows& rows, RenameCriteria criteria, PassW
     RenameRow row = rows.Row(index);
     outcome.lastFolder = base::FolderPart(row.fullPath);
     world.observer.RowStarted(row.fullPath);
-    world.files.MakeWritable(row.fullPath);
     RenamePlan plan = PlanRename(criteria, row);
     const std::wstring newPath = base::FolderPart(row.fullPath) + NameAsMade(plan.newName);
     if (RefusalOf(plan.newName) == NameRefusal::None && MoveWithoutReplacing(world.files, row.fullPath, newPath)) {

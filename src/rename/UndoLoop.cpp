@@ -23,11 +23,8 @@ PassOutcome RunUndoLoop(const std::vector<RenamedFile>& record, PassWorld& world
     const RenamedFile& renamed = record[static_cast<size_t>(count - 1 - done)];
     outcome.lastFolder = base::FolderPart(renamed.oldPath);
     world.observer.RowStarted(renamed.newPath);
-    bool back = StillTheRenamedFile(world.files, renamed);
-    if (back) {
-      world.files.MakeWritable(renamed.newPath);
-      back = MoveWithoutReplacing(world.files, renamed.newPath, renamed.oldPath);
-    }
+    bool back = StillTheRenamedFile(world.files, renamed) &&
+                MoveWithoutReplacing(world.files, renamed.newPath, renamed.oldPath);
     const std::wstring newName = base::NamePart(renamed.newPath);
     const std::wstring oldName = base::NamePart(renamed.oldPath);
     if (back) {

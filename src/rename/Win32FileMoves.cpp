@@ -3,22 +3,34 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include "base/PathForms.h"
 #include "base/PathParts.h"
 #include "rename/Win32FolderPictures.h"
 
 namespace renaming {
 
-void Win32FileMoves::MakeWritable(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
+MoveResult Win32FileMoves::Move(const std::wstring& from, const std::wstring& to) {
+  const std::wstring source = base::FileCallForm(from);
+  if (MoveFileW(source.c_str(), base::FileCallForm(to).c_str())) return MoveResult::Moved;
+  DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return MoveResult::NameTaken;
+  if (error != ERROR_ACCESS_DENIED) return MoveResult::Failed;
+  DWORD attributes = GetFileAttributesW(source.c_str());
+  bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  return readOnly ? MoveResult::ReadOnly : MoveResult::Failed;
 }
 
-MoveResult Win32FileMoves::Move(const std::wstring& from, const std::wstring& to) {
-  if (MoveFileW(from.c_str(), to.c_str())) return MoveResult::Moved;
-  DWORD error = GetLastError();
-  return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? MoveResult::NameTaken : MoveResult::Failed;
+void Win32FileMoves::SetReadOnly(const std::wstring& path, bool readOnly) {
+  const std::wstring entry = base::FileCallForm(path);
+  DWORD attributes = GetFileAttributesW(entry.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  // Only the attributes a program may set are given back; none of them at all reads "normal".
+  constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                              FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                              FILE_ATTRIBUTE_TEMPORARY;
+  DWORD wanted = readOnly ? (attributes | FILE_ATTRIBUTE_READONLY) : (attributes & ~FILE_ATTRIBUTE_READONLY);
+  wanted &= kSettable;
+  SetFileAttributesW(entry.c_str(), wanted == 0 ? FILE_ATTRIBUTE_NORMAL : wanted);
 }
 
 namespace {
@@ -50,7 +62,7 @@ bool Win32FileMoves::DifferOnlyInLetterCase(const std::wstring& a, const std::ws
 
 std::vector<std::wstring> Win32FileMoves::NamesAnsweringTo(const std::wstring& path) {
   std::wstring name = base::NamePart(path);
-  std::wstring pattern = base::FolderPart(path) + PatternOfEverySpelling(name);
+  std::wstring pattern = base::FileCallForm(base::FolderPart(path) + PatternOfEverySpelling(name));
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
@@ -68,7 +80,7 @@ std::wstring Win32FileMoves::TemporaryName(const std::wstring& folder, unsigned 
 }
 
 std::optional<FileIdentity> Win32FileMoves::IdentityOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  HANDLE file = CreateFileW(base::FileCallForm(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<FileIdentity> identity;

@@ -11,9 +11,10 @@ namespace renaming {
 
 class Win32FileMoves : public FileMoves {
  public:
-  void MakeWritable(const std::wstring& path) override;
-  // MoveFileW, which never replaces an existing file.
+  // MoveFileW, which never replaces an existing file. Windows renames a read-only file; a refusal ("access denied")
+  // of a read-only one is told apart, since some file systems refuse it.
   MoveResult Move(const std::wstring& from, const std::wstring& to) override;
+  void SetReadOnly(const std::wstring& path, bool readOnly) override;
   // Equal under the letter-case fold of the file system (PlatformLetterCase), as the plan of a pass compares names.
   bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override;
   // A search of the folder with a pattern that leaves every letter open, so that it finds every spelling also in a

@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include "base/PathForms.h"
+
 namespace renaming {
 
 std::vector<std::wstring> Win32FolderLister::NamesIn(const std::wstring& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found{};
-  std::wstring pattern = folder + L"*";
+  std::wstring pattern = base::FileCallForm(folder + L"*");
   HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return names;

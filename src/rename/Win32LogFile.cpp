@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/PathForms.h"
+
 namespace renaming {
 
 namespace {
@@ -38,7 +40,7 @@ class Win32OpenLogFile : public OpenLogFile {
 }  // namespace
 
 LogOpening Win32LogFileAccess::OpenExclusive(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+  HANDLE file = CreateFileW(base::FileCallForm(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();

@@ -23,15 +23,14 @@ using renaming::RenameRow;
 // Entries of folders, each with its identity. A plain move onto an existing name is refused, as on Windows, and so is one onto a name that
 // another entry answers to but for letter case; a letter-case-only move renames, as on Windows, unless
 // `keepsNameOnCaseMove` makes it report success and change nothing, as some platforms do. `refusedMoves` makes the
-// numbered moves (from 1) fail, `unseenMoves` makes them report success and change nothing.
+// numbered moves (from 1) fail, `unseenMoves` makes them report success and change nothing; `refusesReadOnly`
+// makes moves of a read-only file fail for that attribute.
 class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
  public:
   // Each entry is a file of its own, numbered from 1: the number is its identity and stands for its content.
   explicit MemoryDisk(const std::set<std::wstring>& entries) {
     for (const std::wstring& entry : entries) entries_[entry] = ++lastIdentity_;
   }
-
-  void MakeWritable(const std::wstring& path) override { steps.push_back(L"writable " + path); }
 
   MoveResult Move(const std::wstring& from, const std::wstring& to) override {
     ++moves_;
@@ -41,6 +40,7 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
     if (refusedMoves.count(moves_) || source == entries_.end()) return MoveResult::Failed;
     const std::wstring found = source->first;
     const unsigned identity = source->second;
+    if (refusesReadOnly && readOnly_.count(identity)) return MoveResult::ReadOnly;
     if (unseenMoves.count(moves_)) return MoveResult::Moved;
     if (DifferOnlyInLetterCase(from, to) && keepsNameOnCaseMove) return MoveResult::Moved;
     if (std::any_of(entries_.begin(), entries_.end(),
@@ -50,6 +50,22 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
     entries_.erase(found);
     entries_[to] = identity;
     return MoveResult::Moved;
+  }
+
+  // The attribute belongs to the file and follows it from name to name.
+  void SetReadOnly(const std::wstring& path, bool readOnly) override {
+    steps.push_back((readOnly ? L"read-only " : L"writable ") + path);
+    auto found = Find(path);
+    if (found == entries_.end()) return;
+    if (readOnly) {
+      readOnly_.insert(found->second);
+    } else {
+      readOnly_.erase(found->second);
+    }
+  }
+  bool IsReadOnly(const std::wstring& path) {
+    auto found = Find(path);
+    return found != entries_.end() && readOnly_.count(found->second);
   }
 
   bool DifferOnlyInLetterCase(const std::wstring& a, const std::wstring& b) override {
@@ -105,6 +121,7 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
   std::set<int> refusedMoves;
   std::set<int> unseenMoves;
   bool keepsNameOnCaseMove = false;
+  bool refusesReadOnly = false;  // moves of a read-only file are refused, as some file systems refuse them
   bool unreadableIdentities = false;
 
  private:
@@ -119,6 +136,7 @@ class MemoryDisk : public renaming::FileMoves, public renaming::FolderLister {
     return text;
   }
   std::map<std::wstring, unsigned> entries_;
+  std::set<unsigned> readOnly_;
   unsigned lastIdentity_ = 0;
   int moves_ = 0;
 };

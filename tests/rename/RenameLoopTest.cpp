@@ -26,10 +26,10 @@ TEST(RenameLoop, TriesEveryRowInListOrderAndLogsEachAttempt) {
   EXPECT_EQ(outcome.lastFolder, L"Q\\") << "the list is filled again from the last row's folder";
   EXPECT_EQ(pass.disk.Entries(),
             (std::set<std::wstring>{L"P\\Vacances_1.jpg", L"P\\Vacances_2.JPG", L"Q\\Vacances_3.txt"}));
-  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\b.jpg", L"move P\\b.jpg > P\\Vacances_1.jpg",
-                                                        L"writable P\\a.JPG", L"move P\\a.JPG > P\\Vacances_2.JPG",
-                                                        L"writable Q\\c.txt", L"move Q\\c.txt > Q\\Vacances_3.txt"}))
-      << "each row is made writable, then moved in its own folder";
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"move P\\b.jpg > P\\Vacances_1.jpg",
+                                                        L"move P\\a.JPG > P\\Vacances_2.JPG",
+                                                        L"move Q\\c.txt > Q\\Vacances_3.txt"}))
+      << "each row is moved in its own folder, its attributes untouched";
   EXPECT_EQ(pass.log.paths, (std::set<std::wstring>{L"T:\\RenameLog.txt"}));
   EXPECT_EQ(
       pass.log.Lines(),
@@ -59,8 +59,28 @@ TEST(RenameLoop, ANameReducedToNothingFailsWithoutAskingThePlatform) {
   renaming::PassOutcome outcome = pass.Run({L"P\\abc"}, renaming::ReplaceCriteriaFromFields(L"ABC", L"", true));
 
   EXPECT_EQ(outcome.errors, 1);
-  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\abc"})) << "no move is tried";
+  EXPECT_TRUE(pass.disk.steps.empty()) << "no move is tried, nothing touched";
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\abc"}));
+}
+
+TEST(RenameLoop, AFileRefusedForBeingReadOnlyLosesThatAttributeOnlyForItsMoveWhetherTheMoveTakesOrNot) {
+  Pass pass({L"P\\a.jpg", L"P\\b.jpg"});
+  pass.disk.refusesReadOnly = true;
+  pass.disk.SetReadOnly(L"P\\a.jpg", true);
+  pass.disk.SetReadOnly(L"P\\b.jpg", true);
+  pass.disk.steps.clear();
+  pass.disk.refusedMoves = {4};  // b.jpg's second try
+  renaming::PassOutcome outcome = pass.Run({L"P\\a.jpg", L"P\\b.jpg"}, Renumber(L"V"));
+
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\V_1.jpg", L"P\\b.jpg"}));
+  EXPECT_EQ(pass.disk.steps,
+            (std::vector<std::wstring>{L"move P\\a.jpg > P\\V_1.jpg", L"writable P\\a.jpg",
+                                       L"move P\\a.jpg > P\\V_1.jpg", L"read-only P\\V_1.jpg",
+                                       L"move P\\b.jpg > P\\V_2.jpg", L"writable P\\b.jpg",
+                                       L"move P\\b.jpg > P\\V_2.jpg", L"read-only P\\b.jpg"}));
+  EXPECT_TRUE(pass.disk.IsReadOnly(L"P\\V_1.jpg")) << "under its new name";
+  EXPECT_TRUE(pass.disk.IsReadOnly(L"P\\b.jpg")) << "under its old name, the move having failed";
 }
 
 renaming::RenameCriteria UpperCaseReport() { return renaming::ReplaceCriteriaFromFields(L"report", L"REPORT", false); }
@@ -72,7 +92,7 @@ TEST(RenameLoop, ALetterCaseRenameTakesThePlainMoveWhereItChangesTheCaseAndCheck
   EXPECT_EQ(outcome.errors, 0);
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\REPORT.txt"}));
   EXPECT_EQ(pass.disk.steps,
-            (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt",
+            (std::vector<std::wstring>{L"look P\\REPORT.txt",
                                        L"move P\\report.txt > P\\REPORT.txt", L"look P\\REPORT.txt"}))
       << "no temporary name where the platform changes the case itself";
 }
@@ -85,7 +105,7 @@ TEST(RenameLoop, ALetterCaseRenameGoesThroughATemporaryNameWhereThePlainMoveKeep
   EXPECT_EQ(outcome.errors, 0);
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\REPORT.txt", L"P\\~tmp0"}));
   EXPECT_EQ(pass.disk.steps,
-            (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt",
+            (std::vector<std::wstring>{L"look P\\REPORT.txt",
                                        L"move P\\report.txt > P\\REPORT.txt", L"look P\\REPORT.txt",
                                        L"move P\\report.txt > P\\~tmp0", L"move P\\report.txt > P\\~tmp1",
                                        L"move P\\~tmp1 > P\\REPORT.txt", L"look P\\REPORT.txt"}))
@@ -100,7 +120,7 @@ TEST(RenameLoop, ATwinAnsweringToTheNewLetterCaseLeavesTheFileUntouched) {
 
   EXPECT_EQ(outcome.errors, 1);
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt", L"P\\Report.txt"}));
-  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"writable P\\report.txt", L"look P\\REPORT.txt"}))
+  EXPECT_EQ(pass.disk.steps, (std::vector<std::wstring>{L"look P\\REPORT.txt"}))
       << "no move at all";
   EXPECT_NE(pass.log.Lines().at(0).find("Erreur!"), std::string::npos);
 }
@@ -113,7 +133,7 @@ TEST(RenameLoop, AFailedLastStepBringsTheFileBackToItsOldNameTryingUntilItTakes)
 
   EXPECT_EQ(outcome.errors, 1);
   EXPECT_EQ(pass.disk.Entries(), (std::set<std::wstring>{L"P\\report.txt"}));
-  std::vector<std::wstring> wayOut(pass.disk.steps.begin() + 5, pass.disk.steps.end());
+  std::vector<std::wstring> wayOut(pass.disk.steps.begin() + 4, pass.disk.steps.end());
   EXPECT_EQ(wayOut, (std::vector<std::wstring>{L"move P\\~tmp0 > P\\REPORT.txt", L"move P\\~tmp0 > P\\report.txt",
                                                L"move P\\~tmp0 > P\\REPORT.txt", L"pause",
                                                L"move P\\~tmp0 > P\\report.txt"}))

@@ -1,5 +1,6 @@
 #include "controls/explorer/ExplorerFolderWatch.h"
 
+#include "base/PathForms.h"
 #include "controls/explorer/ExplorerOnDisk.h"
 #include "controls/explorer/ExplorerPath.h"
 
@@ -14,7 +15,7 @@ constexpr DWORD kRowChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_
 HANDLE Notification(const std::wstring& folder, DWORD changes) {
   if (folder.empty()) return INVALID_HANDLE_VALUE;
   NoDriveErrorBoxes noBoxes;
-  return FindFirstChangeNotificationW(folder.c_str(), FALSE, changes);
+  return FindFirstChangeNotificationW(base::FileCallForm(folder).c_str(), FALSE, changes);
 }
 
 void Close(HANDLE& handle) {

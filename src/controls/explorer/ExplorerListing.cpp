@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "base/PathForms.h"
 #include "controls/explorer/ExplorerColumnText.h"
 #include "controls/explorer/ExplorerOnDisk.h"
 #include "controls/explorer/ExplorerPath.h"
@@ -142,7 +143,7 @@ std::vector<ExplorerEntry> ListFolder(const std::wstring& folder) {
   NoDriveErrorBoxes noBoxes;
   LooksByType looks;
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileExW(JoinFile(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+  HANDLE search = FindFirstFileExW(base::FileCallForm(JoinFile(folder, L"*")).c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {

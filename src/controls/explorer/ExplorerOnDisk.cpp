@@ -1,5 +1,6 @@
 #include "controls/explorer/ExplorerOnDisk.h"
 
+#include "base/PathForms.h"
 #include "controls/explorer/ExplorerPath.h"
 
 namespace controls {
@@ -14,7 +15,7 @@ namespace {
 
 DWORD AttributesOf(const std::wstring& path) {
   NoDriveErrorBoxes noBoxes;
-  return GetFileAttributesW(path.c_str());
+  return GetFileAttributesW(base::FileCallForm(path).c_str());
 }
 
 }  // namespace

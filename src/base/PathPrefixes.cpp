@@ -1,0 +1,46 @@
+#include "base/PathPrefixes.h"
+
+#include <cwctype>
+
+namespace base {
+
+namespace {
+
+constexpr std::wstring_view kPrefix = L"\\\\?\\";
+constexpr std::wstring_view kNetworkPrefix = L"\\\\?\\UNC\\";
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool StartsWith(const std::wstring& text, std::wstring_view start) { return text.starts_with(start); }
+
+bool IsDrivePath(const std::wstring& path) {
+  return path.size() >= 3 && std::iswalpha(static_cast<wint_t>(path[0])) && path[1] == L':' && IsSeparator(path[2]);
+}
+
+// `\\server\share...`: two separators, then a server name.
+bool IsNetworkPath(const std::wstring& path) {
+  return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
+}
+
+}  // namespace
+
+bool HasPathPrefix(const std::wstring& path) {
+  return path.size() >= 4 && IsSeparator(path[0]) &&
+         ((IsSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') && IsSeparator(path[3])) ||
+          (path[1] == L'?' && path[2] == L'?' && IsSeparator(path[3])));
+}
+
+std::wstring ExtendedLengthForm(const std::wstring& fullPath) {
+  if (HasPathPrefix(fullPath)) return fullPath;
+  if (IsDrivePath(fullPath)) return std::wstring(kPrefix) + fullPath;
+  if (IsNetworkPath(fullPath)) return std::wstring(kNetworkPrefix) + fullPath.substr(2);
+  return fullPath;
+}
+
+std::wstring WithoutExtendedPrefix(const std::wstring& path) {
+  if (StartsWith(path, kNetworkPrefix)) return L"\\\\" + path.substr(kNetworkPrefix.size());
+  if (StartsWith(path, kPrefix) && IsDrivePath(path.substr(kPrefix.size()))) return path.substr(kPrefix.size());
+  return path;
+}
+
+}  // namespace base
