@@ -13,6 +13,7 @@
 #include <memory>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/Numbers.h"
@@ -259,10 +260,10 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
   Rename(1, kButtonNo, [&] { CloseHandle(held); });
   EXPECT_EQ(EntriesOf(first), (Names{L"Photo_1.JPG", L"Photo_2.JPG"}));
   EXPECT_EQ(EntriesOf(second), (Names{L"Photo_3.JPG", L"reste.png"})) << "each row renamed in its own folder";
-  for (const wchar_t* name : {L"Photo_1.JPG", L"Photo_2.JPG"}) {
-    DWORD attributes = GetFileAttributesW((first + name).c_str());
-    EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u) << name;
-  }
+  constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  EXPECT_EQ(GetFileAttributesW((first + L"Photo_1.JPG").c_str()) & kReadOnlyHidden, FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(GetFileAttributesW((first + L"Photo_2.JPG").c_str()) & kReadOnlyHidden, kReadOnlyHidden)
+      << "the read-only files are renamed with their attributes";
   EXPECT_EQ(ReadWholeFile(RenameLogPath()).value_or("?"), "") << "nothing got into the held log";
   // The list holds the matching entries of the last row's folder only.
   HWND list = Control(kFileList);
@@ -285,6 +286,46 @@ TEST_F(RenameTest, AwkwardRowsFailOrSucceedAloneAndThePassGoesOn) {
                                       Success(L"Album.JPG", L"Photo_1.JPG")}))
       << "once the log is free, the lines that waited come first, each once";
   EXPECT_TRUE(wellFormed);
+}
+
+TEST_F(RenameTest, AHiddenReadOnlyArchivedFileKeepsItsAttributesInEveryModeAndWhenItsMoveFails) {
+  constexpr DWORD kKept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+  std::wstring folder = MakeFolder(L"attributs", {{L"garde.txt", "1"}});
+  ASSERT_TRUE(SetFileAttributesW((folder + L"garde.txt").c_str(), kKept));
+  auto attributesOf = [&](const wchar_t* name) { return GetFileAttributesW((folder + name).c_str()) & kKept; };
+  List(folder, {L"garde.txt"}, L"TXT");
+
+  ChooseMode(kReplaceModeBox);
+  Set(kPartField, L"garde");
+  Set(kReplacementField, L"gardé");
+  Rename(0);
+  EXPECT_EQ(attributesOf(L"gardé.txt"), kKept) << "replacing";
+  ChooseMode(kRenumberModeBox);
+  Set(kNewNameField, L"Garde");
+  Tick(kRenumberSeparatorBox, true);
+  ASSERT_TRUE(WaitForListRows(Program(), 1));
+  Rename(0);
+  EXPECT_EQ(attributesOf(L"Garde_1.txt"), kKept) << "renumbering";
+  ChooseMode(kAppendModeBox);
+  Set(kAddedTextField, L"-fin");
+  Tick(kAtEndOption, true);
+  Tick(kAppendSeparatorBox, false);
+  Tick(kNumberingBox, false);
+  ASSERT_TRUE(WaitForListRows(Program(), 1));
+  Rename(0);
+  EXPECT_EQ(EntriesOf(folder), (Names{L"Garde_1-fin.txt"}));
+  EXPECT_EQ(attributesOf(L"Garde_1-fin.txt"), kKept) << "adding";
+
+  // Held open by another program, the file cannot be moved: it stays as it was, attributes and all.
+  Set(kAddedTextField, L"-non");
+  ASSERT_TRUE(WaitForListRows(Program(), 1));
+  HANDLE held = CreateFileW((folder + L"Garde_1-fin.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Rename(1);
+  CloseHandle(held);
+  EXPECT_EQ(EntriesOf(folder), (Names{L"Garde_1-fin.txt"}));
+  EXPECT_EQ(attributesOf(L"Garde_1-fin.txt"), kKept) << "a failed move";
 }
 
 TEST_F(RenameTest, FilesPastThreeHundredCharactersAreListedRenamedAndActedOnThroughTheExplorer) {
@@ -348,6 +389,22 @@ TEST_F(RenameTest, FilesPastThreeHundredCharactersAreListedRenamedAndActedOnThro
   EXPECT_EQ(MessageBoxText(box), L"Le fichier " + renamed[1] + L" n'a pu être placé dans la corbeille !");
   ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
   EXPECT_TRUE(FileExists(deep + renamed[1])) << "refused, untouched";
+
+  // A deep file the shell cannot be handed (here, gone behind the program's back) is named in a message.
+  ASSERT_TRUE(DeleteFileW((deep + renamed[2]).c_str()));
+  Names rows = RowPaths();
+  int gone = static_cast<int>(std::find(rows.begin(), rows.end(), deep + renamed[2]) - rows.begin());
+  for (auto [command, title, text] : {std::tuple{kListOpen, L"Ouvrir", L"Windows ne peut ouvrir cet élément"},
+                                      std::tuple{kListProperties, L"Propriétés",
+                                                 L"Windows ne peut afficher les propriétés de cet élément"}}) {
+    ASSERT_TRUE(SelectListRow(list, -1, false));
+    ASSERT_TRUE(SelectListRow(list, gone, true));
+    PostCommand(Program(), command);
+    ASSERT_TRUE(WaitForMessageBox(Program().ProcessId(), title, &box));
+    EXPECT_EQ(MessageBoxText(box), std::wstring(text) + L" : son chemin dépasse 260 caractères.\r\n" + deep + renamed[2]);
+    ASSERT_TRUE(PressMessageBoxButton(box, kButtonOk));
+    ASSERT_TRUE(WaitUntilGone(box));
+  }
 
   // "Ouvrir" in the explorer control opens a file there in its viewer.
   ASSERT_TRUE(OpenExplorerFolder(Program(), levels[2]));
