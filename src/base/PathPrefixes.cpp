@@ -11,8 +11,6 @@ constexpr std::wstring_view kNetworkPrefix = L"\\\\?\\UNC\\";
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
-bool StartsWith(const std::wstring& text, std::wstring_view start) { return text.starts_with(start); }
-
 bool IsDrivePath(const std::wstring& path) {
   return path.size() >= 3 && std::iswalpha(static_cast<wint_t>(path[0])) && path[1] == L':' && IsSeparator(path[2]);
 }
@@ -38,8 +36,8 @@ std::wstring ExtendedLengthForm(const std::wstring& fullPath) {
 }
 
 std::wstring WithoutExtendedPrefix(const std::wstring& path) {
-  if (StartsWith(path, kNetworkPrefix)) return L"\\\\" + path.substr(kNetworkPrefix.size());
-  if (StartsWith(path, kPrefix) && IsDrivePath(path.substr(kPrefix.size()))) return path.substr(kPrefix.size());
+  if (path.starts_with(kNetworkPrefix)) return L"\\\\" + path.substr(kNetworkPrefix.size());
+  if (path.starts_with(kPrefix) && IsDrivePath(path.substr(kPrefix.size()))) return path.substr(kPrefix.size());
   return path;
 }
 

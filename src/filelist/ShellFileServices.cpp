@@ -29,7 +29,6 @@ constexpr ShellAction kOpen{L"open", SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL, L"O
 constexpr ShellAction kProperties{L"properties", SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI,
                                   SW_HIDE, L"Propriétés", L"Windows ne peut afficher les propriétés de cet élément"};
 
-
 // Hands the entry to the shell, by its item identifier list when one is given, else by `file`. True when the shell
 // took it.
 bool Execute(const ShellAction& action, const std::wstring& file, PIDLIST_ABSOLUTE item, ULONG extraMask) {
@@ -97,14 +96,11 @@ bool SendToRecycleBin(const std::wstring& path) {
 bool DeleteForGood(const std::wstring& path) {
   const std::wstring file = base::FileCallForm(path);
   if (DeleteFileW(file.c_str())) return true;
-  if (GetLastError() != ERROR_ACCESS_DENIED) return false;
   // Windows deletes no read-only file: that attribute alone goes for the deletion, and comes back if the file stays.
-  DWORD attributes = GetFileAttributesW(file.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
-  DWORD others = attributes & ~FILE_ATTRIBUTE_READONLY;
-  SetFileAttributesW(file.c_str(), others == 0 ? FILE_ATTRIBUTE_NORMAL : others);
+  if (GetLastError() != ERROR_ACCESS_DENIED || !base::IsReadOnly(path)) return false;
+  base::SetReadOnly(path, false);
   if (DeleteFileW(file.c_str())) return true;
-  SetFileAttributesW(file.c_str(), attributes);
+  base::SetReadOnly(path, true);
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include "base/FileEntries.h"
 #include "base/PathForms.h"
 #include "base/PathParts.h"
 #include "rename/Win32FolderPictures.h"
@@ -10,28 +11,13 @@
 namespace renaming {
 
 MoveResult Win32FileMoves::Move(const std::wstring& from, const std::wstring& to) {
-  const std::wstring source = base::FileCallForm(from);
-  if (MoveFileW(source.c_str(), base::FileCallForm(to).c_str())) return MoveResult::Moved;
+  if (MoveFileW(base::FileCallForm(from).c_str(), base::FileCallForm(to).c_str())) return MoveResult::Moved;
   DWORD error = GetLastError();
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return MoveResult::NameTaken;
-  if (error != ERROR_ACCESS_DENIED) return MoveResult::Failed;
-  DWORD attributes = GetFileAttributesW(source.c_str());
-  bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  return readOnly ? MoveResult::ReadOnly : MoveResult::Failed;
+  return error == ERROR_ACCESS_DENIED && base::IsReadOnly(from) ? MoveResult::ReadOnly : MoveResult::Failed;
 }
 
-void Win32FileMoves::SetReadOnly(const std::wstring& path, bool readOnly) {
-  const std::wstring entry = base::FileCallForm(path);
-  DWORD attributes = GetFileAttributesW(entry.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  // Only the attributes a program may set are given back; none of them at all reads "normal".
-  constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                              FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
-                              FILE_ATTRIBUTE_TEMPORARY;
-  DWORD wanted = readOnly ? (attributes | FILE_ATTRIBUTE_READONLY) : (attributes & ~FILE_ATTRIBUTE_READONLY);
-  wanted &= kSettable;
-  SetFileAttributesW(entry.c_str(), wanted == 0 ? FILE_ATTRIBUTE_NORMAL : wanted);
-}
+void Win32FileMoves::SetReadOnly(const std::wstring& path, bool readOnly) { base::SetReadOnly(path, readOnly); }
 
 namespace {
 

@@ -143,8 +143,9 @@ std::vector<ExplorerEntry> ListFolder(const std::wstring& folder) {
   NoDriveErrorBoxes noBoxes;
   LooksByType looks;
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileExW(base::FileCallForm(JoinFile(folder, L"*")).c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  const std::wstring pattern = base::FileCallForm(JoinFile(folder, L"*"));
+  HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
     std::wstring name = found.cFileName;
