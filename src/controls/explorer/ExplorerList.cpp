@@ -3,9 +3,13 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <chrono>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/PathParts.h"
+#include "controls/explorer/ExplorerDriveQuestions.h"
 #include "controls/explorer/ExplorerFolderWatch.h"
 #include "controls/explorer/ExplorerListing.h"
 #include "controls/explorer/ExplorerOnDisk.h"
@@ -26,6 +30,10 @@ constexpr int kNameColumnWidth = 300;
 // The window timer that looks at the folder's change notification; an identifier clear of the list view's own.
 constexpr UINT_PTR kWatchTimer = 0x7457;
 constexpr UINT kWatchTick = 100;  // milliseconds
+// Posted to the list by a drive question's thread once the drive has answered.
+constexpr UINT kDriveAnsweredMessage = WM_APP + 0x44;
+// How long the drives may take to answer before they are shown: the local ones then show complete at once.
+constexpr auto kDriveGrace = std::chrono::milliseconds(250);
 
 struct ColumnSpec {
   const wchar_t* title;
@@ -49,6 +57,7 @@ struct ExplorerListState {
   int fileCommand = 0;        // sent to the top-level window by Enter on a file
   ExplorerFolderWatch watch;  // on the folder on show
   ExplorerRefreshTiming refreshTiming;
+  std::shared_ptr<DriveQuestions> driveQuestions;  // shared with the questions' threads, which may outlive the list
 };
 
 // Where the user stands in a listing, by the entries' paths, for the next listing to put back what is still there.
@@ -179,6 +188,42 @@ std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
   return entry.isParent ? std::wstring() : entry.path;
 }
 
+// Gives the drives among `entries` what their questions last answered; whether any row changed.
+bool TakeKnownDetails(const DriveQuestions& questions, std::vector<ExplorerEntry>& entries) {
+  bool changed = false;
+  for (ExplorerEntry& entry : entries) {
+    if (!entry.isDrive) continue;
+    if (std::optional<DriveDetails> details = questions.Known(entry.path)) {
+      changed = TakeDriveDetails(entry, *details) || changed;
+    }
+  }
+  return changed;
+}
+
+// The drives, each asked afresh for its details (but never twice at once). A short grace lets those that answer at
+// once show complete; the others show their last answer, or their root, and are filled in when they answer.
+std::vector<ExplorerEntry> ListDrivesAsking(DriveQuestions& questions) {
+  std::vector<ExplorerEntry> drives = ListDrives();
+  std::vector<std::wstring> roots;
+  for (const ExplorerEntry& drive : drives) {
+    questions.Ask(drive.path);
+    roots.push_back(drive.path);
+  }
+  questions.WaitForAnswers(roots, kDriveGrace);
+  TakeKnownDetails(questions, drives);
+  return drives;
+}
+
+// A drive answered: while the drives are on show, its row shows what it said, the user's place kept; otherwise the
+// answer waits for their next showing.
+void ShowDriveAnswers(HWND list, ExplorerListState& state) {
+  if (!state.folder.empty()) return;
+  ListingPlace place = PlaceNow(list, state);
+  if (!TakeKnownDetails(*state.driveQuestions, state.entries)) return;
+  SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
+  FillRows(list, state, place);
+}
+
 // Lists `folder` afresh in the current sort order, the user's place put back where its entries remain, and
 // watches it.
 void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const ListingPlace& place) {
@@ -190,7 +235,7 @@ void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder,
     KillTimer(list, kWatchTimer);
   }
   ULONGLONG started = GetTickCount64();
-  state.entries = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
+  state.entries = state.folder.empty() ? ListDrivesAsking(*state.driveQuestions) : ListFolder(state.folder);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
   FillRows(list, state, place);
   state.refreshTiming.Refreshed(started, GetTickCount64());
@@ -302,7 +347,11 @@ LRESULT CALLBACK ExplorerListProc(HWND list, UINT message, WPARAM wParam, LPARAM
         return 0;
       }
       break;
+    case kDriveAnsweredMessage:
+      ShowDriveAnswers(list, *state);
+      return 0;
     case WM_NCDESTROY:
+      state->driveQuestions->StopTelling();
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
       RemovePropW(list, kStateProperty);
       delete state;
@@ -347,6 +396,8 @@ HWND CreateExplorerList(int number, int x, int y, int width, int height, const s
   }
 
   auto* state = new ExplorerListState;
+  state->driveQuestions =
+      DriveQuestions::Make(AskDriveDetails, [list] { PostMessageW(list, kDriveAnsweredMessage, 0, 0); });
   SetPropW(list, kStateProperty, state);
   state->listProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListProc)));

@@ -23,6 +23,11 @@
 // order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives.
 // Hidden entries are not shown. The window keeps its record under the window property "TarvelleExplorerList" and
 // frees it, and stops its watch, when it is destroyed.
+//
+// The drives never hold the window: their labels and icons are asked on threads of their own, one per drive, and
+// the list waits a quarter of a second for them before it shows the drives. A drive that answers later (a network
+// drive whose server is gone may take many seconds) shows its root, or what it answered last, until its answer
+// fills its row in.
 
 #include <windows.h>
 
