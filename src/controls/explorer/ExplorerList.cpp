@@ -34,6 +34,8 @@ constexpr UINT kWatchTick = 100;  // milliseconds
 constexpr UINT kDriveAnsweredMessage = WM_APP + 0x44;
 // How long the drives may take to answer before they are shown: the local ones then show complete at once.
 constexpr auto kDriveGrace = std::chrono::milliseconds(250);
+// How long a drive being opened may take to answer before the user is told it cannot be reached.
+constexpr auto kDriveOpenLimit = std::chrono::milliseconds(1000);
 
 struct ColumnSpec {
   const wchar_t* title;
@@ -54,8 +56,9 @@ struct ExplorerListState {
   std::vector<ExplorerEntry> entries;
   ExplorerColumn sortColumn = ExplorerColumn::Name;
   bool ascending = true;
-  int fileCommand = 0;        // sent to the top-level window by Enter on a file
-  ExplorerFolderWatch watch;  // on the folder on show
+  int fileCommand = 0;             // sent to the top-level window by Enter on a file
+  int unansweredDriveCommand = 0;  // sent to the top-level window when a drive opened does not answer
+  ExplorerFolderWatch watch;       // on the folder on show
   ExplorerRefreshTiming refreshTiming;
   std::shared_ptr<DriveQuestions> driveQuestions;  // shared with the questions' threads, which may outlive the list
 };
@@ -224,6 +227,19 @@ void ShowDriveAnswers(HWND list, ExplorerListState& state) {
   FillRows(list, state, place);
 }
 
+// Whether the drive answers its question (the one pending, or one asked now) in time: a network drive whose server
+// is gone would hold the window for many seconds in its listing. A drive that is not ready says so at once, which
+// counts as an answer.
+bool DriveAnswers(DriveQuestions& questions, const std::wstring& root) {
+  questions.Ask(root);
+  return questions.WaitForAnswers({root}, kDriveOpenLimit);
+}
+
+// Sends `command` to the list's top-level window, as a menu entry does; 0 sends nothing.
+void SendCommand(HWND list, int command) {
+  if (command != 0) SendMessageW(GetAncestor(list, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
 // Lists `folder` afresh in the current sort order, the user's place put back where its entries remain, and
 // watches it.
 void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const ListingPlace& place) {
@@ -275,6 +291,10 @@ void Open(HWND list, ExplorerListState& state, int index) {
   if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
   const ExplorerEntry entry = state.entries[static_cast<size_t>(index)];
   if (!entry.isFolder) return;
+  if (entry.isDrive && !DriveAnswers(*state.driveQuestions, entry.path)) {
+    SendCommand(list, state.unansweredDriveCommand);
+    return;
+  }
   // Going up, the folder just left is selected, as Explorer does; going down, nothing is.
   std::wstring left = entry.isParent ? state.folder : std::wstring();
   ShowFolder(list, state, entry.path, OnEntry(left));
@@ -285,8 +305,8 @@ void PressEnter(HWND list, ExplorerListState& state, int index) {
   if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
   if (state.entries[static_cast<size_t>(index)].isFolder) {
     Open(list, state, index);
-  } else if (state.fileCommand != 0) {
-    SendMessageW(GetAncestor(list, GA_ROOT), WM_COMMAND, MAKEWPARAM(state.fileCommand, 0), 0);
+  } else {
+    SendCommand(list, state.fileCommand);
   }
 }
 
@@ -461,8 +481,9 @@ bool ExplorerEntryIsSelected(int number, int index) {
 bool ExplorerEntryOnDisk(int number, int index) {
   const ExplorerEntry* entry = EntryAt(number, index);
   if (!entry) return false;
-  // A drive, and the top level that ".." of a drive leads to, are left to the listing to judge.
-  if (entry->isDrive || entry->path.empty()) return true;
+  // A drive is there when it answers; the top level that ".." of a drive leads to always is.
+  if (entry->isDrive) return DriveAnswers(*StateOf(ListOf(number))->driveQuestions, entry->path);
+  if (entry->path.empty()) return true;
   return entry->isFolder ? IsFolderOnDisk(entry->path) : IsFileOnDisk(entry->path);
 }
 
@@ -484,6 +505,11 @@ void OpenExplorerEntry(int number, int index) {
 void SetExplorerFileCommand(int number, int command) {
   HWND list = ListOf(number);
   if (list) StateOf(list)->fileCommand = command;
+}
+
+void SetExplorerUnansweredDriveCommand(int number, int command) {
+  HWND list = ListOf(number);
+  if (list) StateOf(list)->unansweredDriveCommand = command;
 }
 
 }  // namespace controls

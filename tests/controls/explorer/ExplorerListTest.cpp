@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -161,13 +162,13 @@ class ExplorerListTest : public testing::Test {
     SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&label));
     return MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
   }
-  void DoubleClickRow(int row) const {
+  std::vector<ui::Event> DoubleClickRow(int row) const {
     LPARAM point = PointOfRow(row);
     SendMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(list_, WM_LBUTTONUP, 0, point);
     SendMessageW(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     SendMessageW(list_, WM_LBUTTONUP, 0, point);
-    TakeEvents();
+    return TakeEvents();
   }
   HWND Header() const { return reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0)); }
   // The notification the heading sends the list when clicked.
@@ -487,6 +488,7 @@ class ExplorerDriveListTest : public ExplorerListTest {
     ResetEvent(slowDrivesReleased);
     previousReader_ = controls::ReplaceVolumeLabelReader(SlowVolumeLabel);
     ExplorerListTest::SetUp();
+    controls::SetExplorerUnansweredDriveCommand(kExplorer, kUnansweredDriveCommand);
     controls::SetExplorerFolder(kExplorer, L"");
     ASSERT_GE(RowCount(), 2) << Rows();
     slowRoot_ = controls::ExplorerEntryPath(kExplorer, RowCount() - 1);
@@ -521,7 +523,12 @@ TEST_F(ExplorerDriveListTest, ShowsTheDrivesWhileOneIsSlowAndFillsItInWhenItAnsw
   ASSERT_GE(slowRow, 0) << "the slow drive shows its root meanwhile: " << Rows();
   EXPECT_NE(Cell(slowRow, 2), L"") << "its type is known at once";
 
-  Select(slowRow);
+  std::vector<ui::Event> events = DoubleClickRow(slowRow);
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const ui::Event& e) {
+    return e.kind == ui::kMenuEvent && e.command == kUnansweredDriveCommand;
+  })) << "the program is told; " << Describe(events);
+  EXPECT_EQ(controls::ExplorerCurrentFolder(kExplorer), L"") << "the list stays on the drives";
+  EXPECT_EQ(controls::ExplorerFirstSelected(kExplorer), slowRow) << "the click selected the slow drive";
 
   SetEvent(slowDrivesReleased);
   EXPECT_TRUE(PumpUntil([&] { return RowNamed(SlowDriveAnswered()) >= 0; })) << Rows();
