@@ -20,8 +20,8 @@ std::vector<ExplorerEntry> ListFolder(const std::wstring& folder);
 std::vector<ExplorerEntry> ListDrives();
 
 // What takes time to learn of a drive: its label and, for fixed, network and RAM drives, its own icon. A network
-// drive whose server is gone may hold it for many seconds: it is for a question's thread (DriveQuestions). No system
-// box is shown; the floppy drives A: and B: are never touched: their label is not read.
+// drive whose server is gone may keep it waiting for many seconds: it is for a question's thread (DriveQuestions).
+// No system box is shown; the floppy drives A: and B: are never touched: their label is not read.
 DriveDetails AskDriveDetails(const std::wstring& root);
 
 // The drive's entry named by its label ("Données (D:)") and given its own icon; whether either changed.
