@@ -9,6 +9,7 @@
 #include "dialogs/ForbiddenCharacters.h"
 #include "filelist/AddingCommands.h"
 #include "filelist/EmptyingCommands.h"
+#include "filelist/ExplorerSelection.h"
 #include "filelist/FileActions.h"
 #include "filelist/FileList.h"
 #include "filelist/ShellShortcuts.h"
@@ -73,6 +74,7 @@ const MenuRoute kMenuRoutes[] = {
     {base::kListSortByPath, filelist::SortRowsByPath},
     {base::kUndoRenameCommand, renaming::UndoLastRename},
     {base::kArrivedPathsCommand, AddArrivedPaths},
+    {base::kUnansweredDriveCommand, filelist::TellFolderNotAccessible},
 };
 
 // Close events, by window number.

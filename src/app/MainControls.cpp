@@ -126,6 +126,8 @@ void CreateMainControls() {
   CreateTaskPaneContent();
   // Enter on a file of the explorer control does what its popup entry "Ouvrir" does.
   controls::SetExplorerFileCommand(base::kExplorer, base::kExplorerOpen);
+  // A drive that does not answer when opened gets the message of a folder that cannot be used.
+  controls::SetExplorerUnansweredDriveCommand(base::kExplorer, base::kUnansweredDriveCommand);
   CreateListArea();
   CreateModePanels();
   CreateProgressArea();

@@ -94,6 +94,8 @@ inline constexpr int kListSortByPath = 91;
 inline constexpr int kUndoRenameCommand = 92;
 // Paths handed from outside (dropped on the window, on the command line, from a second start) wait to be added.
 inline constexpr int kArrivedPathsCommand = 93;
+// The explorer control's drive that did not answer when opened: "Le dossier choisi n'est pas accessible."
+inline constexpr int kUnansweredDriveCommand = 94;
 
 // The task pane's links send these commands to the main window.
 inline constexpr int kAddFilesCommand = 5;

@@ -246,6 +246,7 @@ TEST_F(ExplorerControlTest, GoingUpFromDocumentsEndsAtTheDrivesWhichOpen) {
                                      drives.begin());
   ASSERT_LT(drive, static_cast<int>(drives.size())) << "no row for drive C: among" << Join(drives);
   EXPECT_EQ(ListCellText(explorer_, drive, 2), L"Disque local") << "type of drive C:";
+  EXPECT_TRUE(SaveWindowScreenshot("explorer-drives", Window()));
 
   ASSERT_TRUE(DoubleClickRow(drive)) << "on drive C:";
   EXPECT_TRUE(WaitForFolder(L"C:\\")) << "drive C: opened";

@@ -3,9 +3,13 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <chrono>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/PathParts.h"
+#include "controls/explorer/ExplorerDriveQuestions.h"
 #include "controls/explorer/ExplorerFolderWatch.h"
 #include "controls/explorer/ExplorerListing.h"
 #include "controls/explorer/ExplorerOnDisk.h"
@@ -26,6 +30,12 @@ constexpr int kNameColumnWidth = 300;
 // The window timer that looks at the folder's change notification; an identifier clear of the list view's own.
 constexpr UINT_PTR kWatchTimer = 0x7457;
 constexpr UINT kWatchTick = 100;  // milliseconds
+// Posted to the list by a drive question's thread once the drive has answered.
+constexpr UINT kDriveAnsweredMessage = WM_APP + 0x44;
+// How long the drives may take to answer before they are shown: the local ones then show complete at once.
+constexpr auto kDriveGrace = std::chrono::milliseconds(250);
+// How long a drive being opened may take to answer before the user is told it cannot be reached.
+constexpr auto kDriveOpenLimit = std::chrono::milliseconds(1000);
 
 struct ColumnSpec {
   const wchar_t* title;
@@ -46,9 +56,11 @@ struct ExplorerListState {
   std::vector<ExplorerEntry> entries;
   ExplorerColumn sortColumn = ExplorerColumn::Name;
   bool ascending = true;
-  int fileCommand = 0;        // sent to the top-level window by Enter on a file
-  ExplorerFolderWatch watch;  // on the folder on show
+  int fileCommand = 0;             // sent to the top-level window by Enter on a file
+  int unansweredDriveCommand = 0;  // sent to the top-level window when a drive opened does not answer
+  ExplorerFolderWatch watch;       // on the folder on show
   ExplorerRefreshTiming refreshTiming;
+  std::shared_ptr<DriveQuestions> driveQuestions;  // shared with the questions' threads, which may outlive the list
 };
 
 // Where the user stands in a listing, by the entries' paths, for the next listing to put back what is still there.
@@ -179,6 +191,55 @@ std::wstring SelectedPath(HWND list, const ExplorerListState& state) {
   return entry.isParent ? std::wstring() : entry.path;
 }
 
+// Gives the drives among `entries` what their questions last answered; whether any row changed.
+bool TakeKnownDetails(const DriveQuestions& questions, std::vector<ExplorerEntry>& entries) {
+  bool changed = false;
+  for (ExplorerEntry& entry : entries) {
+    if (!entry.isDrive) continue;
+    if (std::optional<DriveDetails> details = questions.Known(entry.path)) {
+      changed = TakeDriveDetails(entry, *details) || changed;
+    }
+  }
+  return changed;
+}
+
+// The drives, each asked afresh for its details (but never twice at once). A short grace lets those that answer at
+// once show complete; the others show their last answer, or their root, and are filled in when they answer.
+std::vector<ExplorerEntry> ListDrivesAsking(DriveQuestions& questions) {
+  std::vector<ExplorerEntry> drives = ListDrives();
+  std::vector<std::wstring> roots;
+  for (const ExplorerEntry& drive : drives) {
+    questions.Ask(drive.path);
+    roots.push_back(drive.path);
+  }
+  questions.WaitForAnswers(roots, kDriveGrace);
+  TakeKnownDetails(questions, drives);
+  return drives;
+}
+
+// A drive answered: while the drives are on show, its row shows what it said, the user's place kept; otherwise the
+// answer waits for their next showing.
+void ShowDriveAnswers(HWND list, ExplorerListState& state) {
+  if (!state.folder.empty()) return;
+  ListingPlace place = PlaceNow(list, state);
+  if (!TakeKnownDetails(*state.driveQuestions, state.entries)) return;
+  SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
+  FillRows(list, state, place);
+}
+
+// Whether the drive answers its question (the one pending, or one asked now) in time: a network drive whose server
+// is gone would hold the window for many seconds in its listing. A drive that is not ready says so at once, which
+// counts as an answer.
+bool DriveAnswers(DriveQuestions& questions, const std::wstring& root) {
+  questions.Ask(root);
+  return questions.WaitForAnswers({root}, kDriveOpenLimit);
+}
+
+// Sends `command` to the list's top-level window, as a menu entry does; 0 sends nothing.
+void SendCommand(HWND list, int command) {
+  if (command != 0) SendMessageW(GetAncestor(list, GA_ROOT), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
 // Lists `folder` afresh in the current sort order, the user's place put back where its entries remain, and
 // watches it.
 void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder, const ListingPlace& place) {
@@ -190,7 +251,7 @@ void ShowFolder(HWND list, ExplorerListState& state, const std::wstring& folder,
     KillTimer(list, kWatchTimer);
   }
   ULONGLONG started = GetTickCount64();
-  state.entries = state.folder.empty() ? ListDrives() : ListFolder(state.folder);
+  state.entries = state.folder.empty() ? ListDrivesAsking(*state.driveQuestions) : ListFolder(state.folder);
   SortExplorerEntries(state.entries, state.sortColumn, state.ascending);
   FillRows(list, state, place);
   state.refreshTiming.Refreshed(started, GetTickCount64());
@@ -230,6 +291,10 @@ void Open(HWND list, ExplorerListState& state, int index) {
   if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
   const ExplorerEntry entry = state.entries[static_cast<size_t>(index)];
   if (!entry.isFolder) return;
+  if (entry.isDrive && !DriveAnswers(*state.driveQuestions, entry.path)) {
+    SendCommand(list, state.unansweredDriveCommand);
+    return;
+  }
   // Going up, the folder just left is selected, as Explorer does; going down, nothing is.
   std::wstring left = entry.isParent ? state.folder : std::wstring();
   ShowFolder(list, state, entry.path, OnEntry(left));
@@ -240,8 +305,8 @@ void PressEnter(HWND list, ExplorerListState& state, int index) {
   if (index < 0 || static_cast<size_t>(index) >= state.entries.size()) return;
   if (state.entries[static_cast<size_t>(index)].isFolder) {
     Open(list, state, index);
-  } else if (state.fileCommand != 0) {
-    SendMessageW(GetAncestor(list, GA_ROOT), WM_COMMAND, MAKEWPARAM(state.fileCommand, 0), 0);
+  } else {
+    SendCommand(list, state.fileCommand);
   }
 }
 
@@ -302,7 +367,11 @@ LRESULT CALLBACK ExplorerListProc(HWND list, UINT message, WPARAM wParam, LPARAM
         return 0;
       }
       break;
+    case kDriveAnsweredMessage:
+      ShowDriveAnswers(list, *state);
+      return 0;
     case WM_NCDESTROY:
+      state->driveQuestions->StopTelling();
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
       RemovePropW(list, kStateProperty);
       delete state;
@@ -347,6 +416,8 @@ HWND CreateExplorerList(int number, int x, int y, int width, int height, const s
   }
 
   auto* state = new ExplorerListState;
+  state->driveQuestions =
+      DriveQuestions::Make(AskDriveDetails, [list] { PostMessageW(list, kDriveAnsweredMessage, 0, 0); });
   SetPropW(list, kStateProperty, state);
   state->listProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListProc)));
@@ -410,8 +481,9 @@ bool ExplorerEntryIsSelected(int number, int index) {
 bool ExplorerEntryOnDisk(int number, int index) {
   const ExplorerEntry* entry = EntryAt(number, index);
   if (!entry) return false;
-  // A drive, and the top level that ".." of a drive leads to, are left to the listing to judge.
-  if (entry->isDrive || entry->path.empty()) return true;
+  // A drive is there when it answers; the top level that ".." of a drive leads to always is.
+  if (entry->isDrive) return DriveAnswers(*StateOf(ListOf(number))->driveQuestions, entry->path);
+  if (entry->path.empty()) return true;
   return entry->isFolder ? IsFolderOnDisk(entry->path) : IsFileOnDisk(entry->path);
 }
 
@@ -433,6 +505,11 @@ void OpenExplorerEntry(int number, int index) {
 void SetExplorerFileCommand(int number, int command) {
   HWND list = ListOf(number);
   if (list) StateOf(list)->fileCommand = command;
+}
+
+void SetExplorerUnansweredDriveCommand(int number, int command) {
+  HWND list = ListOf(number);
+  if (list) StateOf(list)->unansweredDriveCommand = command;
 }
 
 }  // namespace controls

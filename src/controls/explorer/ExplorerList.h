@@ -23,6 +23,12 @@
 // order chosen last applies to every folder shown afterwards. The top level (the empty folder) lists the drives.
 // Hidden entries are not shown. The window keeps its record under the window property "TarvelleExplorerList" and
 // frees it, and stops its watch, when it is destroyed.
+//
+// The drives never hold the window: their labels and icons are asked on threads of their own, one per drive, and
+// the list waits a quarter of a second for them before it shows the drives. A drive that answers later (a network
+// drive whose server is gone may take many seconds) shows its root, or what it answered last, until its answer
+// fills its row in. A drive is opened only when it answers within a second; otherwise the list stays on the drives
+// and sends the unanswered-drive command, when one is set, to its top-level window.
 
 #include <windows.h>
 
@@ -58,7 +64,8 @@ bool ExplorerEntryIsFolder(int number, int index);  // ".." and the drives count
 bool ExplorerEntryIsParent(int number, int index);  // the ".." entry
 bool ExplorerEntryIsSelected(int number, int index);
 // Whether the file or folder the entry leads to is still on disk as it was listed (a file still a file, a folder
-// still a folder). Drives and the top level are not touched and count as there.
+// still a folder). A drive counts as there when it answers within a second (a drive that is not ready answers); the
+// top level is not touched and counts as there.
 bool ExplorerEntryOnDisk(int number, int index);
 int ExplorerFirstSelected(int number);  // -1 when none
 
@@ -70,5 +77,7 @@ void OpenExplorerEntry(int number, int index);
 
 // The command the Enter key on a file sends (0, the default: none).
 void SetExplorerFileCommand(int number, int command);
+// The command sent when a drive being opened does not answer within a second (0, the default: none).
+void SetExplorerUnansweredDriveCommand(int number, int command);
 
 }  // namespace controls

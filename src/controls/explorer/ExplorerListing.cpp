@@ -1,6 +1,7 @@
 #include "controls/explorer/ExplorerListing.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <map>
@@ -9,6 +10,7 @@
 #include "controls/explorer/ExplorerColumnText.h"
 #include "controls/explorer/ExplorerOnDisk.h"
 #include "controls/explorer/ExplorerPath.h"
+#include "controls/explorer/ExplorerVolumeLabel.h"
 
 namespace controls {
 
@@ -99,30 +101,15 @@ DriveKind KindOf(UINT driveType) {
   }
 }
 
+// What the system tells of a drive at once; the name is the root until the drive's details come.
 ExplorerEntry DriveEntry(const std::wstring& root) {
-  UINT driveType = GetDriveTypeW(root.c_str());
   ExplorerEntry entry;
   entry.isFolder = true;
   entry.isDrive = true;
   entry.path = root;
-  entry.typeText = DriveTypeText(KindOf(driveType));
-  std::wstring label;
-  if (!IsFloppyRoot(root)) {
-    wchar_t volume[MAX_PATH + 1] = {};
-    if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
-      label = volume;
-    }
-  }
-  entry.name = DriveEntryName(root, label);
-  // Fixed and network drives give their own icon; for the others the shell would read the medium.
-  bool mayTouch = driveType == DRIVE_FIXED || driveType == DRIVE_REMOTE || driveType == DRIVE_RAMDISK;
-  if (mayTouch) {
-    SHFILEINFOW info{};
-    if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
-      entry.iconIndex = info.iIcon;
-    }
-  }
-  if (entry.iconIndex < 0) entry.iconIndex = LookByAttributes(root, FILE_ATTRIBUTE_DIRECTORY, false).iconIndex;
+  entry.name = DriveEntryName(root, {});
+  entry.typeText = DriveTypeText(KindOf(GetDriveTypeW(root.c_str())));
+  entry.iconIndex = LookByAttributes(root, FILE_ATTRIBUTE_DIRECTORY, false).iconIndex;
   return entry;
 }
 
@@ -165,6 +152,33 @@ std::vector<ExplorerEntry> ListDrives() {
   if (length == 0 || length >= std::size(roots)) return entries;
   for (const wchar_t* root = roots; *root; root += wcslen(root) + 1) entries.push_back(DriveEntry(root));
   return entries;
+}
+
+DriveDetails AskDriveDetails(const std::wstring& root) {
+  NoDriveErrorBoxes noBoxes;
+  DriveDetails details;
+  if (!IsFloppyRoot(root)) details.label = ReadVolumeLabel(root);
+  UINT driveType = GetDriveTypeW(root.c_str());
+  // Fixed and network drives give their own icon; for the others the shell would read the medium.
+  if (driveType == DRIVE_FIXED || driveType == DRIVE_REMOTE || driveType == DRIVE_RAMDISK) {
+    // The shell wants COM on the thread that asks it.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHFILEINFOW info{};
+    if (SHGetFileInfoW(root.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
+      details.iconIndex = info.iIcon;
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+  }
+  return details;
+}
+
+bool TakeDriveDetails(ExplorerEntry& drive, const DriveDetails& details) {
+  std::wstring name = DriveEntryName(drive.path, details.label);
+  int iconIndex = details.iconIndex >= 0 ? details.iconIndex : drive.iconIndex;
+  if (name == drive.name && iconIndex == drive.iconIndex) return false;
+  drive.name = std::move(name);
+  drive.iconIndex = iconIndex;
+  return true;
 }
 
 }  // namespace controls

@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/Numbers.h"
+#include "controls/explorer/ExplorerVolumeLabel.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
@@ -159,13 +162,13 @@ class ExplorerListTest : public testing::Test {
     SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&label));
     return MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
   }
-  void DoubleClickRow(int row) const {
+  std::vector<ui::Event> DoubleClickRow(int row) const {
     LPARAM point = PointOfRow(row);
     SendMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(list_, WM_LBUTTONUP, 0, point);
     SendMessageW(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     SendMessageW(list_, WM_LBUTTONUP, 0, point);
-    TakeEvents();
+    return TakeEvents();
   }
   HWND Header() const { return reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0)); }
   // The notification the heading sends the list when clicked.
@@ -464,6 +467,83 @@ TEST_F(ExplorerListTest, SelectsTheRowUnderARealRightClickAndSendsTheEvent) {
                                                   e.type == ui::kRightClick;
   EXPECT_TRUE(rightClick) << Describe(events);
   EXPECT_EQ(controls::ExplorerFirstSelected(kExplorer), zeta) << "the menu then finds an entry selected";
+}
+
+// Drive questions that take as long as the test wants. Never closed: a question's thread may still wait on it
+// when its test ends.
+const HANDLE slowDrivesReleased = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+
+// C: answers "Système" at once; every other drive answers "Lent" once the test lets it, as a network drive whose
+// server is gone keeps its caller waiting (bounded, so that a list that waits for it fails the test, not hangs it).
+std::wstring SlowVolumeLabel(const std::wstring& root) {
+  if (root == L"C:\\") return L"Système";
+  WaitForSingleObject(slowDrivesReleased, 30000);
+  return L"Lent";
+}
+
+// The drives, with every drive but C: slow to answer; the slow drive of the tests is the last one (Z: under Wine).
+class ExplorerDriveListTest : public ExplorerListTest {
+ protected:
+  void SetUp() override {
+    ResetEvent(slowDrivesReleased);
+    previousReader_ = controls::ReplaceVolumeLabelReader(SlowVolumeLabel);
+    ExplorerListTest::SetUp();
+    controls::SetExplorerUnansweredDriveCommand(kExplorer, kUnansweredDriveCommand);
+    controls::SetExplorerFolder(kExplorer, L"");
+    ASSERT_GE(RowCount(), 2) << Rows();
+    slowRoot_ = controls::ExplorerEntryPath(kExplorer, RowCount() - 1);
+    ASSERT_NE(slowRoot_, L"C:\\");
+  }
+  void TearDown() override {
+    SetEvent(slowDrivesReleased);
+    controls::ReplaceVolumeLabelReader(previousReader_);
+  }
+  // The slow drive's name once it has answered.
+  std::wstring SlowDriveAnswered() const { return L"Lent (" + slowRoot_.substr(0, 2) + L")"; }
+
+  controls::VolumeLabelReader previousReader_ = nullptr;
+  std::wstring slowRoot_;
+};
+
+// Dispatches the window messages as they come until `done` holds; false when it still does not after ten seconds.
+bool PumpUntil(const std::function<bool()>& done) {
+  ULONGLONG limit = GetTickCount64() + 10000;
+  while (!done()) {
+    if (GetTickCount64() > limit) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    TakeEvents();
+  }
+  return true;
+}
+
+TEST_F(ExplorerDriveListTest, ShowsTheDrivesWhileOneIsSlowAndFillsItInWhenItAnswers) {
+  // SetUp's showing of the drives has returned, and the list answers, while the slow drive's question is pending.
+  EXPECT_GE(RowNamed(L"Système (C:)"), 0) << "C: answered within the grace: " << Rows();
+  int slowRow = RowNamed(slowRoot_);
+  ASSERT_GE(slowRow, 0) << "the slow drive shows its root meanwhile: " << Rows();
+  EXPECT_NE(Cell(slowRow, 2), L"") << "its type is known at once";
+
+  std::vector<ui::Event> events = DoubleClickRow(slowRow);
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const ui::Event& e) {
+    return e.kind == ui::kMenuEvent && e.command == kUnansweredDriveCommand;
+  })) << "the program is told; " << Describe(events);
+  EXPECT_EQ(controls::ExplorerCurrentFolder(kExplorer), L"") << "the list stays on the drives";
+  EXPECT_EQ(controls::ExplorerFirstSelected(kExplorer), slowRow) << "the click selected the slow drive";
+
+  SetEvent(slowDrivesReleased);
+  EXPECT_TRUE(PumpUntil([&] { return RowNamed(SlowDriveAnswered()) >= 0; })) << Rows();
+  EXPECT_GE(RowNamed(L"Système (C:)"), 0) << Rows();
+  EXPECT_EQ(controls::ExplorerEntryPath(kExplorer, controls::ExplorerFirstSelected(kExplorer)), slowRoot_)
+      << "the selection follows the drive to its row by its new name";
+}
+
+TEST_F(ExplorerDriveListTest, ShowsADriveItsLastAnswerWhileItsNextQuestionIsPending) {
+  SetEvent(slowDrivesReleased);
+  ASSERT_TRUE(PumpUntil([&] { return RowNamed(SlowDriveAnswered()) >= 0; })) << Rows();
+  ResetEvent(slowDrivesReleased);
+  controls::SetExplorerFolder(kExplorer, L"C:\\");
+  controls::SetExplorerFolder(kExplorer, L"");
+  EXPECT_GE(RowNamed(SlowDriveAnswered()), 0) << "shown at once, although asked afresh: " << Rows();
 }
 
 TEST(ExplorerListLifetime, ForgetsItsRowsWhenItsWindowIsDestroyed) {
