@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Reads a Wine relay trace of the program's file calls (scripts/wine-relay) and checks the form of every path
-they were given: a path of 260 characters or more carries the \\\\?\\ prefix, a shorter one is passed as it is.
+"""Reads a Wine relay trace of file calls (scripts/wine-relay), keeps those of the program's own processes, and
+checks the form of every path they were given: a path of 260 characters or more carries the \\\\?\\ prefix, a
+shorter one is passed as it is.
 
     check_file_call_trace.py TRACE_FILE
 
@@ -12,7 +13,9 @@ import sys
 
 LIMIT = 260
 PREFIX = "\\\\?\\"
-CALL = re.compile(r'^[0-9a-f]+:Call (?:KERNEL32|KERNELBASE)\.(\w+)\((.*)$')
+# "pid:tid:Call KERNEL32.MoveFileW(...)"; the program's processes are those that load its file.
+CALL = re.compile(r'^([0-9a-f]+):[0-9a-f]+:Call (?:KERNEL32|KERNELBASE)\.(\w+)\((.*)$')
+PROGRAM_LOADED = re.compile(r'^([0-9a-f]+):[0-9a-f]+:trace:loaddll:.*Loaded L".*\\\\TarvelleRename\.exe"', re.I)
 TEXT = re.compile(r'L"((?:[^"\\]|\\.)*)"(\.\.\.)?')
 ESCAPE = re.compile(r'\\(x[0-9a-fA-F]{2,4}|u[0-9a-fA-F]{4}|.)')
 # Calls that a run through a folder beyond 300 characters must have made on a long path.
@@ -29,13 +32,17 @@ def main(path):
     faults = []
     long_calls = set()
     short_calls = 0
+    program = set()
     with open(path, encoding="utf-8", errors="replace") as trace:
         for number, line in enumerate(trace, 1):
+            loaded = PROGRAM_LOADED.match(line)
+            if loaded:
+                program.add(loaded.group(1))
             call = CALL.match(line)
-            if not call:
+            if not call or call.group(1) not in program:
                 continue
-            function = call.group(1)
-            for text, cut in TEXT.findall(call.group(2)):
+            function = call.group(2)
+            for text, cut in TEXT.findall(call.group(3)):
                 shown = unescaped(text)
                 length = len(shown)
                 if shown.startswith(PREFIX):
@@ -47,6 +54,8 @@ def main(path):
                     faults.append(f"line {number}: {function} given a long path without the prefix: {shown[:80]}...")
                 else:
                     short_calls += 1
+    if not program:
+        faults.append("the program was never started")
     missing = sorted(MUST_MEET_LONG - long_calls)
     if missing:
         faults.append("no call on a long path seen for: " + ", ".join(missing))
