@@ -6,12 +6,12 @@
 
 namespace base {
 
-bool EntryExists(const std::wstring& path) {
-  return GetFileAttributesW(FileCallForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+unsigned long EntryAttributes(const std::wstring& path) { return GetFileAttributesW(FileCallForm(path).c_str()); }
+
+bool EntryExists(const std::wstring& path) { return EntryAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
 bool IsReadOnly(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(FileCallForm(path).c_str());
+  DWORD attributes = EntryAttributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 

@@ -5,6 +5,9 @@
 
 namespace base {
 
+// The entry's attributes, read in the form file calls take (a path of any length); INVALID_FILE_ATTRIBUTES when
+// nothing of that name is there.
+unsigned long EntryAttributes(const std::wstring& path);
 // A file or a folder of that name is there.
 bool EntryExists(const std::wstring& path);
 

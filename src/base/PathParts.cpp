@@ -4,8 +4,6 @@ namespace base {
 
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
 // Index just after the last separator, 0 when there is none.
 size_t NameStart(std::wstring_view path) {
   size_t last = path.find_last_of(L"\\/");
@@ -13,6 +11,8 @@ size_t NameStart(std::wstring_view path) {
 }
 
 }  // namespace
+
+bool IsPathSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 std::wstring_view NamePartView(std::wstring_view path) { return path.substr(NameStart(path)); }
 
@@ -23,9 +23,9 @@ std::wstring FolderPart(std::wstring_view path) { return std::wstring(path.subst
 std::wstring FileExtension(std::wstring_view path) {
   for (size_t i = path.size(); i-- > 0;) {
     wchar_t c = path[i];
-    if (IsSeparator(c) || c == L' ') return {};
+    if (IsPathSeparator(c) || c == L' ') return {};
     if (c != L'.') continue;
-    if (i == 0 || IsSeparator(path[i - 1])) return {};
+    if (i == 0 || IsPathSeparator(path[i - 1])) return {};
     std::wstring_view extension = path.substr(i + 1);
     return std::wstring(extension.substr(0, extension.find(L'"')));
   }
@@ -48,7 +48,7 @@ std::wstring BaseName(std::wstring_view path) {
 
 std::wstring WithTrailingBackslash(std::wstring_view path) {
   std::wstring result(path);
-  if (!result.empty() && !IsSeparator(result.back())) result += L'\\';
+  if (!result.empty() && !IsPathSeparator(result.back())) result += L'\\';
   return result;
 }
 

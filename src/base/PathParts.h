@@ -7,6 +7,9 @@
 
 namespace base {
 
+// `\` or `/`: either separates the parts of a path.
+bool IsPathSeparator(wchar_t c);
+
 // The text after the last `\` or `/`; the whole path when it has neither.
 std::wstring NamePart(std::wstring_view path);
 // The same, as a view into the path.

@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "base/PathParts.h"
+
 namespace base {
 
 namespace {
@@ -9,23 +11,23 @@ namespace {
 constexpr std::wstring_view kPrefix = L"\\\\?\\";
 constexpr std::wstring_view kNetworkPrefix = L"\\\\?\\UNC\\";
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
 bool IsDrivePath(const std::wstring& path) {
-  return path.size() >= 3 && std::iswalpha(static_cast<wint_t>(path[0])) && path[1] == L':' && IsSeparator(path[2]);
+  return path.size() >= 3 && std::iswalpha(static_cast<wint_t>(path[0])) && path[1] == L':' &&
+         IsPathSeparator(path[2]);
 }
 
 // `\\server\share...`: two separators, then a server name.
 bool IsNetworkPath(const std::wstring& path) {
-  return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
+  return path.size() >= 3 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]) &&
+         !IsPathSeparator(path[2]);
 }
 
 }  // namespace
 
 bool HasPathPrefix(const std::wstring& path) {
-  return path.size() >= 4 && IsSeparator(path[0]) &&
-         ((IsSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') && IsSeparator(path[3])) ||
-          (path[1] == L'?' && path[2] == L'?' && IsSeparator(path[3])));
+  return path.size() >= 4 && IsPathSeparator(path[0]) &&
+         ((IsPathSeparator(path[1]) && (path[2] == L'?' || path[2] == L'.') && IsPathSeparator(path[3])) ||
+          (path[1] == L'?' && path[2] == L'?' && IsPathSeparator(path[3])));
 }
 
 std::wstring ExtendedLengthForm(const std::wstring& fullPath) {

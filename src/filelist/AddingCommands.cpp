@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "base/FileEntries.h"
 #include "base/Numbers.h"
-#include "base/PathForms.h"
 #include "base/PathParts.h"
 #include "base/UserFolders.h"
 #include "controls/explorer/ExplorerList.h"
@@ -102,7 +102,7 @@ void AddGivenPaths(const std::vector<std::wstring>& paths) {
   attributes.reserve(paths.size());
   bool folderGiven = false;
   for (const std::wstring& path : paths) {
-    attributes.push_back(GetFileAttributesW(base::FileCallForm(path).c_str()));
+    attributes.push_back(base::EntryAttributes(path));
     folderGiven = folderGiven || (attributes.back() != INVALID_FILE_ATTRIBUTES && IsFolder(attributes.back()));
   }
   std::wstring chosenType = ChosenTypeOf(ui::ControlText(base::kTypeField));

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "base/PathForms.h"
+#include "base/FileEntries.h"
 #include "base/PathParts.h"
 #include "filelist/IconTypes.h"
 #include "ui/LayoutScale.h"
@@ -36,7 +36,7 @@ int SystemIconOfPath(const std::wstring& path) {
   // The shell reads no path of 260 characters or more: such an entry is shown by its name and attributes, which
   // gives its type's icon.
   const bool byName = path.size() >= MAX_PATH;
-  DWORD attributes = byName ? GetFileAttributesW(base::FileCallForm(path).c_str()) : 0;
+  DWORD attributes = byName ? base::EntryAttributes(path) : 0;
   if (attributes == INVALID_FILE_ATTRIBUTES) return -1;
   std::wstring asked = byName ? base::NamePart(path) : path;
   UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (byName ? SHGFI_USEFILEATTRIBUTES : 0);
@@ -124,7 +124,7 @@ void RebuildRowImages(HWND list) {
 }
 
 int RowImageOf(HWND list, const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(base::FileCallForm(path).c_str());
+  DWORD attributes = base::EntryAttributes(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return -1;
   return RowImageOfEntry(list, path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
 }

@@ -6,20 +6,19 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/PathParts.h"
 #include "controls/explorer/ExplorerNameOrder.h"
 
 namespace filelist {
 
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
 int Sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
 // The component of a folder path that starts at `at`; `at` moves past it and its separator.
 std::wstring_view NextComponent(std::wstring_view folder, std::size_t& at) {
   std::size_t end = at;
-  while (end < folder.size() && !IsSeparator(folder[end])) ++end;
+  while (end < folder.size() && !base::IsPathSeparator(folder[end])) ++end;
   std::wstring_view component = folder.substr(at, end - at);
   at = end < folder.size() ? end + 1 : end;
   return component;

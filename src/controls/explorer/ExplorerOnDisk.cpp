@@ -1,6 +1,6 @@
 #include "controls/explorer/ExplorerOnDisk.h"
 
-#include "base/PathForms.h"
+#include "base/FileEntries.h"
 #include "controls/explorer/ExplorerPath.h"
 
 namespace controls {
@@ -15,7 +15,7 @@ namespace {
 
 DWORD AttributesOf(const std::wstring& path) {
   NoDriveErrorBoxes noBoxes;
-  return GetFileAttributesW(base::FileCallForm(path).c_str());
+  return base::EntryAttributes(path);
 }
 
 }  // namespace

@@ -7,16 +7,14 @@ namespace controls {
 
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
 bool IsDriveRoot(std::wstring_view folder) {
-  return folder.size() == 3 && folder[1] == L':' && IsSeparator(folder[2]);
+  return folder.size() == 3 && folder[1] == L':' && base::IsPathSeparator(folder[2]);
 }
 
 // The number of separators after `start`, the trailing one included.
 size_t SeparatorsFrom(std::wstring_view folder, size_t start) {
   size_t count = 0;
-  for (size_t i = start; i < folder.size(); ++i) count += IsSeparator(folder[i]) ? 1 : 0;
+  for (size_t i = start; i < folder.size(); ++i) count += base::IsPathSeparator(folder[i]) ? 1 : 0;
   return count;
 }
 
@@ -32,7 +30,9 @@ bool IsRootFolder(std::wstring_view folder) {
   }
   if (IsDriveRoot(path)) return true;
   // "\\server\share\": the two leading separators, then the server's and the share's.
-  if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return SeparatorsFrom(path, 2) <= 2;
+  if (path.size() > 2 && base::IsPathSeparator(path[0]) && base::IsPathSeparator(path[1])) {
+    return SeparatorsFrom(path, 2) <= 2;
+  }
   return false;
 }
 
