@@ -1,29 +1,19 @@
 // The command bar under the progress bar: six icon buttons and the About button.
 #include "app/AppState.h"
+#include "app/CommandButtons.h"
 #include "app/MainControls.h"
 #include "base/Numbers.h"
 #include "controls/IconButton.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/Tooltips.h"
-#include "ui/WindowHost.h"
 
 namespace app {
 
 namespace {
 
-struct CommandButton {
-  int number;
-  int x;
-  int width;
-  const wchar_t* caption;
-  int ButtonIcons::*icon;
-  const wchar_t* tipTitle;
-  const wchar_t* tipText;
-  int tipIcon;  // -1: the button's own icon
-};
-
-// In creation order, which is the keyboard order.
 const CommandButton kButtons[] = {
     {base::kRenameButton, 5, 110, L"Renommer", &ButtonIcons::rename, L"Renommer tout",
      L"Renommer tous les fichiers listés avec les critères sélectionnés.", base::kInfoBalloonIcon},
@@ -41,8 +31,10 @@ const CommandButton kButtons[] = {
 
 }  // namespace
 
+std::span<const CommandButton> CommandButtons() { return kButtons; }
+
 void CreateCommandBar() {
-  ui::CreateContainer(base::kCommandBar, 305, 650, 704, 40, ui::ContainerBorder::StaticEdge);
+  ui::ChildList bar(ui::CreateContainer(base::kCommandBar, 305, 650, 704, 40, ui::ContainerBorder::StaticEdge));
   for (const CommandButton& button : kButtons) {
     int iconNumber = LoadedButtonIcons.*button.icon;
     controls::CreateIconButton(button.number, button.x, 2, button.width, 35, button.caption,
@@ -52,7 +44,6 @@ void CreateCommandBar() {
   }
   ui::CreateImageButton(base::kAboutButton, 660, 2, 40, 35, base::kAboutButtonPicture);
   ui::AttachStandardTip(base::kAboutButton, L"A propos...");
-  ui::CloseChildList();
 }
 
 }  // namespace app

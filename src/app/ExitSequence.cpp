@@ -10,7 +10,7 @@
 #include "rename/RenameLog.h"
 #include "ui/FileDrops.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
 
 namespace app {
 

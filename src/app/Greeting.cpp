@@ -6,8 +6,8 @@
 #include "app/GreetingText.h"
 #include "base/Numbers.h"
 #include "ui/Accessible.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace app {
 

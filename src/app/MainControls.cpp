@@ -7,11 +7,17 @@
 #include "base/ProgramInfo.h"
 #include "controls/explorer/ExplorerList.h"
 #include "filelist/FileList.h"
+#include "filelist/RowIcons.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/ControlColors.h"
 #include "ui/Controls.h"
-#include "ui/LayoutScale.h"
+#include "ui/HostMessages.h"
 #include "ui/Objects.h"
+#include "ui/ReportLists.h"
+#include "ui/ScaleChanges.h"
 #include "ui/Tooltips.h"
-#include "ui/WindowHost.h"
+#include "ui/WindowScaling.h"
 
 namespace app {
 
@@ -22,7 +28,7 @@ void Balloon(int control, const wchar_t* title, const wchar_t* text) {
 }
 
 void CreateReplacePanel() {
-  ui::CreateContainer(base::kReplacePanel, 305, 520, 704, 80, ui::ContainerBorder::Flat);
+  ui::ChildList panel(ui::CreateContainer(base::kReplacePanel, 305, 520, 704, 80, ui::ContainerBorder::Flat));
   // 120 rather than 115 pixels: the whole label shows in the default control font.
   ui::CreateTextControl(base::kPartLabel, 5, 17, 120, 15, L"Remplacer cette partie :");
   ui::CreateEditField(base::kPartField, 125, 15, 200, 20, L"");
@@ -35,11 +41,10 @@ void CreateReplacePanel() {
   // Wider than its 460-pixel slot, which cuts the caption; the panel has the room.
   ui::CreateCheckBox(base::kRemoveOnlyBox, 125, 47, 570, 20,
                      L"Si vous souhaitez simplement retirer du nom d'origine les caractères saisis, cochez cette case");
-  ui::CloseChildList();
 }
 
 void CreateRenumberPanel() {
-  ui::CreateContainer(base::kRenumberPanel, 305, 520, 704, 80, ui::ContainerBorder::Flat);
+  ui::ChildList panel(ui::CreateContainer(base::kRenumberPanel, 305, 520, 704, 80, ui::ContainerBorder::Flat));
   ui::CreateTextControl(base::kNewNameLabel, 5, 17, 140, 15, L"Renommer les fichiers ainsi :");
   ui::CreateEditField(base::kNewNameField, 145, 15, 425, 20, L"");
   Balloon(base::kNewNameField, L"Nouveau nom", L"Saisie du nouveau nom de fichier qui sera donné aux éléments Listés");
@@ -55,12 +60,11 @@ void CreateRenumberPanel() {
   ui::CreateCheckBox(base::kRenumberSeparatorBox, 400, 47, 190, 20, L"Ajouter un séparateur [ ex: nom_1 ]");
   Balloon(base::kRenumberSeparatorBox, L"Séparateur de n°",
           L"Place un tiret 'underscore' entre le nom du fichier et son numéro");
-  ui::CloseChildList();
   ui::ShowControl(base::kRenumberPanel, false);
 }
 
 void CreateAppendPanel() {
-  ui::CreateContainer(base::kAppendPanel, 305, 520, 704, 80, ui::ContainerBorder::Flat);
+  ui::ChildList panel(ui::CreateContainer(base::kAppendPanel, 305, 520, 704, 80, ui::ContainerBorder::Flat));
   ui::CreateTextControl(base::kAddedTextLabel, 5, 17, 140, 15, L"Ajouter au nom d'origine :");
   ui::CreateEditField(base::kAddedTextField, 165, 15, 200, 20, L"");
   Balloon(base::kAddedTextField, L"Nouveau nom",
@@ -83,7 +87,6 @@ void CreateAppendPanel() {
   ui::CreateCheckBox(base::kAppendSeparatorBox, 400, 47, 190, 20, L"Ajouter un séparateur [ ex: nom_1 ]");
   Balloon(base::kAppendSeparatorBox, L"Séparateur",
           L"Place un tiret 'underscore' entre le nom du fichier et les caractères ajoutés");
-  ui::CloseChildList();
   ui::ShowControl(base::kAppendPanel, false);
 }
 
@@ -100,6 +103,7 @@ void CreateListArea() {
     // Rows show the files' small shell icons; the list keeps its own copies.
     HIMAGELIST icons = ImageList_Create(ui::SmallIconSize(), ui::SmallIconSize(), ILC_COLOR32 | ILC_MASK, 16, 64);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
+    ui::OnScaleChange(list, ui::ScaleStep::Look, [list] { filelist::RebuildRowImages(list); });
   }
   ui::CreateEditField(base::kFolderPathField, 305, 455, 680, 20, L"", ui::kEditReadOnly);
   ui::CreateImageButton(base::kOpenFolderButton, 985, 453, 25, 25, base::kFolderPicture);

@@ -20,8 +20,4 @@ void CreateModePanels();
 void CreateProgressArea();
 void CreateCommandBar();
 
-// After a change of scale: the pane's items show their pictures for the new scale, the pane lays itself out
-// again and the explorer control fits its host area.
-void RefitTaskPaneContent();
-
 }  // namespace app

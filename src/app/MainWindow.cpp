@@ -3,16 +3,22 @@
 #include "app/Greeting.h"
 #include "app/PathForwarding.h"
 #include "app/ScaleChange.h"
+#include "app/StartupResources.h"
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
 #include "controls/IconButton.h"
+#include "ui/ControlFont.h"
+#include "ui/ControlImages.h"
 #include "ui/ControlKeys.h"
 #include "ui/Controls.h"
-#include "ui/LayoutScale.h"
+#include "ui/Monitors.h"
 #include "ui/Objects.h"
 #include "ui/PopupMenus.h"
+#include "ui/ScaleChanges.h"
 #include "ui/StatusBar.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
+#include "ui/WindowHooks.h"
+#include "ui/WindowScaling.h"
 
 namespace app {
 
@@ -35,6 +41,9 @@ constexpr unsigned kMainWindowFlags =
 
 void ChooseLayoutScale() {
   ui::BecomePerMonitorAware();
+  // The control font away from 96 DPI is fitted to French words of the kind the captions hold, and every letter.
+  ui::SetControlFontSamples({L"Ajouter des caractères en gardant le nom d'origine : [ ex: nom_1 ]",
+                             L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 éèàç"});
   const int dotsPerInch = ui::PrimaryMonitorDotsPerInch();
   SetMainWindowDotsPerInch(dotsPerInch);
   const base::WorkArea area = ui::PrimaryWorkArea();
@@ -45,8 +54,15 @@ void ChooseLayoutScale() {
 
 HWND CreateMainWindow() {
   // The place given here is replaced by the centring.
-  return ui::OpenTopLevelWindow(base::kMainWindow, 100, 100, kMainClientWidth, kMainClientHeight, base::kProgramTitle,
-                                kMainWindowFlags);
+  HWND window = ui::OpenTopLevelWindow(base::kMainWindow, 100, 100, kMainClientWidth, kMainClientHeight,
+                                       base::kProgramTitle, kMainWindowFlags);
+  // The button icons, font 0 and the pictures, loaded before the window, are made again at every change of scale.
+  ui::OnScaleChange(window, ui::ScaleStep::Resources, [] {
+    LoadButtonIcons();
+    LoadGreetingFont();
+    LoadPictures();
+  });
+  return window;
 }
 
 void InstallMainWindowHook() {
@@ -55,14 +71,17 @@ void InstallMainWindowHook() {
 }
 
 void CreateBannerAndSideImage() {
-  ui::CreateImageControl(base::kBannerImage, 0, 0, 834, 60, base::kBannerPicture);
+  HWND banner = ui::CreateImageControl(base::kBannerImage, 0, 0, 834, 60, base::kBannerPicture);
   DrawGreetingOnBanner();
+  ui::OnScaleChange(banner, ui::ScaleStep::Resources, DrawGreetingOnBanner);  // onto the picture made again
   ui::SetControlImage(base::kBannerImage, base::kBannerPicture);
-  if (HWND banner = ui::ControlHandle(base::kBannerImage)) InvalidateRect(banner, nullptr, FALSE);
+  if (banner) InvalidateRect(banner, nullptr, FALSE);
   ui::CreateImageControl(base::kSideImage, 834, 0, 180, 60, base::kSidePicture);
 }
 
-void CreatePopupMenus() {
+namespace {
+
+void MakePopupMenus() {
   if (ui::CreateNumberedPopupMenu(base::kExplorerMenu)) {
     ui::AddMenuEntry(base::kExplorerMenu, base::kExplorerAdd, L"Ajouter", base::kAddFilesPicture);
     ui::AddMenuSeparator(base::kExplorerMenu);
@@ -86,12 +105,15 @@ void CreatePopupMenus() {
   }
 }
 
-void CreateMainStatusBar() {
-  if (!ui::CreateStatusBar(base::kStatusBar, ui::WindowHandle(base::kMainWindow))) return;
-  LayOutMainStatusBar();
+}  // namespace
+
+void CreatePopupMenus() {
+  MakePopupMenus();
+  ui::OnScaleChange(ui::WindowHandle(base::kMainWindow), ui::ScaleStep::Look, MakePopupMenus);  // pictures resized
 }
 
-void LayOutMainStatusBar() {
+void CreateMainStatusBar() {
+  if (!ui::CreateStatusBar(base::kStatusBar, ui::WindowHandle(base::kMainWindow))) return;
   const int widths[] = {20};
   ui::SetStatusFields(base::kStatusBar, widths, 1);
   ui::SetStatusFieldImage(base::kStatusBar, 0, base::kStatusPicture, ui::FieldLook::Normal);

@@ -21,8 +21,6 @@ void CreateBannerAndSideImage();
 void CreatePopupMenus();
 // Step 15.
 void CreateMainStatusBar();
-// Its fields, picture and text, again after a change of scale.
-void LayOutMainStatusBar();
 // Step 16.
 void ShowMainWindow();
 

@@ -1,7 +1,6 @@
 #pragma once
-// The main window moved to a monitor of another scale (WM_DPICHANGED): the whole layout, its fonts and its
-// pictures are made again for the new scale, in place, so that the list's rows, selection and scroll position,
-// the mode panel and every field's text stay as they were.
+// The main window moved to a monitor of another scale (WM_DPICHANGED): the program takes the new scale, and the
+// whole layout, its fonts and its pictures are made again for it in place (ui/ScaleChanges.h).
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 #include "app/AppState.h"
 #include "base/Numbers.h"
 #include "resources/Pictures.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace app {
 

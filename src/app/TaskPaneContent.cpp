@@ -9,11 +9,13 @@
 #include "base/UserFolders.h"
 #include "controls/TaskPane.h"
 #include "controls/explorer/ExplorerList.h"
+#include "ui/ChildList.h"
+#include "ui/ControlColors.h"
 #include "ui/Controls.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/ScaleChanges.h"
 #include "ui/Tooltips.h"
-#include "ui/WindowHost.h"
+#include "ui/WindowScaling.h"
 
 namespace app {
 
@@ -27,7 +29,7 @@ const wchar_t* const kTypes[] = {L"JPG", L"JPEG", L"BMP", L"PNG", L"GIF",  L"ICO
                                  L"WMA", L"MP3",  L"MP4", L"MOV", L"WMV",  L"AVI", L"MKV"};
 
 void CreateTypeSelection(int host) {
-  ui::OpenChildList(host);
+  ui::ChildList inHost(host);
   ui::CreateTextControl(base::kTypeLabel, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
   ui::SetControlColor(base::kTypeLabel, ui::kBackColor, RGB(68, 94, 138));
   ui::SetControlColor(base::kTypeLabel, ui::kFrontColor, RGB(254, 248, 220));
@@ -38,7 +40,6 @@ void CreateTypeSelection(int host) {
   ui::AttachBalloonTip(base::kTypeField, L"Extension",
                        L"Saisissez directement un type de fichier ou choisissez en un dans la liste déroulante.",
                        ui::ImageIcon(base::kInfoBalloonIcon));
-  ui::CloseChildList();
 }
 
 constexpr int kExplorerHeight = kMainInnerHeight - 295;
@@ -51,13 +52,12 @@ int ExplorerWidth() {
 }
 
 void CreateSystemExplorer(int host) {
-  ui::OpenChildList(host);
+  ui::ChildList inHost(host);
   ui::CreateComboBox(base::kPlacesBox, 5, 5, 150, 20, ui::kComboWithImages);
   for (const Place& place : kPlaces) ui::AddComboEntry(base::kPlacesBox, place.text, base::kFolderPicture);
   ui::SelectComboEntry(base::kPlacesBox, 0);
   controls::CreateExplorerList(base::kExplorer, 0, 30, ExplorerWidth(), kExplorerHeight,
                                base::UserFolderPath(base::UserPlace::Documents));
-  ui::CloseChildList();
 }
 
 // The pane's items that show a picture, by index, in the order they are added below.
@@ -70,16 +70,18 @@ constexpr PaneIcon kPaneIcons[] = {{0, base::kSelectionGroupPicture},
                                    {3, base::kAddFolderPicture},
                                    {4, base::kExplorerGroupPicture}};
 
-}  // namespace
-
+// After a change of scale, once the pane has laid itself out again: its items show their pictures for the new
+// scale and the explorer control fits its host area.
 void RefitTaskPaneContent() {
   for (const PaneIcon& icon : kPaneIcons) controls::SetPaneItemIcon(base::kTaskPane, icon.index, ui::ImageIcon(icon.picture));
-  controls::RelayoutPane(base::kTaskPane);
   ui::PlaceAtDesignBox(ui::ControlHandle(base::kExplorer), 0, 30, ExplorerWidth(), kExplorerHeight);
 }
 
+}  // namespace
+
 void CreateTaskPaneContent() {
   controls::CreateTaskPane(base::kTaskPane, 0, 60, 300, kMainInnerHeight - 85, IgnorePaneEvent);
+  ui::OnScaleChange(ui::ControlHandle(base::kTaskPane), ui::ScaleStep::Look, RefitTaskPaneContent);
 
   // One descriptor for every item; only the fields named change between calls, so the second header and its
   // host area keep the command number of the link before them (they do not use it).

@@ -28,7 +28,7 @@ struct HyperlinkState {
   bool spacePressed = false;      // Space went down on the link; its release clicks
 };
 
-// Creates the link under the current parent (ui/WindowHost.h) with the system's default control font.
+// Creates the link under the current parent (ui/ChildList.h) with the system's default control font.
 // Returns the link window, or null.
 HWND CreateHyperlink(int number, int x, int y, int width, int height, const wchar_t* text, COLORREF linkColor);
 

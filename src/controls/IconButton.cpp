@@ -6,7 +6,7 @@
 #include "controls/IconButtonLook.h"
 #include "controls/ThemeApi.h"
 #include "ui/Controls.h"
-#include "ui/LayoutScale.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 

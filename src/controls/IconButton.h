@@ -34,7 +34,7 @@ enum PushButtonThemeState : int {
   kPushDefaulted = 5,
 };
 
-// Creates the button under the current parent (ui/WindowHost.h) with the system's default control font.
+// Creates the button under the current parent (ui/ChildList.h) with the system's default control font.
 // Returns the button window, or null when the button or its record could not be made.
 HWND CreateIconButton(int number, int x, int y, int width, int height, const wchar_t* caption,
                       const ui::Image* image, IconLayout layout);

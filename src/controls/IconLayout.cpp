@@ -1,6 +1,6 @@
 #include "controls/IconLayout.h"
 
-#include "base/LayoutScale.h"
+#include "base/LayoutGeometry.h"
 
 namespace controls {
 

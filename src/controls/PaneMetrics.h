@@ -1,10 +1,10 @@
 #pragma once
 // The task pane's fixed measures and the places of everything it draws inside a band, in canvas pixels.
 // W is the content width (canvas width - 20) and T the text room (W - 30); they decide which details fit.
-// The measures are 96-DPI values; at layout scale s each is scaled (base/LayoutScale.h), while y, h and the widths
+// The measures are 96-DPI values; at layout scale s each is scaled (base/LayoutGeometry.h), while y, h and the widths
 // passed in are canvas pixels already. The one-pixel adjustments that GDI's drawing rules need stay one pixel.
 
-#include "base/LayoutScale.h"
+#include "base/LayoutGeometry.h"
 
 namespace controls {
 

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <new>
 
-#include "ui/LayoutScale.h"
+#include "ui/ChildList.h"
+#include "ui/ControlColors.h"
+#include "ui/HostMessages.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/WindowHooks.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 
@@ -199,7 +202,6 @@ HWND CreateScrollContainer(int number, int x, int y, int width, int height, int 
   ui::RememberDesignBox(frame, x, y, width, height);
   ui::RegisterControl(id, frame);
   ui::SetChildHost(frame, state->canvas);
-  ui::OpenChildList(id);
   return frame;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // A vertical scroll container: an outer frame window with a vertical scroll bar and an inner canvas window, a
 // child of the frame, that moves up and down inside it. The canvas has its own window class and procedure; it
-// passes the notifications of the controls it holds on as events (ui/WindowHost.h), like any container.
+// passes the notifications of the controls it holds on as events (ui/HostMessages.h), like any container.
 //
-// The frame is a control with a number, created under the current parent. Controls created while its child list
-// is open go into the canvas. Its background colour is its colour attribute 2 (ui::SetControlColor).
+// The frame is a control with a number, created under the current parent. Controls created in a ui::ChildList of
+// the frame go into the canvas. Its background colour is its colour attribute 2 (ui::SetControlColor).
 
 #include <windows.h>
 
@@ -14,9 +14,8 @@ inline constexpr const wchar_t* kScrollFrameClass = L"TarvelleScrollFrame";
 inline constexpr const wchar_t* kScrollCanvasClass = L"TarvelleScrollCanvas";
 inline constexpr int kDefaultScrollStep = 10;
 
-// Creates the frame at (x, y) of size width x height, with a canvas of innerWidth x innerHeight, and opens its
-// child list (ui::CloseChildList closes it). Returns the frame window, null on failure; the frame's control number
-// is its control id.
+// Creates the frame at (x, y) of size width x height, with a canvas of innerWidth x innerHeight. Returns the frame
+// window, null on failure; the frame's control number is its control id.
 HWND CreateScrollContainer(int number, int x, int y, int width, int height, int innerWidth, int innerHeight,
                            int scrollStep, bool border);
 

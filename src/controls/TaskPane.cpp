@@ -9,10 +9,13 @@
 #include "controls/TaskPaneInput.h"
 #include "controls/TaskPaneLayout.h"
 #include "controls/TaskPaneProcs.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/ControlColors.h"
 #include "ui/Events.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/ScaleChanges.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 
@@ -102,11 +105,12 @@ void FreeItem(TaskPaneItem* item) {
 
 // Makes the borderless host container of a HostItem inside the canvas; its control number, 0 on failure.
 int CreateHostContainer(const TaskPaneState& state) {
-  ui::OpenChildList(state.frame);
-  HWND host = ui::CreateContainer(ui::kNewNumber, kHiddenHostX, kHiddenHostY, kHiddenHostWidth, kHiddenHostHeight,
-                                  ui::ContainerBorder::None);
-  if (host) ui::CloseChildList();
-  ui::CloseChildList();
+  HWND host = nullptr;
+  {
+    ui::ChildList inCanvas(state.frame);
+    host = ui::CreateContainer(ui::kNewNumber, kHiddenHostX, kHiddenHostY, kHiddenHostWidth, kHiddenHostHeight,
+                               ui::ContainerBorder::None);
+  }
   if (!host) return 0;
   ui::ForgetDesignBox(host);  // the pane's layout places it
   SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) | WS_CLIPCHILDREN);
@@ -141,7 +145,6 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
     return 0;
   }
   state->frame = GetDlgCtrlID(frame);
-  ui::CloseChildList();
 
   SetWindowLongPtrW(frame, GWL_STYLE, GetWindowLongPtrW(frame, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_HSCROLL));
   SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
@@ -178,6 +181,12 @@ int CreateTaskPane(int number, int x, int y, int width, int height, PaneEventCal
   PaneShared& shared = SharedPaneState();
   if (shared.ownerProcess == 0) GetWindowThreadProcessId(frame, &shared.ownerProcess);
   PaneCreated();
+  // Its fonts are made for the layout scale and its bands laid out by itself: both again at a change of scale.
+  const int pane = state->frame;
+  ui::OnScaleChange(frame, ui::ScaleStep::Look, [pane] {
+    LoadPaneFonts();
+    RelayoutPane(pane);
+  });
   return number == ui::kNewNumber ? state->frame : 1;
 }
 

@@ -7,8 +7,8 @@
 #include "controls/TaskPaneKeys.h"
 #include "controls/TaskPanePaint.h"
 #include "ui/Accessible.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 

@@ -6,8 +6,8 @@
 #include "controls/TaskPaneAccessible.h"
 #include "controls/TaskPaneLayout.h"
 #include "ui/DialogKeys.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 

@@ -4,8 +4,8 @@
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPaneAccessible.h"
 #include "controls/TaskPaneKeys.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 

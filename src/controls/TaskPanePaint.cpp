@@ -8,9 +8,9 @@
 #include "controls/PaneMetrics.h"
 #include "controls/TaskPaneKeys.h"
 #include "controls/TaskPaneLayout.h"
-#include "ui/LayoutScale.h"
+#include "ui/ControlColors.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 

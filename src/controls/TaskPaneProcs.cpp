@@ -8,9 +8,9 @@
 #include "controls/TaskPaneLayout.h"
 #include "controls/TaskPanePaint.h"
 #include "ui/Accessible.h"
+#include "ui/ControlColors.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
 
 namespace controls {
 

@@ -7,11 +7,15 @@
 #include "base/Numbers.h"
 #include "base/ProgramInfo.h"
 #include "controls/Hyperlink.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/ControlColors.h"
+#include "ui/ControlImages.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 #include "ui/StatusBar.h"
 #include "ui/Tooltips.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
 
 namespace dialogs {
 
@@ -62,19 +66,20 @@ void ShowAboutWindow() {
   if (!window) return;
   if (main) EnableWindow(main, FALSE);
 
-  ui::CreateContainer(base::kAboutPanel, 0, 0, kClientWidth, 205, ui::ContainerBorder::Flat);
-  ui::SetControlColor(base::kAboutPanel, ui::kBackColor, kWhite);
-  ui::CreateImageControl(base::kAboutPicture, 0, 0, 247, 197, base::kAboutWindowPicture);
-  CreateIconAt(base::kAboutWebsiteIcon, 300, 20, base::kStatusPicture);
-  CreateLink(base::kAboutWebsiteLink, 325, 20, 80, base::kWebsiteName,
-             std::wstring(L"Se connecter au site web ") + base::WebsiteAddress());
-  CreateIconAt(base::kAboutSupportIcon, 300, 45, base::kSupportPicture);
-  CreateLink(base::kAboutSupportLink, 325, 45, 100, L"Contacter le support", L"Envoyer un e-mail au support");
-  ui::CreateTextControl(base::kAboutNotice, 260, 80, 230, 90, NoticeText().c_str(), ui::kTextCentered);
-  ui::SetControlColor(base::kAboutNotice, ui::kBackColor, kWhite);
-  ui::SetControlColor(base::kAboutNotice, ui::kFrontColor, kNoticeColor);
-  ui::CreateButtonControl(base::kAboutCloseButton, 260, 170, 230, 25, L"Fermer cette fenêtre");
-  ui::CloseChildList();
+  {
+    ui::ChildList panel(ui::CreateContainer(base::kAboutPanel, 0, 0, kClientWidth, 205, ui::ContainerBorder::Flat));
+    ui::SetControlColor(base::kAboutPanel, ui::kBackColor, kWhite);
+    ui::CreateImageControl(base::kAboutPicture, 0, 0, 247, 197, base::kAboutWindowPicture);
+    CreateIconAt(base::kAboutWebsiteIcon, 300, 20, base::kStatusPicture);
+    CreateLink(base::kAboutWebsiteLink, 325, 20, 80, base::kWebsiteName,
+               std::wstring(L"Se connecter au site web ") + base::WebsiteAddress());
+    CreateIconAt(base::kAboutSupportIcon, 300, 45, base::kSupportPicture);
+    CreateLink(base::kAboutSupportLink, 325, 45, 100, L"Contacter le support", L"Envoyer un e-mail au support");
+    ui::CreateTextControl(base::kAboutNotice, 260, 80, 230, 90, NoticeText().c_str(), ui::kTextCentered);
+    ui::SetControlColor(base::kAboutNotice, ui::kBackColor, kWhite);
+    ui::SetControlColor(base::kAboutNotice, ui::kFrontColor, kNoticeColor);
+    ui::CreateButtonControl(base::kAboutCloseButton, 260, 170, 230, 25, L"Fermer cette fenêtre");
+  }
 
   CreateStatusFields(window);
   // Shown once complete, so that it never appears half built.

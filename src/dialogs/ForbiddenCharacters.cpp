@@ -7,7 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
 
 namespace dialogs {
 

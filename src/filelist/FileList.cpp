@@ -13,6 +13,7 @@
 #include "filelist/RowOrder.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
+#include "ui/ReportLists.h"
 #include "ui/ThreadAlive.h"
 
 namespace filelist {
@@ -175,7 +176,7 @@ void SelectRows(HWND list, const std::vector<int>& rows) {
 void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   FlushRowCount();
   ListMarks before;
-  before.top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  before.top = ui::TopRowOf(list);
   before.focused = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
   before.selected = SelectedFileRows();
   ListMarks after = State().rows.RemoveSorted(sortedRows, before);
@@ -185,12 +186,7 @@ void SweepRows(HWND list, const std::vector<int>& sortedRows) {
   WriteRowCount(list);
   SelectRows(list, after.selected);
   if (after.focused >= 0) SetRowState(list, after.focused, LVIS_FOCUSED, LVIS_FOCUSED);
-  int currentTop = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
-  RECT first{LVIR_BOUNDS, 0, 0, 0};
-  if (after.top != currentTop && State().rows.Count() > 0 &&
-      SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
-    SendMessageW(list, LVM_SCROLL, 0, (after.top - currentTop) * (first.bottom - first.top));
-  }
+  ui::ScrollRowToTop(list, after.top);
   RefreshCountHeader();
   NoteRowChange();
 }

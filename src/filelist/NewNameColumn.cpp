@@ -6,6 +6,7 @@
 #include "filelist/FileList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
+#include "ui/ReportLists.h"
 
 namespace filelist {
 

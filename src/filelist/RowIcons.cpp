@@ -9,7 +9,7 @@
 #include "base/FileEntries.h"
 #include "base/PathParts.h"
 #include "filelist/IconTypes.h"
-#include "ui/LayoutScale.h"
+#include "ui/WindowScaling.h"
 
 namespace filelist {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/LayoutScale.h"
+#include "base/LayoutGeometry.h"
 
 namespace resources {
 

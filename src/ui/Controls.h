@@ -1,10 +1,12 @@
 #pragma once
-// Creation of the standard controls the program uses, each under the current parent (ui/WindowHost.h) with its
-// number as control id and the system's default control font, and the few queries every control answers.
+// Creation of the standard controls the program uses, each under the current parent (ui/ChildList.h) with its
+// number as control id, its 96-DPI box shown at the layout scale and the program's control font
+// (ui/ControlFont.h), and the few queries every control answers.
 // Every creation returns the control's window, or null on failure.
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -34,25 +36,6 @@ int SelectedComboEntry(int number);
 // The text of the selected entry (of the edit part for an editable box).
 std::wstring SelectedComboText(int number);
 
-enum ListFlags : unsigned {
-  kListMultiSelect = 1u << 0,
-  kListFullRowSelect = 1u << 1,
-  kListGridLines = 1u << 2,
-  kListNoBorder = 1u << 3,
-  kListDoubleBuffer = 1u << 4,
-  kListClientEdge = 1u << 5,
-  kListVirtual = 1u << 6,  // the owner keeps the rows and answers LVN_GETDISPINFO
-};
-HWND CreateReportList(int number, int x, int y, int width, int height, const wchar_t* firstColumn, int firstWidth,
-                      unsigned flags);
-void AddListColumn(int number, int column, const wchar_t* title, int width);
-// The title of the column at place `column`.
-void SetListColumnTitle(int number, int column, const std::wstring& title);
-// The place of the column that shows `subItem`, or -1.
-int ListColumnOfSubItem(int number, int subItem);
-// The subitem the column at place `index` shows, or -1.
-int ListSubItemOfColumn(int number, int index);
-
 HWND CreateProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum);
 
 // Queries and changes shared by all controls.
@@ -66,18 +49,7 @@ bool IsControlVisible(int number);
 void EnableControl(int number, bool enabled);
 void SetControlFont(int number, HFONT font);
 void FocusControl(int number);
-void SetControlImage(int number, int imageNumber);
-
-// The font every control gets unless told otherwise, made for the current layout scale.
-HFONT DefaultControlFont();
-
-// After a change of layout scale: controls that had the default font of the old scale take the new one; image
-// controls and buttons show their picture again (its number now holds the picture for the new scale); the icons
-// of the boxes with images are made again at the new small-icon size; and a list's columns grow or shrink by
-// ratio (new scale / old scale).
-void RefreshControlFonts(HFONT oldDefault);
-void RefreshControlImages();
-void RebuildSmallImages();
-void RescaleListColumns(int number, double ratio);
+// Every child window of the program's windows (those of this thread), controls inside controls included.
+void ForEachProgramControl(const std::function<void(HWND)>& visit);
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/DialogKeys.h"
+#include "ui/TopLevelWindows.h"
 
-#include "ui/WindowHost.h"
 
 namespace ui {
 

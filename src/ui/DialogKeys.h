@@ -1,5 +1,5 @@
 #pragma once
-// The keys of the program's small windows, opened with kWindowDialogKeys (ui/WindowHost.h), which behave as dialog
+// The keys of the program's small windows, opened with kWindowDialogKeys (ui/TopLevelWindows.h), which behave as dialog
 // boxes do: Tab and Shift+Tab move between the controls, also out of a text box that would keep them; Enter presses
 // the focused button, as a click; Escape closes the window, as its close box does. The main window does not take
 // these rules: there the dialog manager would turn Enter and Escape into the commands 1 and 2, which are numbers of

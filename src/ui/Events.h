@@ -1,7 +1,7 @@
 #pragma once
 // The program's three kinds of events, and the one call that waits for the next of them.
 // Window procedures of the program's windows and containers turn window messages into these events
-// (see ui/WindowHost.h); the event loops take them one at a time.
+// (see ui/HostMessages.h); the event loops take them one at a time.
 
 #include <windows.h>
 

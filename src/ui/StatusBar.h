@@ -1,5 +1,5 @@
 #pragma once
-// The status bar of a window: a picture field and a text field.
+// The status bar of a window: fields of pictures and texts, laid out again at another scale.
 
 #include <windows.h>
 
@@ -13,5 +13,8 @@ HWND CreateStatusBar(int number, HWND window);
 void SetStatusFields(int number, const int* widths, int count);
 void SetStatusFieldImage(int number, int field, int imageNumber, FieldLook look);
 void SetStatusFieldText(int number, int field, const wchar_t* text, FieldLook look);
+// After a change of scale: every bar takes its height and place for the new font and size of its window, its
+// fields their widths at the new scale, and shows its pictures again (their numbers now hold the new ones).
+void RefitStatusBars();
 
 }  // namespace ui

@@ -10,8 +10,8 @@
 #include "app/StartupResources.h"
 #include "base/Numbers.h"
 #include "resources/Pictures.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace {
 

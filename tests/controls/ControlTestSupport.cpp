@@ -5,6 +5,8 @@
 
 #include "controls/CodeIcons.h"
 #include "ui/Events.h"
+#include "ui/TopLevelWindows.h"
+#include "ui/WindowHooks.h"
 
 namespace controlstest {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/WindowHost.h"
+#include "ui/WindowHooks.h"
 
 namespace controlstest {
 

@@ -12,7 +12,7 @@
 #include "controls/TaskPane.h"
 #include "controls/ThemeApi.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
 
 namespace controls {
 namespace {

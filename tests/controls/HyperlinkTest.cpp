@@ -8,9 +8,9 @@
 #include "ControlTestSupport.h"
 #include "controls/Hyperlink.h"
 #include "support/TestWindow.h"
+#include "ui/ControlColors.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
-#include "ui/WindowHost.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPaneInput.h"
 #include "controls/TaskPaneKeys.h"
+#include "ui/ChildList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 
@@ -130,9 +131,11 @@ TEST_F(TaskPaneInput, OnlyShownGroupHeadersAndLinksGetHot) {
 }
 
 TEST_F(TaskPaneInput, HostChildrenLeaveHoverAlone) {
-  ui::OpenChildList(host);
-  HWND edit = ui::CreateEditField(ui::kNewNumber, 5, 5, 200, 20, L"texte");
-  ui::CloseChildList();
+  HWND edit = nullptr;
+  {
+    ui::ChildList inHost(host);
+    edit = ui::CreateEditField(ui::kNewNumber, 5, 5, 200, 20, L"texte");
+  }
   UpdateWindow(fixture.window());
   PumpMessages(20);
   RECT r;

@@ -4,10 +4,10 @@
 
 #include "TaskPaneTestSupport.h"
 #include "controls/TaskPaneKeys.h"
+#include "ui/ChildList.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
 
 namespace controls {
 namespace {
@@ -25,10 +25,11 @@ class TaskPaneKeys : public testing::Test {
     fixture.Add(LinkItem, 25, L"Premier lien", nullptr, 5);
     fixture.Add(LabelItem, 25, L"Étiquette");
     int host = fixture.Add(HostItem, 30);
-    ui::OpenChildList(host);
-    first = ui::CreateEditField(ui::kNewNumber, 5, 5, 80, 20, L"un");
-    second = ui::CreateEditField(ui::kNewNumber, 100, 5, 80, 20, L"deux");
-    ui::CloseChildList();
+    {
+      ui::ChildList inHost(host);
+      first = ui::CreateEditField(ui::kNewNumber, 5, 5, 80, 20, L"un");
+      second = ui::CreateEditField(ui::kNewNumber, 100, 5, 80, 20, L"deux");
+    }
     fixture.Add(GroupHeader, 35, L"Explorateur");
     fixture.Add(LinkItem, 25, L"Second lien", nullptr, 7);
     fixture.Add(FixedHeader, 35, L"Fixe");

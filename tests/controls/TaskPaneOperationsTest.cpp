@@ -7,6 +7,8 @@
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPaneInput.h"
 #include "controls/TaskPaneLayout.h"
+#include "ui/ControlColors.h"
+#include "ui/ChildList.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
 
@@ -167,9 +169,11 @@ TEST_F(TaskPaneOperations, HostItemReturnsItsContainer) {
   EXPECT_EQ(GetPaneItemAttribute(pane, 1, 4), 0) << "unknown attribute";
   EXPECT_EQ(GetPaneItemAttribute(pane, 2, ItemHeight), 0) << "invalid index";
   // Controls created while the container's list is open go into it.
-  ui::OpenChildList(container);
-  HWND edit = ui::CreateEditField(ui::kNewNumber, 5, 5, 100, 20, L"");
-  ui::CloseChildList();
+  HWND edit = nullptr;
+  {
+    ui::ChildList inContainer(container);
+    edit = ui::CreateEditField(ui::kNewNumber, 5, 5, 100, 20, L"");
+  }
   EXPECT_EQ(GetParent(edit), window);
 }
 

@@ -7,8 +7,9 @@
 #include "controls/PaneColors.h"
 #include "controls/ScrollContainer.h"
 #include "controls/TaskPanePaint.h"
-#include "ui/LayoutScale.h"
+#include "ui/ControlColors.h"
 #include "ui/Objects.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 namespace {

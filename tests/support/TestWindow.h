@@ -9,7 +9,7 @@
 
 #include "ui/Events.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
 
 namespace wintest {
 

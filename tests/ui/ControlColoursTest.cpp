@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/Controls.h"
+#include <optional>
+
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/ControlColors.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -64,8 +69,11 @@ TEST(UiControlColours, AControlsOwnColoursAnswerItsColourRequest) {
   };
   for (const Case& c : cases) {
     TestWindow window;
+    std::optional<ui::ChildList> inContainer;
     if (c.inContainer) {
-      ASSERT_NE(ui::CreateContainer(780, 0, 0, 300, 200, ui::ContainerBorder::None), nullptr);
+      HWND container = ui::CreateContainer(780, 0, 0, 300, 200, ui::ContainerBorder::None);
+      ASSERT_NE(container, nullptr);
+      inContainer.emplace(container);
     }
     HWND label = ui::CreateTextControl(781, 5, 5, 100, 20, L"Extension");
     ASSERT_NE(label, nullptr) << c.name;
@@ -82,7 +90,9 @@ TEST(UiControlColours, AControlsOwnColoursAnswerItsColourRequest) {
 
 TEST(UiControlColours, AControlWithoutItsOwnBackgroundTakesItsContainers) {
   TestWindow window;
-  ASSERT_NE(ui::CreateContainer(782, 0, 0, 300, 200, ui::ContainerBorder::Flat), nullptr);
+  HWND panel = ui::CreateContainer(782, 0, 0, 300, 200, ui::ContainerBorder::Flat);
+  ASSERT_NE(panel, nullptr);
+  ui::ChildList inPanel(panel);
   ui::SetControlColor(782, ui::kBackColor, RGB(255, 255, 255));
   HWND notice = ui::CreateTextControl(783, 5, 5, 200, 60, L"Tarvelle Rename V 1.40", ui::kTextCentered);
   ASSERT_NE(notice, nullptr);
@@ -112,7 +122,9 @@ TEST(UiControlColours, ClearedColoursLeaveTheRequestToTheDefault) {
 // The real paint: a static control fills its background with the brush its parent gives.
 TEST(UiControlColours, AColouredLabelPaintsItsBackground) {
   TestWindow window;
-  ASSERT_NE(ui::CreateContainer(786, 0, 0, 300, 200, ui::ContainerBorder::None), nullptr);
+  HWND container = ui::CreateContainer(786, 0, 0, 300, 200, ui::ContainerBorder::None);
+  ASSERT_NE(container, nullptr);
+  ui::ChildList inContainer(container);
   HWND label = ui::CreateTextControl(787, 5, 5, 100, 20, L"", 0);
   ASSERT_NE(label, nullptr);
   ui::SetControlColor(787, ui::kBackColor, RGB(68, 94, 138));

@@ -7,9 +7,13 @@
 #include <functional>
 #include <set>
 
-#include "ui/Controls.h"
-#include "ui/StatusBar.h"
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/Controls.h"
+#include "ui/ReportLists.h"
+#include "ui/StatusBar.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 
@@ -34,9 +38,7 @@ std::vector<Creator> AllCreators(HWND window) {
       {"report list", [](int n) { return ui::CreateReportList(n, 0, 0, 200, 100, L"Nom", 100, 0); }},
       {"progress bar", [](int n) { return ui::CreateProgressBar(n, 0, 0, 100, 10, 0, 100); }},
       {"container", [](int n) {
-         HWND c = ui::CreateContainer(n, 0, 0, 100, 100, ui::ContainerBorder::Flat);
-         ui::CloseChildList();
-         return c;
+         return ui::CreateContainer(n, 0, 0, 100, 100, ui::ContainerBorder::Flat);
        }},
       {"status bar", [window](int n) { return ui::CreateStatusBar(n, window); }},
   };
@@ -88,8 +90,11 @@ TEST(UiControlNumbers, ADestroyedControlNoLongerAnswersItsNumber) {
   ASSERT_NE(window.handle(), nullptr);
   HWND alone = ui::CreateButtonControl(710, 0, 0, 10, 10, L"");
   HWND container = ui::CreateContainer(711, 0, 0, 100, 100, ui::ContainerBorder::None);
-  HWND inside = ui::CreateEditField(712, 0, 0, 50, 20, L"");
-  ui::CloseChildList();
+  HWND inside = nullptr;
+  {
+    ui::ChildList inContainer(container);
+    inside = ui::CreateEditField(712, 0, 0, 50, 20, L"");
+  }
   HWND kept = ui::CreateTextControl(713, 0, 0, 50, 20, L"reste");
   ASSERT_TRUE(alone && container && inside && kept);
 

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/Controls.h"
 #include "support/TestWindow.h"
+#include "ui/Controls.h"
+#include "ui/WindowHooks.h"
 
 namespace {
 

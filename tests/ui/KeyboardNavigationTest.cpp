@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/Controls.h"
-#include "ui/WindowHost.h"
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/Controls.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 
@@ -22,9 +24,11 @@ TEST(UiKeyboardNavigation, TabMovesTheFocusToTheNextControlAcrossContainers) {
   TestWindow window(wintest::kTestWindow, ui::kWindowSystemMenu);
   SetForegroundWindow(window.handle());
   HWND first = ui::CreateEditField(830, 5, 5, 100, 20, L"");
-  ui::CreateContainer(831, 5, 40, 300, 100, ui::ContainerBorder::Flat);
-  HWND second = ui::CreateEditField(832, 5, 5, 100, 20, L"");
-  ui::CloseChildList();
+  HWND second = nullptr;
+  {
+    ui::ChildList inPanel(ui::CreateContainer(831, 5, 40, 300, 100, ui::ContainerBorder::Flat));
+    second = ui::CreateEditField(832, 5, 5, 100, 20, L"");
+  }
   ASSERT_TRUE(first && second);
   SetFocus(first);
   ASSERT_EQ(GetFocus(), first) << "the test needs the focus in its window";
@@ -45,9 +49,13 @@ TEST(UiKeyboardNavigation, EscapeAndEnterInAFieldAreNoEvents) {
     SetForegroundWindow(window.handle());
     // Controls 1 and 2 exist in the main window (the side image and the task pane).
     ASSERT_NE(ui::CreateTextControl(1, 300, 5, 50, 20, L"Image"), nullptr);
-    ASSERT_NE(ui::CreateContainer(2, 0, 40, 300, 200, ui::ContainerBorder::None), nullptr);
-    HWND field = ui::CreateEditField(833, 5, 5, 100, 20, L"");
-    ui::CloseChildList();
+    HWND container = ui::CreateContainer(2, 0, 40, 300, 200, ui::ContainerBorder::None);
+    ASSERT_NE(container, nullptr);
+    HWND field = nullptr;
+    {
+      ui::ChildList inContainer(container);
+      field = ui::CreateEditField(833, 5, 5, 100, 20, L"");
+    }
     ASSERT_NE(field, nullptr);
     SetFocus(field);
     PressKey(field, c.key);

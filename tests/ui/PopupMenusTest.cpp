@@ -6,9 +6,10 @@
 
 #include <string>
 
+#include "support/TestWindow.h"
 #include "ui/PopupMenus.h"
 #include "ui/SolidIcon.h"
-#include "support/TestWindow.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 

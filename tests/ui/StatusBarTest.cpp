@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "support/TestWindow.h"
 #include "ui/SolidIcon.h"
 #include "ui/StatusBar.h"
-#include "support/TestWindow.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 

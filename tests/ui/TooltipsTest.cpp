@@ -6,10 +6,11 @@
 
 #include <string>
 
+#include "support/TestWindow.h"
 #include "ui/Controls.h"
 #include "ui/SolidIcon.h"
 #include "ui/Tooltips.h"
-#include "support/TestWindow.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 

@@ -7,8 +7,11 @@
 
 #include <functional>
 
-#include "ui/Controls.h"
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/Controls.h"
+#include "ui/ReportLists.h"
 
 namespace {
 
@@ -64,10 +67,12 @@ TEST(UiMenuEvents, ACommandWithoutControlSentToTheWindowBecomesAMenuEvent) {
 
 // Where the clicked control sits: directly in the window, or in containers nested in it.
 HWND MakeParents(int depth) {
-  for (int level = 0; level < depth; ++level) {
-    if (!ui::CreateContainer(ui::kNewNumber, 5, 5, 300, 200, ui::ContainerBorder::StaticEdge)) return nullptr;
+  HWND parent = ui::CurrentParent();
+  for (int level = 0; level < depth && parent; ++level) {
+    ui::ChildList inParent(parent);
+    parent = ui::CreateContainer(ui::kNewNumber, 5, 5, 300, 200, ui::ContainerBorder::StaticEdge);
   }
-  return ui::CurrentParent();
+  return parent;
 }
 
 TEST(UiControlEvents, AClickAnywhereInsideAWindowIsAClickOfThatWindow) {
@@ -83,7 +88,9 @@ TEST(UiControlEvents, AClickAnywhereInsideAWindowIsAClickOfThatWindow) {
   for (const Kind& kind : kinds) {
     for (int depth = 0; depth <= 2; ++depth) {
       TestWindow window;
-      ASSERT_NE(MakeParents(depth), nullptr) << kind.name << " depth " << depth;
+      HWND parent = MakeParents(depth);
+      ASSERT_NE(parent, nullptr) << kind.name << " depth " << depth;
+      ui::ChildList inParent(parent);
       HWND control = kind.create(720);
       ASSERT_NE(control, nullptr) << kind.name << " depth " << depth;
       SendMessageW(control, BM_CLICK, 0, 0);
@@ -102,7 +109,9 @@ TEST(UiControlEvents, AChangedSelectionOfADropDownListIsAChange768) {
   const unsigned kinds[] = {0u, ui::kComboWithImages, ui::kComboEditable | ui::kComboUpperCase};
   for (unsigned flags : kinds) {
     TestWindow window;
-    ASSERT_NE(MakeParents(1), nullptr);
+    HWND parent = MakeParents(1);
+    ASSERT_NE(parent, nullptr);
+    ui::ChildList inParent(parent);
     HWND combo = ui::CreateComboBox(730, 5, 5, 100, 20, flags);
     ASSERT_NE(combo, nullptr) << "flags " << flags;
     ui::AddComboEntry(730, L"");
@@ -153,6 +162,7 @@ TEST(UiControlEvents, NotificationsOfAReportListGiveTheirClickTypes) {
     TestWindow window;
     HWND parent = MakeParents(depth);
     ASSERT_NE(parent, nullptr);
+    ui::ChildList inParent(parent);
     HWND list = ui::CreateReportList(740, 0, 0, 300, 200, L"Nom", 150, ui::kListMultiSelect);
     ASSERT_NE(list, nullptr);
     TakeEvents();

@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
-#include "ui/Controls.h"
 #include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
+#include "ui/ControlColors.h"
+#include "ui/Controls.h"
+#include "ui/WindowHooks.h"
 
 namespace {
 
@@ -120,8 +125,11 @@ LRESULT PaintingHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LR
 TEST(UiWindowHook, DrawRequestsInsideContainersReachTheTopLevelHook) {
   for (int depth = 1; depth <= 2; ++depth) {
     TestWindow window;
+    std::vector<std::unique_ptr<ui::ChildList>> nested;
     for (int level = 0; level < depth; ++level) {
-      ASSERT_NE(ui::CreateContainer(ui::kNewNumber, 0, 0, 200, 100, ui::ContainerBorder::None), nullptr);
+      HWND container = ui::CreateContainer(ui::kNewNumber, 0, 0, 200, 100, ui::ContainerBorder::None);
+      ASSERT_NE(container, nullptr);
+      nested.push_back(std::make_unique<ui::ChildList>(container));
     }
     HWND button = ui::CreateControlWindow(770, L"Button", L"", BS_OWNERDRAW, 0, 0, 0, 40, 35);
     ASSERT_NE(button, nullptr);

@@ -17,8 +17,9 @@
 #include "controls/explorer/ExplorerRefreshTiming.h"
 #include "controls/explorer/ExplorerSort.h"
 #include "ui/Controls.h"
-#include "ui/LayoutScale.h"
 #include "ui/Objects.h"
+#include "ui/ReportLists.h"
+#include "ui/WindowScaling.h"
 
 namespace controls {
 
@@ -122,18 +123,9 @@ int NextRow(HWND list, UINT flags) {
 }
 
 ListingPlace PlaceNow(HWND list, const ExplorerListState& state) {
-  int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  int top = ui::TopRowOf(list);
   return {PathOfRow(state, NextRow(list, LVNI_SELECTED)), PathOfRow(state, NextRow(list, LVNI_FOCUSED)),
           PathOfRow(state, top), top};
-}
-
-// Scrolls whole rows until `row` is the first one visible, as far as the list goes.
-void ScrollToTop(HWND list, int row) {
-  RECT bounds{};
-  bounds.left = LVIR_BOUNDS;
-  if (!SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds))) return;
-  int rows = row - static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
-  SendMessageW(list, LVM_SCROLL, 0, rows * (bounds.bottom - bounds.top));
 }
 
 // Rewrites every row from the record, then puts back the selection, the focus and the scrolling of `place`.
@@ -166,7 +158,7 @@ void FillRows(HWND list, const ExplorerListState& state, const ListingPlace& pla
   // Scrolled once the list draws again: a list view need not follow scrolling while its drawing is off.
   if (place.topRow >= 0) {
     int top = RowLeadingTo(state, place.top);
-    ScrollToTop(list, top >= 0 ? top : place.topRow);
+    ui::ScrollRowToTop(list, top >= 0 ? top : place.topRow);
   }
   InvalidateRect(list, nullptr, TRUE);
 }

@@ -7,7 +7,7 @@
 // reverses the order (the heading shows the arrow); a double click or the Enter key on a folder, a drive or ".."
 // opens it. A double click on a file does nothing; the Enter key on a file sends the file command, when one is set,
 // to the list's top-level window as WM_COMMAND (command, 0), as a menu entry would. Its parent's procedure
-// (ui/WindowHost.h) turns its notifications into control events for its number: a right click arrives as a control
+// (ui/HostMessages.h) turns its notifications into control events for its number: a right click arrives as a control
 // event of type kRightClick, the Menu key as one of type kMenuKey.
 //
 // After a folder is listed with nothing selected, the first row has the focus (not the selection), in view, so that

@@ -14,12 +14,14 @@
 
 #include "base/Numbers.h"
 #include "controls/explorer/ExplorerVolumeLabel.h"
+#include "support/RemoveTree.h"
+#include "support/TestWindow.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
 #include "ui/Controls.h"
 #include "ui/Events.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
-#include "support/RemoveTree.h"
-#include "support/TestWindow.h"
+#include "ui/TopLevelWindows.h"
 
 namespace {
 
@@ -123,6 +125,7 @@ class ExplorerListTest : public testing::Test {
     ASSERT_NE(window_.handle(), nullptr);
     container_ = ui::CreateContainer(ui::kNewNumber, 0, 0, 300, 453, ui::ContainerBorder::None);
     ASSERT_NE(container_, nullptr);
+    ui::ChildList inContainer(container_);
     list_ = controls::CreateExplorerList(kExplorer, 0, 30, 300, 423, scratch_.path());
     ASSERT_NE(list_, nullptr);
     TakeEvents();

@@ -2,13 +2,19 @@
 
 #include <cstdint>
 
+#include "app/AppState.h"
+#include "app/CommandButtons.h"
+#include "app/StartupResources.h"
 #include "controls/CodeIcons.h"
 #include "controls/IconButton.h"
 #include "controls/TaskPane.h"
 #include "controls/ThemeApi.h"
+#include "ui/ChildList.h"
+#include "ui/Containers.h"
 #include "ui/Controls.h"
 #include "ui/Objects.h"
-#include "ui/WindowHost.h"
+#include "ui/TopLevelWindows.h"
+#include "ui/WindowHooks.h"
 
 namespace controls {
 
@@ -32,23 +38,6 @@ constexpr DemoState kStates[] = {
     {L"Avec le focus", ODS_FOCUS, false},
     {L"Enfoncé", ODS_SELECTED | ODS_FOCUS, true},
     {L"Désactivé", ODS_DISABLED, false},
-};
-
-struct DemoButton {
-  int x;
-  int width;
-  const wchar_t* caption;
-  ArtPicture picture;
-};
-
-// The command bar's buttons, at their places in it.
-constexpr DemoButton kButtons[] = {
-    {5, 110, L"Renommer", ArtPicture::Rename},
-    {115, 130, L"Retirer sélection", ArtPicture::RemoveSelection},
-    {245, 110, L"Retirer tout", ArtPicture::ClearAll},
-    {355, 110, L"Caractères ?", ArtPicture::Characters},
-    {465, 90, L"Aide ?", ArtPicture::Help},
-    {555, 100, L"Quitter", ArtPicture::Quit},
 };
 
 constexpr int kButtonHeight = 35;
@@ -85,6 +74,30 @@ HICON DemoIcon(ArtPicture picture, int size) {
   return image ? image->icon : nullptr;
 }
 
+void FillTypeHost(int host) {
+  ui::ChildList inHost(host);
+  ui::CreateTextControl(ui::kNewNumber, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
+  HWND combo = ui::CreateComboBox(ui::kNewNumber, 150, 5, 60, 200, ui::kComboEditable | ui::kComboUpperCase);
+  if (combo) {
+    int number = GetDlgCtrlID(combo);
+    for (const wchar_t* type : {L"JPG", L"PNG", L"BMP"}) ui::AddComboEntry(number, type);
+    ui::SelectComboEntry(number, 0);
+  }
+}
+
+void FillListHost(int host) {
+  ui::ChildList inHost(host);
+  HWND list = ui::CreateControlWindow(ui::kNewNumber, L"ListBox", L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                                      WS_EX_CLIENTEDGE, 5, 10, 250, 110);
+  if (list) {
+    for (const wchar_t* entry : {L"Mes documents", L"Mes images", L"Mes vidéos", L"Ma musique", L"Mon bureau",
+                                 L"Mes téléchargements"}) {
+      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+  }
+}
+
 void FillDemoPane(int pane) {
   TaskPaneItemSpec descriptor;
   descriptor.kind = GroupHeader;
@@ -93,15 +106,7 @@ void FillDemoPane(int pane) {
   descriptor.kind = HostItem;
   descriptor.height = 30;
   int host = AddControlItem(pane, -1, L"", nullptr, &descriptor);
-  ui::OpenChildList(host);
-  ui::CreateTextControl(ui::kNewNumber, 10, 7, 140, 15, L"Sélectionnez l'extension  :");
-  HWND combo = ui::CreateComboBox(ui::kNewNumber, 150, 5, 60, 200, ui::kComboEditable | ui::kComboUpperCase);
-  if (combo) {
-    int number = GetDlgCtrlID(combo);
-    for (const wchar_t* type : {L"JPG", L"PNG", L"BMP"}) ui::AddComboEntry(number, type);
-    ui::SelectComboEntry(number, 0);
-  }
-  ui::CloseChildList();
+  FillTypeHost(host);
   descriptor.kind = LinkItem;
   descriptor.height = 25;
   descriptor.commandId = 5;
@@ -121,17 +126,7 @@ void FillDemoPane(int pane) {
   descriptor.kind = HostItem;
   descriptor.height = 130;
   host = AddControlItem(pane, -1, L"", nullptr, &descriptor);
-  ui::OpenChildList(host);
-  HWND list = ui::CreateControlWindow(ui::kNewNumber, L"ListBox", L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                                      WS_EX_CLIENTEDGE, 5, 10, 250, 110);
-  if (list) {
-    for (const wchar_t* entry : {L"Mes documents", L"Mes images", L"Mes vidéos", L"Ma musique", L"Mon bureau",
-                                 L"Mes téléchargements"}) {
-      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    }
-    SendMessageW(list, LB_SETCURSEL, 1, 0);
-  }
-  ui::CloseChildList();
+  FillListHost(host);
 }
 
 void AddButtonBlock(int top, const wchar_t* heading, bool themed) {
@@ -140,20 +135,20 @@ void AddButtonBlock(int top, const wchar_t* heading, bool themed) {
   HWND block = ui::CreateContainer(ui::kNewNumber, kBlockLeft, top + 18, kBlockWidth, rows * kRowHeight + 4,
                                    ui::ContainerBorder::StaticEdge);
   if (!block) return;
+  ui::ChildList inBlock(block);
   for (int row = 0; row < rows; ++row) {
     const DemoState& state = kStates[row];
     int y = 3 + row * kRowHeight;
     ui::CreateTextControl(ui::kNewNumber, 8, y, 200, 14, state.name);
-    for (const DemoButton& descriptor : kButtons) {
-      HWND button = CreateIconButton(ui::kNewNumber, descriptor.x, y + 15, descriptor.width, kButtonHeight, descriptor.caption,
-                                     DemoImage(descriptor.picture, 24), IconLeft);
+    for (const app::CommandButton& descriptor : app::CommandButtons()) {
+      HWND button = CreateIconButton(ui::kNewNumber, descriptor.x, y + 15, descriptor.width, kButtonHeight,
+                                     descriptor.caption, ui::FindImage(app::LoadedButtonIcons.*descriptor.icon), IconLeft);
       if (!button) continue;
       std::uintptr_t look = kLookPresent | state.itemState | (state.hot ? kLookHot : 0) | (themed ? kLookThemed : 0);
       SetPropW(button, kDemoLookProperty, reinterpret_cast<HANDLE>(look));
       if (state.itemState & ODS_DISABLED) EnableWindow(button, FALSE);
     }
   }
-  ui::CloseChildList();
 }
 
 }  // namespace
@@ -163,6 +158,7 @@ HWND OpenControlsDemo(int windowNumber, int* paneNumber) {
                                        L"Tarvelle Rename - contrôles", ui::kWindowSystemMenu | ui::kWindowInvisible);
   if (!window) return nullptr;
   ui::SetWindowHook(windowNumber, DemoHook);
+  if (app::LoadedButtonIcons.rename < 0) app::LoadButtonIcons();
   int pane = CreateTaskPane(ui::kNewNumber, 0, 0, 300, kDemoWindowHeight, PaneEventIgnored);
   if (pane > 0) FillDemoPane(pane);
   if (paneNumber) *paneNumber = pane;

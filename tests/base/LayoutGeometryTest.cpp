@@ -1,11 +1,11 @@
-#include "base/LayoutScale.h"
+#include "base/LayoutGeometry.h"
 
 #include <gtest/gtest.h>
 
 namespace base {
 namespace {
 
-TEST(LayoutScale, BoxesThatTouchAt96StillTouchAndKeepTheirSizeWithinAPixel) {
+TEST(LayoutGeometry, BoxesThatTouchAt96StillTouchAndKeepTheirSizeWithinAPixel) {
   // The command bar's buttons sit side by side: 5+110, 115+130, 245+110.
   for (double s : {1.0, 1.0669, 1.25, 1.5, 1.75, 2.0}) {
     const LayoutBox first = ScaledBox({5, 2, 110, 35}, s);
@@ -20,7 +20,7 @@ TEST(LayoutScale, BoxesThatTouchAt96StillTouchAndKeepTheirSizeWithinAPixel) {
   EXPECT_EQ(ScaledDotsPerInch(1.25), 120);
 }
 
-TEST(LayoutScale, FollowsTheDisplayWhereTheWindowFitsAndIsLoweredJustEnoughWhereNot) {
+TEST(LayoutGeometry, FollowsTheDisplayWhereTheWindowFitsAndIsLoweredJustEnoughWhereNot) {
   const FrameSize frame{6, 34};
   EXPECT_DOUBLE_EQ(FittingLayoutScale(96, 1014, 718, frame, 1280, 1024), 1.0);
   EXPECT_DOUBLE_EQ(FittingLayoutScale(144, 1014, 718, frame, 1920, 1200), 1.5);
@@ -41,7 +41,7 @@ TEST(LayoutScale, FollowsTheDisplayWhereTheWindowFitsAndIsLoweredJustEnoughWhere
   EXPECT_DOUBLE_EQ(FittingLayoutScale(0, 1014, 718, frame, 1280, 1024), 1.0) << "no DPI known: 96";
 }
 
-TEST(LayoutScale, WindowsAreCentredWithinTheWorkAreaNeverUnderATaskbar) {
+TEST(LayoutGeometry, WindowsAreCentredWithinTheWorkAreaNeverUnderATaskbar) {
   const WorkArea belowTopBar{0, 40, 1920, 1200};
   EXPECT_EQ(CentredInWorkArea(belowTopBar, 1020, 752), (WindowPlace{450, 244}));
   // Larger than the area: the caption stays reachable at its top left.

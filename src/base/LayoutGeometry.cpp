@@ -1,4 +1,4 @@
-#include "base/LayoutScale.h"
+#include "base/LayoutGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,8 @@
 #pragma once
 // A window that shows the program's owner-drawn controls side by side: a task pane with two groups (header icons,
-// a host area with ordinary controls, links, a label and a separator) and the six command-bar icon buttons in
-// every look they have (normal, hot, focused, pressed, disabled), once with the visual style and once classic.
+// a host area with ordinary controls, links, a label and a separator) and the command bar's six icon buttons, as
+// the program makes them, in every look they have (normal, hot, focused, pressed, disabled), once with the visual
+// style and once classic.
 
 #include <windows.h>
 

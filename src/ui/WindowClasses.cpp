@@ -1,0 +1,98 @@
+#include "ui/WindowClasses.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/ControlColors.h"
+#include "ui/Events.h"
+#include "ui/HostMessages.h"
+#include "ui/Objects.h"
+#include "ui/TopLevelWindows.h"
+#include "ui/WindowHooks.h"
+
+namespace ui {
+
+namespace {
+
+LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT hooked = CallWindowHook(window, message, wParam, lParam);
+  if (hooked != kNotHandled) return hooked;
+  switch (message) {
+    case WM_CLOSE: {
+      Event event;
+      event.kind = kCloseEvent;
+      event.window = WindowNumberOf(window);
+      PostEvent(event);
+      return 0;
+    }
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0) {
+        PostMenuEvent(WindowNumberOf(window), LOWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_SHOWWINDOW:
+      // As a dialog box does once its controls are made: focus cues hidden when it was opened with the mouse, shown
+      // when from the keyboard.
+      if (wParam && HasWindowFlag(window, kWindowDialogKeys)) {
+        SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+      }
+      break;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (HandleHostMessage(window, message, wParam, lParam, &result)) return result;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM: {
+      LRESULT hooked = CallRootHook(window, message, wParam, lParam);
+      if (hooked != kNotHandled) return hooked;
+      break;
+    }
+    case WM_ERASEBKGND:
+      FillContainerBackground(window, reinterpret_cast<HDC>(wParam));
+      return 1;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (HandleHostMessage(window, message, wParam, lParam, &result)) return result;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Register(const WNDCLASSEXW& windowClass) {
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+bool RegisterWindowClasses() {
+  static bool registered = false;
+  if (registered) return true;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = TopLevelProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, 32, 32, 0));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, 16, 16, 0));
+  wc.lpszClassName = kTopLevelClass;
+
+  WNDCLASSEXW cc{};
+  cc.cbSize = sizeof(cc);
+  cc.style = CS_DBLCLKS;
+  cc.lpfnWndProc = ContainerProc;
+  cc.hInstance = instance;
+  cc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  cc.lpszClassName = kContainerClass;
+  registered = Register(wc) && Register(cc);
+  return registered;
+}
+
+}  // namespace ui

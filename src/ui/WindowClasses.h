@@ -1,0 +1,16 @@
+#pragma once
+// The window classes of the program's top-level windows and containers, and their window procedures: a top-level
+// window hands every message first to its hook (ui/WindowHooks.h); a close or a menu command becomes an event,
+// and both kinds of window turn their controls' notifications into events (ui/HostMessages.h).
+
+#include <windows.h>
+
+namespace ui {
+
+inline constexpr const wchar_t* kTopLevelClass = L"TarvelleWindow";
+inline constexpr const wchar_t* kContainerClass = L"TarvelleContainer";
+
+// Registers both classes once; false when Windows refused one (no window of it can then be made).
+bool RegisterWindowClasses();
+
+}  // namespace ui
