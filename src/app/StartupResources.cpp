@@ -46,7 +46,8 @@ void LoadGreetingFont() {
   description.lfItalic = TRUE;
   description.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(description.lfFaceName, L"Arial", LF_FACESIZE);
-  ui::ReplaceFont(base::kGreetingFont, CreateFontIndirectW(&description));
+  // Without a new one, the greeting keeps the font it has.
+  if (HFONT font = CreateFontIndirectW(&description)) ui::ReplaceFont(base::kGreetingFont, font);
 }
 
 void LoadPictures() {

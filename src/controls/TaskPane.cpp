@@ -45,11 +45,18 @@ void LoadPaneFonts() {
   PaneShared& shared = SharedPaneState();
   const int dotsPerInch = ui::LayoutDotsPerInch();
   if (shared.headerFont && shared.itemFont && shared.fontDotsPerInch == dotsPerInch) return;
+  HFONT header = MakeFont(L"Arial", 11, FW_BOLD, dotsPerInch);
+  HFONT item = MakeFont(L"Tahoma", 8, FW_NORMAL, dotsPerInch);
+  if (!header || !item) {  // the pane keeps the fonts it has
+    if (header) DeleteObject(header);
+    if (item) DeleteObject(item);
+    return;
+  }
   // Painting selects the fonts only while it paints: the old ones can go at once.
   if (shared.headerFont) DeleteObject(shared.headerFont);
   if (shared.itemFont) DeleteObject(shared.itemFont);
-  shared.headerFont = MakeFont(L"Arial", 11, FW_BOLD, dotsPerInch);
-  shared.itemFont = MakeFont(L"Tahoma", 8, FW_NORMAL, dotsPerInch);
+  shared.headerFont = header;
+  shared.itemFont = item;
   shared.fontDotsPerInch = dotsPerInch;
 }
 
