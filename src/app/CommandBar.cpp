@@ -1,6 +1,6 @@
-// The command bar under the progress bar: six icon buttons and the About button.
+#include "app/CommandBar.h"
+
 #include "app/AppState.h"
-#include "app/CommandButtons.h"
 #include "app/MainControls.h"
 #include "base/Numbers.h"
 #include "controls/IconButton.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/AppState.h"
-#include "app/CommandButtons.h"
+#include "app/CommandBar.h"
 #include "app/StartupResources.h"
 #include "controls/CodeIcons.h"
 #include "controls/IconButton.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The six icon buttons of the command bar, in creation order, which is the keyboard order.
+// The command bar under the progress bar: its six icon buttons, in creation order, which is the keyboard order
+// (the bar itself is made by CreateCommandBar, app/MainControls.h).
 
 #include <span>
 
