@@ -1,26 +1,6 @@
 #include "ui/FocusReturn.h"
 
-#include "ui/WindowRecords.h"
-
 namespace ui {
-
-namespace {
-
-WindowRecords<HWND>& FocusAtOpening() {
-  static WindowRecords<HWND> records;
-  return records;
-}
-
-}  // namespace
-
-void RememberFocusToGiveBack(HWND window, HWND focus) {
-  if (window) FocusAtOpening()[window] = focus;
-}
-
-HWND FocusToGiveBack(HWND window) {
-  const HWND* focus = FocusAtOpening().Find(window);
-  return focus ? *focus : nullptr;
-}
 
 void GiveFocusBack(HWND control) {
   if (!control || !IsWindow(control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) return;

@@ -16,6 +16,7 @@ struct TopLevelRecord {
   int designWidth = 0;  // the client area at 96 DPI
   int designHeight = 0;
   unsigned long long opened = 0;  // the order of opening
+  HWND focusAtOpening = nullptr;  // given back when the window closes
 };
 
 WindowRecords<TopLevelRecord>& TopLevels() {
@@ -97,15 +98,15 @@ HWND OpenTopLevelWindow(int number, int x, int y, int width, int height, const w
   if (!window) return nullptr;
   static unsigned long long openings = 0;
   RegisterWindow(number, window);
-  TopLevels()[window] = {flags, width, height, ++openings};
-  RememberFocusToGiveBack(window, focus);
+  TopLevels()[window] = {flags, width, height, ++openings, focus};
   if (!(flags & kWindowInvisible)) ShowWindow(window, SW_SHOWNORMAL);
   return window;
 }
 
 void CloseTopLevelWindow(int number) {
   HWND window = WindowHandle(number);
-  const HWND focus = window ? FocusToGiveBack(window) : nullptr;
+  const TopLevelRecord* record = TopLevels().Find(window);
+  const HWND focus = record ? record->focusAtOpening : nullptr;
   if (window) DestroyWindow(window);
   ForgetWindow(number);
   GiveFocusBack(focus);

@@ -63,7 +63,17 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool Register(const WNDCLASSEXW& windowClass) {
+bool Register(const wchar_t* name, WNDPROC procedure, HBRUSH background, HICON icon, HICON smallIcon) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.hIcon = icon;
+  windowClass.hIconSm = smallIcon;
+  windowClass.lpszClassName = name;
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -73,25 +83,12 @@ bool RegisterWindowClasses() {
   static bool registered = false;
   if (registered) return true;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = TopLevelProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, 32, 32, 0));
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, 16, 16, 0));
-  wc.lpszClassName = kTopLevelClass;
-
-  WNDCLASSEXW cc{};
-  cc.cbSize = sizeof(cc);
-  cc.style = CS_DBLCLKS;
-  cc.lpfnWndProc = ContainerProc;
-  cc.hInstance = instance;
-  cc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  cc.lpszClassName = kContainerClass;
-  registered = Register(wc) && Register(cc);
+  auto icon = [instance](int size) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, size, size, 0));
+  };
+  // Containers paint their own background in their colour.
+  registered = Register(kTopLevelClass, TopLevelProc, GetSysColorBrush(COLOR_BTNFACE), icon(32), icon(16)) &&
+               Register(kContainerClass, ContainerProc, nullptr, nullptr, nullptr);
   return registered;
 }
 
