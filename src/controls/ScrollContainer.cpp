@@ -7,6 +7,7 @@
 #include "ui/ControlColors.h"
 #include "ui/HostMessages.h"
 #include "ui/Objects.h"
+#include "ui/WindowClasses.h"
 #include "ui/WindowHooks.h"
 #include "ui/WindowScaling.h"
 
@@ -147,31 +148,18 @@ LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterClasses() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  WNDCLASSEXW frame{};
-  frame.cbSize = sizeof(frame);
-  frame.style = CS_DBLCLKS;
-  frame.lpfnWndProc = FrameProc;
-  frame.hInstance = GetModuleHandleW(nullptr);
-  frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  frame.lpszClassName = kScrollFrameClass;
-  RegisterClassExW(&frame);
-  WNDCLASSEXW canvas = frame;
-  canvas.lpfnWndProc = CanvasProc;
-  canvas.lpszClassName = kScrollCanvasClass;
-  RegisterClassExW(&canvas);
+bool RegisterClasses() {
+  static const bool registered = ui::RegisterWindowClass(kScrollFrameClass, FrameProc) &&
+                                 ui::RegisterWindowClass(kScrollCanvasClass, CanvasProc);
+  return registered;
 }
 
 }  // namespace
 
 HWND CreateScrollContainer(int number, int x, int y, int width, int height, int innerWidth, int innerHeight,
                            int scrollStep, bool border) {
-  RegisterClasses();
   HWND parent = ui::CurrentParent();
-  if (!parent) return nullptr;
+  if (!parent || !RegisterClasses()) return nullptr;
   int id = ui::ReserveControlNumber(number);
   if (id < 0) return nullptr;
   auto* state = new (std::nothrow) ScrollState;

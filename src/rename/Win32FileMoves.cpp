@@ -66,7 +66,8 @@ std::wstring Win32FileMoves::TemporaryName(const std::wstring& folder, unsigned 
 }
 
 std::optional<FileIdentity> Win32FileMoves::IdentityOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(base::FileCallForm(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE file = CreateFileW(base::FileCallForm(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<FileIdentity> identity;

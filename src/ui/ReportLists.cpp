@@ -103,7 +103,8 @@ void RescaleAllListColumns(double ratio) {
     const int columns = ColumnCount(list);
     for (int column = 0; column < columns; ++column) {
       const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
-      SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(base::ScaledEdge(width, ratio), 0));
+      const int scaled = base::ScaledEdge(width, ratio);
+      SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(scaled, 0));
     }
   });
 }

@@ -63,7 +63,9 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool Register(const wchar_t* name, WNDPROC procedure, HBRUSH background, HICON icon, HICON smallIcon) {
+}  // namespace
+
+bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, HICON icon, HICON smallIcon) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.style = CS_DBLCLKS;
@@ -77,8 +79,6 @@ bool Register(const wchar_t* name, WNDPROC procedure, HBRUSH background, HICON i
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-}  // namespace
-
 bool RegisterWindowClasses() {
   static bool registered = false;
   if (registered) return true;
@@ -87,8 +87,9 @@ bool RegisterWindowClasses() {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(RES_APP_ICON), IMAGE_ICON, size, size, 0));
   };
   // Containers paint their own background in their colour.
-  registered = Register(kTopLevelClass, TopLevelProc, GetSysColorBrush(COLOR_BTNFACE), icon(32), icon(16)) &&
-               Register(kContainerClass, ContainerProc, nullptr, nullptr, nullptr);
+  const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+  registered = RegisterWindowClass(kTopLevelClass, TopLevelProc, face, icon(32), icon(16)) &&
+               RegisterWindowClass(kContainerClass, ContainerProc);
   return registered;
 }
 

@@ -13,4 +13,9 @@ inline constexpr const wchar_t* kContainerClass = L"TarvelleContainer";
 // Registers both classes once; false when Windows refused one (no window of it can then be made).
 bool RegisterWindowClasses();
 
+// Registers a class of the program's own (double clicks, arrow cursor); a class already registered counts as
+// registered. Background, icons: null for none.
+bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background = nullptr, HICON icon = nullptr,
+                         HICON smallIcon = nullptr);
+
 }  // namespace ui

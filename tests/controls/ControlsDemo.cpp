@@ -141,8 +141,9 @@ void AddButtonBlock(int top, const wchar_t* heading, bool themed) {
     int y = 3 + row * kRowHeight;
     ui::CreateTextControl(ui::kNewNumber, 8, y, 200, 14, state.name);
     for (const app::CommandButton& descriptor : app::CommandButtons()) {
+      const ui::Image* icon = ui::FindImage(app::LoadedButtonIcons.*descriptor.icon);
       HWND button = CreateIconButton(ui::kNewNumber, descriptor.x, y + 15, descriptor.width, kButtonHeight,
-                                     descriptor.caption, ui::FindImage(app::LoadedButtonIcons.*descriptor.icon), IconLeft);
+                                     descriptor.caption, icon, IconLeft);
       if (!button) continue;
       std::uintptr_t look = kLookPresent | state.itemState | (state.hot ? kLookHot : 0) | (themed ? kLookThemed : 0);
       SetPropW(button, kDemoLookProperty, reinterpret_cast<HANDLE>(look));
